@@ -1,0 +1,34 @@
+# The two commands a newcomer needs: `make play` and `make check`.
+JOBS ?= 2
+FUZZ_SECONDS ?= 60
+
+.PHONY: deps configure build check bench fuzz play clean
+
+deps:
+	scripts/install-deps
+
+configure: deps
+	cmake --preset default
+
+build: configure
+	cmake --build build -j$(JOBS)
+
+check: build
+	ctest --test-dir build --output-on-failure -j$(JOBS)
+	cmake --preset asan
+	cmake --build build-asan -j$(JOBS)
+	ctest --test-dir build-asan --output-on-failure -j$(JOBS)
+
+bench: build
+	build/bench/fjordheim_bench
+
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build build-fuzz -j$(JOBS)
+	scripts/run-fuzzers build-fuzz/fuzz $(FUZZ_SECONDS)
+
+play: build
+	scripts/play
+
+clean:
+	rm -rf build build-asan build-fuzz
