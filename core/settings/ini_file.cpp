@@ -1,0 +1,139 @@
+#include "core/settings/ini_file.h"
+
+#include <charconv>
+#include <limits>
+
+#include "core/common/lines.h"
+#include "core/common/path_resolver.h"
+#include "core/common/text.h"
+
+namespace fjordheim {
+namespace {
+
+constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// Letter case of names is folded as for file names: a to z and the Latin-1 letters, so that
+// "[HØST]" and "[høst]" are one section.
+std::string FoldName(std::string_view name) { return FoldFileNameCase(name); }
+
+std::string Utf8Text(std::string_view bytes) {
+  if (bytes.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
+    return std::string(bytes.substr(Utf8ByteOrderMark.size()));
+  }
+  return Utf8From1252(bytes);
+}
+
+std::string WithoutEnclosingQuotes(std::string value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
+template <typename TNumber>
+std::optional<TNumber> ParseWhole(std::string_view digits, int base) {
+  TNumber value{};
+  const char* end = digits.data() + digits.size();
+  const auto [last, error] = std::from_chars(digits.data(), end, value, base);
+  if (digits.empty() || error != std::errc() || last != end) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
+  const std::string trimmed = Trim(text);
+  const std::string_view number = trimmed;
+  if (number.size() > 2 && number[0] == '0' && (number[1] == 'x' || number[1] == 'X')) {
+    const auto hex = ParseWhole<std::uint32_t>(number.substr(2), 16);
+    if (!hex || *hex > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max())) return std::nullopt;
+    return static_cast<std::int32_t>(*hex);
+  }
+  // from_chars takes a '-' but not a '+'; a plus sign followed by a digit is allowed too.
+  std::string_view decimal = number;
+  if (decimal.size() > 1 && decimal[0] == '+' && decimal[1] != '-') decimal.remove_prefix(1);
+  return ParseWhole<std::int32_t>(decimal, 10);
+}
+
+TIniFile TIniFile::FromBytes(std::string_view bytes) {
+  TIniFile file;
+  std::size_t current = NoSection;
+  for (const std::string& line : SplitLines(Utf8Text(bytes))) file.ParseLine(line, current);
+  return file;
+}
+
+TIniFile TIniFile::FromFile(const std::string& path) {
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) return TIniFile();
+  return FromBytes(bytes);
+}
+
+// current is the section that key lines go to; none before the first section and inside a
+// section that repeats an earlier one.
+void TIniFile::ParseLine(std::string_view line, std::size_t& current) {
+  const std::string text = Trim(line);
+  if (text.empty() || text.front() == ';') return;
+  if (text.front() == '[') {
+    const std::size_t close = text.rfind(']');
+    const std::size_t nameEnd = close == std::string::npos ? text.size() : close;
+    std::string name = Trim(std::string_view(text).substr(1, nameEnd - 1));
+    const auto [where, added] = FSectionByFoldedName.try_emplace(FoldName(name), FSections.size());
+    current = added ? FSections.size() : NoSection;
+    if (added) FSections.push_back(TSection{std::move(name), {}, {}});
+    return;
+  }
+  const std::size_t equals = text.find('=');
+  if (current == NoSection || equals == std::string::npos) return;
+  std::string key = Trim(std::string_view(text).substr(0, equals));
+  if (key.empty()) return;
+  TSection& section = FSections[current];
+  const auto [where, added] = section.EntryByFoldedKey.try_emplace(FoldName(key), section.Entries.size());
+  if (!added) return;
+  section.Entries.push_back(TEntry{std::move(key), WithoutEnclosingQuotes(Trim(std::string_view(text).substr(equals + 1)))});
+}
+
+const TIniFile::TSection* TIniFile::FindSection(std::string_view section) const {
+  const auto found = FSectionByFoldedName.find(FoldName(Trim(section)));
+  return found == FSectionByFoldedName.end() ? nullptr : &FSections[found->second];
+}
+
+const TIniFile::TEntry* TIniFile::FindEntry(std::string_view section, std::string_view key) const {
+  const TSection* found = FindSection(section);
+  if (found == nullptr) return nullptr;
+  const auto entry = found->EntryByFoldedKey.find(FoldName(Trim(key)));
+  return entry == found->EntryByFoldedKey.end() ? nullptr : &found->Entries[entry->second];
+}
+
+std::string TIniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const {
+  const TEntry* entry = FindEntry(section, key);
+  return entry == nullptr ? std::string(defaultValue) : entry->Value;
+}
+
+std::int32_t TIniFile::ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const {
+  const TEntry* entry = FindEntry(section, key);
+  if (entry == nullptr) return defaultValue;
+  return ParseIniInteger(entry->Value).value_or(defaultValue);
+}
+
+std::vector<std::string> TIniFile::ReadSections() const {
+  std::vector<std::string> names;
+  names.reserve(FSections.size());
+  for (const TSection& section : FSections) names.push_back(section.Name);
+  return names;
+}
+
+std::vector<std::string> TIniFile::ReadSection(std::string_view section) const {
+  std::vector<std::string> keys;
+  if (const TSection* found = FindSection(section)) {
+    for (const TEntry& entry : found->Entries) keys.push_back(entry.Key);
+  }
+  return keys;
+}
+
+bool TIniFile::SectionExists(std::string_view section) const { return FindSection(section) != nullptr; }
+
+bool TIniFile::ValueExists(std::string_view section, std::string_view key) const {
+  return FindEntry(section, key) != nullptr;
+}
+
+}  // namespace fjordheim
