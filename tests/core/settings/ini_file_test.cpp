@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include <unistd.h>
+#include <cstdlib>
 
 #include "core/settings/name_tables.h"
 
@@ -109,8 +109,9 @@ TEST(IniFile, IntegerThatIsNotANumberGivesTheDefault) {
 }
 
 TEST(IniFile, FileIsFoundWhateverTheLetterCaseOfItsName) {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("ini_file_test_" + std::to_string(::getpid()));
+  std::string pattern = (std::filesystem::temp_directory_path() / "fjordheim_ini_XXXXXX").string();
+  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+  const std::filesystem::path folder = pattern;
   std::filesystem::create_directories(folder / "Data");
   std::ofstream(folder / "Data" / "popup.txt", std::ios::binary) << "[INFO]\r\nPOPUP_COUNT=2\r\n";
   EXPECT_EQ(TIniFile::FromFile(folder.string() + "/DATA\\Popup.TXT").ReadInteger("info", "popup_count", 0), 2);

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/common/random.h"
+
+namespace fjordheim {
+
+class TIniFile;
+
+/// The settings of one run: the folders of every data file, the sound switch, the
+/// catastrophe and tip timing and the shuffled order of the tips. Made once at start-up,
+/// before any window, and handed to those who need it. Folders are game paths (they may
+/// hold backslashes) and each ends with a separator, so a file is named folder + name.
+class TSettings {
+ public:
+  /// Reads "tunstad.ini" beside the program and the "INFO" section of "popup.txt" in the
+  /// data folder, and shuffles the tips with the game's generator. A missing file or key is
+  /// no error: every value then takes its default.
+  TSettings(std::string_view programFilePath, TRandom& random);
+
+  const std::string& ProgramFolder() const { return FProgramFolder; }
+  const std::string& LocalPath() const { return FLocalPath; }
+  const std::string& SoundPath() const { return FSoundPath; }
+  const std::string& PicsPath() const { return FPicsPath; }
+  const std::string& DataPath() const { return FDataPath; }
+  const std::string& HtmlPath() const { return FHtmlPath; }
+  const std::string& BookmPath() const { return FBookmPath; }
+  const std::string& GamePath() const { return FGamePath; }
+
+  /// "tunstad.ini" in the program folder; the markets are read from it too.
+  std::string SettingsFilePath() const { return FProgramFolder + "tunstad.ini"; }
+  /// "popup.txt" in the data folder; the tips are read from it too.
+  std::string PopupFilePath() const { return FDataPath + "popup.txt"; }
+
+  /// True exactly when "SOUND" is the text "OFF" or missing; then every sound is ignored.
+  bool SoundOff() const { return FSoundOff; }
+  std::int32_t CatastrophyRandom() const { return FCatastrophyRandom; }
+  std::int32_t CatastrophyPeriod() const { return FCatastrophyPeriod; }
+
+  std::int32_t PopupCount() const { return FPopupCount; }
+  std::int32_t PopupRandom() const { return FPopupRandom; }
+  std::int32_t PopupPeriod() const { return FPopupPeriod; }
+  /// The tip sections "POPUP1" to "POPUP<count>" in the order of this run.
+  const std::vector<std::string>& PopupSections() const { return FPopupSections; }
+  /// The section of tip number n (1 to PopupCount); empty for any other number.
+  std::string PopupSectionOf(std::int32_t n) const;
+
+  /// Applies NormaliseFolder to the seven folders read from the settings file again, as the
+  /// main window does when it is created.
+  void NormaliseFolders();
+
+  /// The player's name; empty until a game is started or loaded.
+  std::string ChiefName;
+  /// The number of the face picture chosen in the intro.
+  std::int32_t ChiefFace = 0;
+  /// The land chosen on the map in the intro (0 to 2): which starting village is founded.
+  std::uint8_t StartChoice = 0;
+
+  /// More tips than this are not built: a wrong count must not exhaust the memory.
+  static constexpr std::int32_t MaxPopupCount = 10000;
+
+ private:
+  void ReadFolders(const TIniFile& ini);
+  void ReadPopupSettings(const TIniFile& popup);
+  void ShufflePopupSections(TRandom& random);
+
+  std::string FProgramFolder;
+  std::string FLocalPath;
+  std::string FSoundPath;
+  std::string FPicsPath;
+  std::string FDataPath;
+  std::string FHtmlPath;
+  std::string FBookmPath;
+  std::string FGamePath;
+  bool FSoundOff = true;
+  std::int32_t FCatastrophyRandom = 0;
+  std::int32_t FCatastrophyPeriod = 0;
+  std::int32_t FPopupCount = 0;
+  std::int32_t FPopupRandom = 0;
+  std::int32_t FPopupPeriod = 0;
+  std::vector<std::string> FPopupSections;
+};
+
+/// The folder part of the program's own file path with its separator ("/opt/fjordheim/"
+/// for "/opt/fjordheim/fjordheim"); empty, the current folder, for a bare file name.
+std::string ProgramFolderOf(std::string_view programFilePath);
+
+/// Appends a backslash to a folder that ends with neither a backslash nor a slash. The
+/// empty folder, the current one, stays empty rather than turning into the root.
+std::string NormaliseFolder(std::string_view folder);
+
+}  // namespace fjordheim
