@@ -74,6 +74,16 @@ TEST(IniFile, Windows1252TextIsReadAsUtf8) {
   EXPECT_EQ(bom.ReadString("Tunstad", "LOCALPATH", ""), "høst");
 }
 
+TEST(IniFile, OddBytesAreKeptAsTextAndNeverStopTheReader) {
+  using namespace std::string_literals;
+  const std::string longValue(1 << 20, 'x');
+  const TIniFile ini = TIniFile::FromBytes("[A\0B]\rK=v\0w\rL=\x81\x9D\r\r\n[C]\nLONG="s + longValue + "\n[D");
+  EXPECT_EQ(ini.ReadString("A\0B"s, "K", ""), "v\0w"s);
+  EXPECT_EQ(ini.ReadString("a\0b"s, "L", ""), "\xC2\x81\xC2\x9D");
+  EXPECT_EQ(ini.ReadString("C", "LONG", ""), longValue);
+  EXPECT_TRUE(ini.SectionExists("D"));
+}
+
 TEST(ParseIniInteger, HexadecimalNeedsMoreThanThePrefix) {
   EXPECT_EQ(ParseIniInteger("0x10"), 16);
   EXPECT_EQ(ParseIniInteger("0XfF"), 255);

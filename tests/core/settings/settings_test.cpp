@@ -122,18 +122,10 @@ TEST_F(SettingsTest, OneTipGivesOneSectionAndStillDrawsEveryExchange) {
 
 TEST_F(SettingsTest, TipsAreShuffledByTheSeededExchanges) {
   Write("Data/popup.txt", "[INFO]\nPOPUP_COUNT=5\n");
-  TRandom random(42);
-  const TSettings settings(ProgramPath(), random);
-
-  TRandom replay(42);
-  std::vector<std::string> expected = {"POPUP1", "POPUP2", "POPUP3", "POPUP4", "POPUP5"};
-  for (int i = 0; i < 101; ++i) {
-    const int a = replay.Random(5);
-    const int b = replay.Random(5);
-    std::swap(expected[a], expected[b]);
-  }
-  EXPECT_EQ(settings.PopupSections(), expected);
-  EXPECT_EQ(Load(42).PopupSections(), expected);
+  const std::vector<std::string> order = Load(42).PopupSections();
+  // The order a game seeded with 42 has always shown; a change here changes seeded games.
+  EXPECT_EQ(order, (std::vector<std::string>{"POPUP3", "POPUP2", "POPUP5", "POPUP1", "POPUP4"}));
+  EXPECT_NE(Load(43).PopupSections(), order);
 }
 
 TEST_F(SettingsTest, NegativeOrHugeTipCountsStayBounded) {
