@@ -60,6 +60,15 @@ void TVoice::Stop() {
   Rewind();
 }
 
+void TVoice::SetLoop(bool loop) {
+  // The next pass may already be waiting as the interpolation target; it is dropped.
+  if (!loop && FLoop && FPlaying && FBlockStartsPass && FBlockIndex == 1) {
+    FNextLeft = FNextRight = 0;
+    FDraining = true;
+  }
+  FLoop = loop;
+}
+
 void TVoice::Rewind() {
   try {
     FReader->Seek(0, TWaveReadStream::FromBeginning);
@@ -105,9 +114,11 @@ bool TVoice::FetchFrame(float& left, float& right) {
 // loop has neither a gap nor a jump.
 void TVoice::RefillBlock() {
   std::size_t have = ReadPass(FRaw.data(), FRaw.size());
+  FBlockStartsPass = false;
   if (have == 0 && FLoop && FPassBytes > 0) {
     Rewind();
     have = ReadPass(FRaw.data(), FRaw.size());
+    FBlockStartsPass = true;
   }
   Decode(have / FFrameBytes);
 }

@@ -23,7 +23,8 @@ class TVoice {
   bool Playing() const { return FPlaying; }
 
   void SetGain(float gain) { FGain = gain; }
-  void SetLoop(bool loop) { FLoop = loop; }
+  /// Ending a loop lets the current pass play to its end and no further.
+  void SetLoop(bool loop);
 
   /// Adds the next frames into mix (interleaved left, right, in 16-bit units); a voice
   /// that ends on the way adds nothing after its last sample.
@@ -55,6 +56,7 @@ class TVoice {
   std::vector<float> FBlock;
   std::size_t FBlockFrames = 0;
   std::size_t FBlockIndex = 0;
+  bool FBlockStartsPass = false;
 
   float FPrevLeft = 0, FPrevRight = 0, FNextLeft = 0, FNextRight = 0;
   double FFraction = 0;

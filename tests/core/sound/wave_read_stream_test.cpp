@@ -114,21 +114,38 @@ TEST(WaveReadStream, SilenceIs128ForEightBitAndZeroOtherwise) {
   EXPECT_EQ(std::string(buffer, 4), std::string(4, '\0'));
 }
 
-TEST(WaveReadStream, DataCutShortByTheEndOfTheFileIsCorrupt) {
-  TWaveBytes wave;
-  wave.Data = "0123456789";
-  std::string bytes = wave.Bytes();
-  bytes.resize(bytes.size() - 4);
-  auto stream = StreamOf(bytes);
-  char buffer[16];
-  try {
-    stream.Read(buffer, 16);
-    FAIL() << "a short read went unnoticed";
-  } catch (const EMMIOError&) {
-    FAIL() << "raised as an open error";
-  } catch (const std::runtime_error& error) {
-    EXPECT_STREQ(error.what(), "Corrupt wave file.");
+// A medium that fails from a given position on, like a disk that gives up.
+class TFailingSource : public TMemorySource {
+ public:
+  TFailingSource(std::string bytes, std::int64_t failFrom) : TMemorySource(std::move(bytes)), FFailFrom(failFrom) {}
+  std::int64_t ReadAt(std::int64_t position, char* dest, std::size_t count) override {
+    return position >= FFailFrom ? -1 : TMemorySource::ReadAt(position, dest, std::min<std::size_t>(count, 8));
   }
+
+ private:
+  std::int64_t FFailFrom;
+};
+
+std::string PlainReadError(std::unique_ptr<TByteSource> source) {
+  TWaveReadStream stream(std::move(source), "t.wav");
+  char buffer[64];
+  try {
+    stream.Read(buffer, sizeof buffer);
+  } catch (const EMMIOError&) {
+    return "raised as an open error";
+  } catch (const std::runtime_error& error) {
+    return error.what();
+  }
+  return "a failed read went unnoticed";
+}
+
+TEST(WaveReadStream, ReadFailuresInsideTheDataRaiseThePlainException) {
+  TWaveBytes wave;
+  wave.Data = std::string(40, 'x');
+  std::string bytes = wave.Bytes();
+  EXPECT_EQ(PlainReadError(std::make_unique<TFailingSource>(bytes, 60)), "Error advancing then wave file buffer.");
+  bytes.resize(bytes.size() - 4);
+  EXPECT_EQ(PlainReadError(std::make_unique<TMemorySource>(bytes)), "Corrupt wave file.");
 }
 
 TEST(WaveReadStream, MissingFileCannotBeOpened) {
