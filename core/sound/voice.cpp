@@ -13,7 +13,7 @@ constexpr std::uint32_t HighestRate = 384000;
 constexpr std::size_t BlockFrames = 1024;
 
 // WAVE_FORMAT_EXTENSIBLE carries the real format tag in the first two bytes of its
-// sub-format, after 6 bytes of valid bits, channel mask.
+// sub-format, which follows the valid-bits and channel-mask fields (6 bytes).
 bool IsPcm(const TWaveFormat& format, const std::vector<std::uint8_t>& extra) {
   if (format.FormatTag == PcmTag) return true;
   return format.FormatTag == ExtensibleTag && extra.size() >= 22 && extra[6] == 1 && extra[7] == 0;
