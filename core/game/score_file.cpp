@@ -49,8 +49,7 @@ bool TScoreFile::Exists() const {
 
 bool TScoreFile::Read(TScoreList& list, TMessageSink& sink) const {
   std::string bytes;
-  std::error_code error;
-  if (std::filesystem::is_directory(ResolvePath(FPath), error) || !ReadWholeFile(FPath, bytes)) {
+  if (!ReadWholeFile(FPath, bytes)) {
     sink.ShowMessage(CannotReadFileMessage(FPath));
     return false;
   }
