@@ -54,14 +54,6 @@ TEST(ScoreListInsert, ATieGoesBelowTheOlderEntryAndTheLastDropsOff) {
   EXPECT_EQ(list.At(10), before.At(9));
 }
 
-TEST(ScoreListInsert, AScoreOfZeroOnlyBeatsNegativeOnes) {
-  TScoreList list;
-  EXPECT_FALSE(list.Insert("Olav", 0));
-  EXPECT_FALSE(list.Insert("Olav", -1));
-  EXPECT_TRUE(list.Insert("Olav", 1));
-  EXPECT_EQ(list.At(1), (TScoreEntry{"Olav", 1}));
-}
-
 TEST(ScoreListRemove, NeedsTheSameNameAndScoreAndMovesTheRestUp) {
   TScoreList list;
   list.Insert("Olav", 300);

@@ -23,10 +23,6 @@ TEST(SafeFileName, KeepsEightCharactersAndOnlyTheLettersOfTheList) {
   EXPECT_EQ(SafeFileName(""), "");
 }
 
-TEST(BookmarkFilePath, IsTheFolderTheSafeNameAndHtm) {
-  EXPECT_EQ(BookmarkFilePath("Bokm\\", "Olav den hellige"), "Bokm\\Olav_den.htm");
-}
-
 class CreateBookmarkFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
