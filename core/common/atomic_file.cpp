@@ -42,11 +42,10 @@ bool WriteAndClose(std::FILE* file, std::string_view bytes) {
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   const std::string target = ResolvePath(path);
-  std::error_code error;
-  if (fs::is_directory(target, error)) return false;
   std::string temporaryName;
   std::FILE* file = CreateTemporaryFile(target, temporaryName);
   if (file == nullptr) return false;
+  std::error_code error;
   if (!WriteAndClose(file, bytes)) {
     fs::remove(temporaryName, error);
     return false;
