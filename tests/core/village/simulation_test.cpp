@@ -235,6 +235,18 @@ TEST(ChangeSeason, AutumnBirthsFollowTheNumberOfAdultWomen) {
   }
 }
 
+TEST(ChangeSeason, NobodyIsBornPastTheHighestCountOfPeople) {
+  TVillage village;
+  village.People.clear();
+  for (int i = 0; i < 65534; ++i)
+    village.People.push_back(std::make_unique<THumanInfo>(TSex::Female, 25, TWorkKind::Idle));
+  village.Season = TSeason::Summer;
+  village.FoodStore = 2 * village.TotalConsumption();
+  TRandom random(1);
+  village.ChangeSeason(random);
+  EXPECT_EQ(village.CountPeople(), 65535);
+}
+
 TEST(ChangeSeason, WinterUsesWantedGoodsSpoilsAThirdAndMakesNew) {
   TVillage village;
   village.Season = TSeason::Winter;
