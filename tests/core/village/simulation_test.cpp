@@ -59,6 +59,8 @@ TEST(ChangeSeason, FirstAutumnOfHuntersHouseholdAndYoungFarmers) {
   EXPECT_NEAR(food, 43.19, 0.01);
   EXPECT_NEAR(village.FoodRatio, food / 23.3, 1e-5);
   EXPECT_NEAR(village.FoodRatio, 1.854, 5e-4);
+  const double harvest = village.FoodRatio * 23.3 / 1.4 - 16.815;
+  EXPECT_NEAR(harvest, 14.04, 0.005);
   EXPECT_NEAR(village.FoodStore, food - 23.3, 1e-4);
   EXPECT_NEAR(village.FoodStore, 19.89, 0.01);
   EXPECT_EQ(village.Food, 0.0L);

@@ -10,7 +10,7 @@ namespace {
 
 std::vector<int> AgesOf(const TVillage& village, TPopulationGroup group) {
   std::vector<int> ages;
-  for (int n = 0; THumanInfo* person = village.NthOfGroup(group, n); ++n) ages.push_back(person->Age);
+  for (int n = 0; const THumanInfo* person = village.NthOfGroup(group, n); ++n) ages.push_back(person->Age);
   return ages;
 }
 
