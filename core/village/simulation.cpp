@@ -21,7 +21,9 @@ constexpr int GoodHuntingPiglets = 5;
 constexpr int EpidemyWomen = 2;
 constexpr int EpidemyYouths = 3;
 
-std::size_t Index(TSeason season) { return static_cast<std::size_t>(season); }
+// A season byte above 3 can only come from a damaged state; it is read modulo four so that no
+// table is read past its end.
+std::size_t Index(TSeason season) { return static_cast<std::size_t>(season) % SeasonCount; }
 
 std::size_t Index(TGoodsKind kind) { return static_cast<std::size_t>(kind); }
 
@@ -54,12 +56,14 @@ int RandomShare(TRandom& random, int percentage, int count) {
 // The members of one group still alive while its deaths are drawn, in `People` order. The n-th
 // living member is found by a binary walk over counts (a Fenwick tree), so even a village of
 // tens of thousands loses its dead quickly.
+std::size_t LowestBit(std::size_t i) { return i & (~i + 1); }
+
 class TLivingMembers {
  public:
   explicit TLivingMembers(std::size_t count) : FCounts(count + 1, 0) {
     for (std::size_t i = 1; i <= count; ++i) {
       FCounts[i] += 1;
-      if (const std::size_t parent = i + (i & (~i + 1)); parent <= count) FCounts[parent] += FCounts[i];
+      if (const std::size_t parent = i + LowestBit(i); parent <= count) FCounts[parent] += FCounts[i];
     }
     FTop = 1;
     while (FTop * 2 <= count) FTop *= 2;
@@ -75,7 +79,7 @@ class TLivingMembers {
         remaining -= FCounts[place];
       }
     }
-    for (std::size_t i = place + 1; i < FCounts.size(); i += i & (~i + 1)) FCounts[i] -= 1;
+    for (std::size_t i = place + 1; i < FCounts.size(); i += LowestBit(i)) FCounts[i] -= 1;
     return place;
   }
 
@@ -101,7 +105,7 @@ std::array<int, PopulationGroupCount> TVillage::DeathPercentages(int points) {
 }
 
 void TVillage::ChangeSeason(TRandom& random) {
-  const TSeason season = Season;
+  const auto season = static_cast<TSeason>(Index(Season));
   Gather();
   switch (season) {
     case TSeason::Autumn:

@@ -272,7 +272,7 @@ void TVillage::Slaughter(std::uint16_t cows, std::uint16_t pigs, std::uint16_t s
 
 void TVillage::SetFoodStore(long double value) {
   const long double most = 2 * TotalConsumption();
-  if (value < 0)
+  if (!(value >= 0))  // also a value that is no number
     FoodStore = 0;
   else if (value > most)
     FoodStore = most;

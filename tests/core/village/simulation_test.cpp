@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <set>
 
 #include "core/common/rounding.h"
@@ -361,6 +362,19 @@ TEST(ChangeSeason, AVillageWithoutPeopleOrWorkersGoesOnWithoutNaN) {
     }
   }
   EXPECT_EQ(empty.CountPeople(), 0);
+}
+
+TEST(ChangeSeason, ADamagedStateHealsInsteadOfSpreading) {
+  TVillage village;
+  village.Season = static_cast<TSeason>(7);
+  village.FoodStore = std::numeric_limits<long double>::quiet_NaN();
+  village.FoodRatio = std::numeric_limits<float>::infinity();
+  TRandom random(1);
+  village.ChangeSeason(random);
+  // Season 7 is read as 3, summer, and left for autumn.
+  EXPECT_EQ(village.Season, TSeason::Autumn);
+  village.ChangeSeason(random);
+  ExpectFinite(village);
 }
 
 TEST(ChangeSeason, ASeededGameReplaysExactly) {

@@ -145,6 +145,8 @@ TEST(TVillage, SetFoodStoreKeepsBetweenNothingAndTwiceTheNeed) {
   EXPECT_EQ(village.FoodStore, 12.5L);
   village.SetFoodStore(100);
   EXPECT_NEAR(village.FoodStore, 46.6, 1e-12);
+  village.SetFoodStore(std::numeric_limits<long double>::quiet_NaN());
+  EXPECT_EQ(village.FoodStore, 0.0L);
 }
 
 TEST(TVillage, AverageRatingCountsTheSeasonChangesSinceTheFounding) {
