@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/common/text.h"
 #include "core/game/popup_tips.h"
@@ -21,8 +22,9 @@ void Require(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const TPopupTips tips = TPopupTips::FromBytes(bytes);
-  for (std::int32_t number = 0; number <= 6; ++number) {
-    const TTip tip = tips.Tip(number, number == 0 ? std::string() : "POPUP" + std::to_string(number));
+  const std::vector<std::string> sections{"POPUP3", "POPUP1", "", "POPUP2", "POPUP6", "POPUP5", "POPUP4"};
+  for (std::int32_t number = -1; number <= 8; ++number) {
+    const TTip tip = tips.Tip(number, sections);
     if (tip.Found) {
       Require(!tip.Text.empty());
       Require(tip.MoreButton == !tip.PageName.empty());

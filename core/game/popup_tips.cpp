@@ -34,8 +34,10 @@ std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\
 
 }  // namespace
 
-TTip TPopupTips::Tip(std::int32_t number, std::string_view section) const {
+TTip TPopupTips::Tip(std::int32_t number, const std::vector<std::string>& popupSections) const {
   TTip tip;
+  const bool listed = number >= 1 && static_cast<std::size_t>(number) <= popupSections.size();
+  const std::string section = listed ? popupSections[static_cast<std::size_t>(number) - 1] : std::string();
   // An empty name would find a "[]" section; no tip is ever named so.
   if (!section.empty()) tip.Text = FFile.ReadString(section, "TEXT", "");
   if (tip.Text.empty()) {

@@ -34,9 +34,10 @@ class TPopupTips {
   static TPopupTips FromFile(const std::string& path) { return TPopupTips(TIniFile::FromFile(path)); }
   static TPopupTips FromBytes(std::string_view bytes) { return TPopupTips(TIniFile::FromBytes(bytes)); }
 
-  /// Tip number n, read from the section the run's shuffled order gives it. A tip whose
-  /// section or text is missing is a missing tip.
-  TTip Tip(std::int32_t number, std::string_view section) const;
+  /// Tip number n (from 1), read from the section at position n - 1 of the run's shuffled
+  /// sections. A number outside the list, a missing section and a missing text all give a
+  /// missing tip.
+  TTip Tip(std::int32_t number, const std::vector<std::string>& popupSections) const;
 
   /// For a content author: every section, key and tip of the file that the game will not
   /// use with this many tips, as `Data/popup.txt: ignored: "[POPUP9]"`,

@@ -46,13 +46,6 @@ TEST(CatastFile, BodyLinesAreTrimmedAndLaterMarkedLinesReplaceEarlierOnes) {
   EXPECT_THAT(node.Text, ElementsAre("indented text", ""));
 }
 
-TEST(CatastFile, EventWithoutHeadingLineHasEmptyHeading) {
-  const TCatastFile file = TCatastFile::FromLines({"NODE _Epidemy", "Sykdom.", "ENDNODE"});
-  ASSERT_EQ(file.Nodes.size(), 1U);
-  EXPECT_EQ(file.Nodes[0].Heading, "");
-  EXPECT_THAT(file.Nodes[0].Text, ElementsAre("Sykdom."));
-}
-
 TEST(CatastFile, UnclosedEventRunsIntoTheNextOne) {
   const TCatastFile file = TCatastFile::FromLines({"NODE _Visit", "* Gjester", "- visit.bmp", "+ visit.wav",
                                                    "Et skip.", "  NODE _Fire", "* Brann", "- fire.bmp",
@@ -67,10 +60,11 @@ TEST(CatastFile, UnclosedEventRunsIntoTheNextOne) {
   EXPECT_EQ(file.Nodes[1].Key, "_Frost");
 }
 
-TEST(CatastFile, EventStillOpenAtTheEndOfTheFileIsKept) {
-  const TCatastFile file = TCatastFile::FromLines({"NODE _GoodHunting", "* Godt fiske", "Mye fisk."});
+TEST(CatastFile, EventStillOpenAtTheEndOfTheFileIsKeptAndNoHeadingLineMeansAnEmptyOne) {
+  const TCatastFile file = TCatastFile::FromLines({"NODE _GoodHunting", "- fisk.bmp", "Mye fisk."});
   ASSERT_EQ(file.Nodes.size(), 1U);
-  EXPECT_EQ(file.Nodes[0].Heading, "Godt fiske");
+  EXPECT_EQ(file.Nodes[0].Heading, "");
+  EXPECT_EQ(file.Nodes[0].Picture, "fisk.bmp");
   EXPECT_THAT(file.Nodes[0].Text, ElementsAre("Mye fisk."));
   EXPECT_EQ(TCatastFile::FromLines({"NODE"}).Nodes.at(0).Key, "");
 }

@@ -112,16 +112,6 @@ TEST_F(CatastropheCheckTest, ThreeShownEventsOfThreeUseUpACycleAndANewOneIsDealt
   EXPECT_EQ(Shown.size(), 3U);
 }
 
-TEST_F(CatastropheCheckTest, EventIsShownBeforeItsFlagIsSet) {
-  Start({"_Epidemy"});
-  bool flagWhileShown = true;
-  Check->CountDown();
-  Check->CheckCatastrophe(TSeason::Autumn, Village,
-                          [&](const TCatastNode&) { flagWhileShown = Village.HasEvent(TVillageEvent::Epidemy); });
-  EXPECT_FALSE(flagWhileShown);
-  EXPECT_TRUE(Village.HasEvent(TVillageEvent::Epidemy));
-}
-
 TEST_F(CatastropheCheckTest, CountdownHoldsEventsBackUntilItHasRunOut) {
   Start({"_Epidemy"}, 0, 3);
   EXPECT_EQ(Check->Countdown, 3);

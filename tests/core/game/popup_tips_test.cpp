@@ -26,8 +26,11 @@ const char* const PopupFile =
     "[POPUP9]\r\n"
     "TEXT=Aldri vist.\r\n";
 
+// The run's shuffled order: tip number 1 is the section "POPUP2", and so on.
+const std::vector<std::string> Sections{"POPUP2", "POPUP1", "POPUP4", "POPUP3"};
+
 TEST(PopupTips, TipWithTextPageAndPicture) {
-  const TTip tip = TPopupTips::FromBytes(PopupFile).Tip(1, "POPUP1");
+  const TTip tip = TPopupTips::FromBytes(PopupFile).Tip(2, Sections);
   EXPECT_TRUE(tip.Found);
   EXPECT_EQ(tip.Text, "Vikingene spiste to måltider om dagen.");
   EXPECT_EQ(tip.PageName, "mat.htm");
@@ -36,7 +39,7 @@ TEST(PopupTips, TipWithTextPageAndPicture) {
 }
 
 TEST(PopupTips, TipWithoutPageShowsNoMoreButtonAndNamesAreMatchedWithoutCase) {
-  const TTip tip = TPopupTips::FromBytes(PopupFile).Tip(2, "POPUP2");
+  const TTip tip = TPopupTips::FromBytes(PopupFile).Tip(1, Sections);
   EXPECT_TRUE(tip.Found);
   EXPECT_EQ(tip.Text, "Skipene ble bygd av eik.");
   EXPECT_EQ(tip.PageName, "");
@@ -44,10 +47,11 @@ TEST(PopupTips, TipWithoutPageShowsNoMoreButtonAndNamesAreMatchedWithoutCase) {
   EXPECT_EQ(tip.PictureName, "skip.bmp");
 }
 
+// A number beyond the list must not find the "[]" section by its empty name.
 TEST(PopupTips, TipWithoutSectionOrTextIsMissingAndSaysWhichNumber) {
   const TPopupTips tips = TPopupTips::FromBytes(std::string(PopupFile) + "[]\r\nTEXT=Uten navn\r\n");
-  for (const auto& [number, section] : {std::pair(3, "POPUP3"), std::pair(4, "POPUP4"), std::pair(5, "")}) {
-    const TTip tip = tips.Tip(number, section);
+  for (const std::int32_t number : {4, 3, 5, 0, -1}) {
+    const TTip tip = tips.Tip(number, Sections);
     EXPECT_FALSE(tip.Found) << number;
     EXPECT_EQ(tip.Text, "Kan ikke finne node nummer " + std::to_string(number));
     EXPECT_EQ(tip.PageName, "") << number;
@@ -56,7 +60,7 @@ TEST(PopupTips, TipWithoutSectionOrTextIsMissingAndSaysWhichNumber) {
 }
 
 TEST(PopupTips, UnreadableFileHoldsNoTips) {
-  const TTip tip = TPopupTips::FromFile("no-such-folder\\popup.txt").Tip(1, "POPUP1");
+  const TTip tip = TPopupTips::FromFile("no-such-folder\\popup.txt").Tip(1, {"POPUP1"});
   EXPECT_FALSE(tip.Found);
   EXPECT_EQ(tip.Text, "Kan ikke finne node nummer 1");
 }
