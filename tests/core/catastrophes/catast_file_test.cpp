@@ -58,6 +58,7 @@ TEST(CatastFile, UnclosedEventRunsIntoTheNextOne) {
   EXPECT_EQ(first.Sound, "fire.wav");
   EXPECT_THAT(first.Text, ElementsAre("Et skip.", "NODE _Fire", "Det brenner."));
   EXPECT_EQ(file.Nodes[1].Key, "_Frost");
+  EXPECT_THAT(file.IgnoredLines("Catasts.txt"), ElementsAre("Catasts.txt:1: not closed: \"NODE _Visit\""));
 }
 
 TEST(CatastFile, EventStillOpenAtTheEndOfTheFileIsKeptAndNoHeadingLineMeansAnEmptyOne) {
@@ -66,6 +67,7 @@ TEST(CatastFile, EventStillOpenAtTheEndOfTheFileIsKeptAndNoHeadingLineMeansAnEmp
   EXPECT_EQ(file.Nodes[0].Heading, "");
   EXPECT_EQ(file.Nodes[0].Picture, "fisk.bmp");
   EXPECT_THAT(file.Nodes[0].Text, ElementsAre("Mye fisk."));
+  EXPECT_THAT(file.IgnoredLines("Catasts.txt"), ElementsAre("Catasts.txt:1: not closed: \"NODE _GoodHunting\""));
   EXPECT_EQ(TCatastFile::FromLines({"NODE"}).Nodes.at(0).Key, "");
 }
 
