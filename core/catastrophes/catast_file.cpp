@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/catastrophes/catast_rule.h"
 #include "core/common/lines.h"
 #include "core/common/text.h"
 
@@ -70,6 +71,7 @@ std::size_t TCatastFile::ReadNode(const std::vector<std::string>& lines, std::si
     ApplyBodyLine(node, std::move(line));
     ++index;
   }
+  if (!FindCatastRule(node.Key)) FIgnored.push_back(TIgnoredLine{header + 1, "unknown key", headerLine});
   if (runsOn || index == lines.size()) FIgnored.push_back(TIgnoredLine{header + 1, "not closed", headerLine});
   Nodes.push_back(std::move(node));
   return index;

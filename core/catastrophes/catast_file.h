@@ -29,7 +29,9 @@ class TCatastFile {
   /// For a content author, in line order: every non-blank line outside the events that is
   /// not an event's closing line, as `Data/Catasts.txt:42: ignored: "text"`, and the header
   /// of every event that runs into the next one or to the end of the file, as
-  /// `Data/Catasts.txt:7: not closed: "NODE _Visit"` (lines counted from 1, trimmed).
+  /// `Data/Catasts.txt:7: not closed: "NODE _Visit"`, and the header of every event whose
+  /// key the game does not know (it would stop the queue for ever), as
+  /// `Data/Catasts.txt:7: unknown key: "NODE _Fjre"` (lines counted from 1, trimmed).
   std::vector<std::string> IgnoredLines(const std::string& sourceName) const;
 
  private:

@@ -32,7 +32,8 @@ TEST(CatastFile, HeaderIsNodeInCapitalsAfterLeadingBlanksWithOrWithoutABlankBefo
   EXPECT_EQ(file.Nodes[2].Key, "S x");
   // The lower-case header opens nothing, so it and the end line after it are passed over.
   EXPECT_THAT(file.IgnoredLines("Data/Catasts.txt"),
-              ElementsAre("Data/Catasts.txt:5: ignored: \"node _Visit\"", "Data/Catasts.txt:6: ignored: \"ENDNODE\""));
+              ElementsAre("Data/Catasts.txt:5: ignored: \"node _Visit\"", "Data/Catasts.txt:6: ignored: \"ENDNODE\"",
+                          "Data/Catasts.txt:7: unknown key: \"NODES x\""));
 }
 
 TEST(CatastFile, BodyLinesAreTrimmedAndLaterMarkedLinesReplaceEarlierOnes) {
