@@ -37,6 +37,13 @@ long double CoveredShare(const TTrade& trade, TGoodsKind kind) {
   return std::min(1.0L, static_cast<long double>(trade.GetGoods(kind)) / demand);
 }
 
+// Points of a factor in hundredths. A value that is no number (only a damaged state holds one) counts
+// as the worst, so such a village is not spared.
+int Points(long double factor) {
+  if (!std::isfinite(factor)) return 0;
+  return static_cast<int>(Round(std::clamp(factor * 100, -1.0e6L, 1.0e6L)));
+}
+
 // A share of `count` decided by one draw below `percentage`.
 int RandomShare(TRandom& random, int percentage, int count) {
   return static_cast<int>(Round(random.Random(percentage) * 0.01L * count));
@@ -64,9 +71,9 @@ void TVillage::ChangeSeason(TRandom& random) {
   switch (season) {
     case TSeason::Autumn:
       GrowCrop();
-      ApplyEvent(TVillageEvent::GoodAutumnHarvest, 1.2F);
-      ApplyEvent(TVillageEvent::Visit, 1.2F);
-      ApplyEvent(TVillageEvent::Frost, 0.3333F);
+      ApplyEvent(TVillageEvent::GoodAutumnHarvest, 1.2L);
+      ApplyEvent(TVillageEvent::Visit, 1.2L);
+      ApplyEvent(TVillageEvent::Frost, 0.3333L);
       Harvest();
       break;
     case TSeason::Winter:
@@ -76,8 +83,8 @@ void TVillage::ChangeSeason(TRandom& random) {
     case TSeason::Spring:
     case TSeason::Summer:
       GrowCrop();
-      ApplyEvent(TVillageEvent::GoodSummerHarvest, 1.2F);
-      ApplyEvent(TVillageEvent::Dryness, 0.5F);
+      ApplyEvent(TVillageEvent::GoodSummerHarvest, 1.2L);
+      ApplyEvent(TVillageEvent::Dryness, 0.5L);
       break;
   }
   FeedAndStore();
@@ -114,8 +121,8 @@ void TVillage::Harvest() {
   if (CropGrowth > 0) Food += std::cbrt(static_cast<long double>(CropGrowth)) * TotalConsumption();
 }
 
-void TVillage::ApplyEvent(TVillageEvent event, float cropFactor) {
-  if (TakeEvent(event)) CropGrowth = static_cast<float>(CropGrowth * static_cast<long double>(cropFactor));
+void TVillage::ApplyEvent(TVillageEvent event, long double cropFactor) {
+  if (TakeEvent(event)) CropGrowth = static_cast<float>(CropGrowth * cropFactor);
 }
 
 bool TVillage::TakeEvent(TVillageEvent event) {
@@ -157,7 +164,7 @@ void TVillage::FeedAndStore() {
 }
 
 void TVillage::LoseAnimals(TRandom& random) {
-  const int points = static_cast<int>(Round(FodderFactor() * 100)) + SeasonAdjust[Index(Season)];
+  const int points = Points(FodderFactor()) + SeasonAdjust[Index(Season)];
   const auto percentages = AnimalLossPercentages(points);
   const bool epidemy = HasEvent(TVillageEvent::Epidemy);
   TAnimalCounts lost{};
@@ -172,7 +179,7 @@ void TVillage::LoseAnimals(TRandom& random) {
 
 void TVillage::Die(TRandom& random) {
   Dead.clear();
-  const int points = static_cast<int>(Round(static_cast<long double>(FoodRatio) * 100)) + SeasonAdjust[Index(Season)];
+  const int points = Points(FoodRatio) + SeasonAdjust[Index(Season)];
   const auto percentages = DeathPercentages(points);
   const bool epidemy = HasEvent(TVillageEvent::Epidemy);
   for (int g = 0; g < PopulationGroupCount; ++g) {

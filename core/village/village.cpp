@@ -1,6 +1,7 @@
 #include "core/village/village.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/common/rounding.h"
 
@@ -258,11 +259,13 @@ bool TVillage::HasEvent(TVillageEvent event) const { return Events[static_cast<s
 void TVillage::SetEvent(TVillageEvent event) { Events[static_cast<std::size_t>(event)] = true; }
 
 void TVillage::Slaughter(std::uint16_t cows, std::uint16_t pigs, std::uint16_t sheep, std::uint16_t hens) {
-  const TAnimalCounts taken{cows, pigs, sheep, hens};
+  const TAnimalCounts wanted{cows, pigs, sheep, hens};
+  TAnimalCounts taken{};
   for (std::size_t kind = 0; kind < Animals.size(); ++kind) {
-    Animals[kind] = static_cast<std::uint16_t>(Animals[kind] - std::min(Animals[kind], taken[kind]));
+    taken[kind] = std::min(Animals[kind], wanted[kind]);
+    Animals[kind] = static_cast<std::uint16_t>(Animals[kind] - taken[kind]);
   }
-  Food += cows * 4.0L + pigs * 1.0L + sheep * 1.0L + hens * 0.2L;
+  Food += taken[0] * 4.0L + taken[1] * 1.0L + taken[2] * 1.0L + taken[3] * 0.2L;
 }
 
 void TVillage::SetFoodStore(long double value) {
@@ -288,7 +291,8 @@ std::int64_t TVillage::Score() const {
   const long double worth = (static_cast<int>(Year) - 852) * 20 + CountAdultMen() * 50 + CountAdultWomen() * 50 +
                             CountYouths() * 20 + CountChildren() * 20 + CountElders() * 10 + Animals[0] * 30 +
                             Animals[1] * 10 + Animals[2] * 10 + Animals[3] * 2;
-  return Round(AverageRating() * worth);
+  const long double score = AverageRating() * worth;
+  return std::isfinite(score) ? Round(score) : 0;
 }
 
 }  // namespace fjordheim

@@ -125,7 +125,7 @@ class TVillage {
   bool HasEvent(TVillageEvent event) const;
   void SetEvent(TVillageEvent event);
 
-  /// Takes the animals from the herds (never below 0) and adds their meat to `Food`.
+  /// Takes the animals from the herds, never more than there are, and adds their meat to `Food`.
   void Slaughter(std::uint16_t cows, std::uint16_t pigs, std::uint16_t sheep, std::uint16_t hens);
   /// Stores the food carried over, kept between 0 and twice what the village eats.
   void SetFoodStore(long double value);
@@ -157,7 +157,7 @@ class TVillage {
   void Die(TRandom& random);
   void Breed(TRandom& random);
   void GiveBirth(TRandom& random);
-  void ApplyEvent(TVillageEvent event, float cropFactor);
+  void ApplyEvent(TVillageEvent event, long double cropFactor);
   bool TakeEvent(TVillageEvent event);
 };
 
