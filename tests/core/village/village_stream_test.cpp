@@ -32,21 +32,6 @@ std::string ErrorOf(const std::string& bytes, const std::function<void(TVillageS
   return "";
 }
 
-// A sink that takes a fixed number of bytes and then no more, like a full disk.
-class TFullSink : public TByteStream {
- public:
-  explicit TFullSink(std::size_t room) : FRoom(room) {}
-  std::size_t Read(void*, std::size_t) override { return 0; }
-  std::size_t Write(const void*, std::size_t count) override {
-    const std::size_t taken = std::min(count, FRoom);
-    FRoom -= taken;
-    return taken;
-  }
-
- private:
-  std::size_t FRoom;
-};
-
 TEST(VillageStream, StringsAreWindows1252WithATerminatingZero) {
   EXPECT_EQ(Written([](TVillageStream& s) { s.WriteString("Tor"); }), "\x54\x6F\x72\x00"s);
   EXPECT_EQ(Written([](TVillageStream& s) { s.WriteString(""); }), "\0"s);
@@ -119,22 +104,6 @@ TEST(VillageStream, EveryShortReadIsDamage) {
   for (const auto& read : reads) EXPECT_EQ(ErrorOf("", read), DamagedFileMessage);
   EXPECT_EQ(ErrorOf("\x01\x02\x03", [](TVillageStream& s) { s.ReadLongWord(); }), DamagedFileMessage);
   EXPECT_EQ(ErrorOf(std::string(9, '\0'), [](TVillageStream& s) { s.ReadFloat(); }), DamagedFileMessage);
-}
-
-TEST(VillageStream, EveryShortWriteCannotOpenTheFile) {
-  for (std::size_t room = 0; room < 10; ++room) {
-    TFullSink sink(room);
-    TVillageStream stream(sink);
-    EXPECT_THROW(stream.WriteFloat(1.0L), EVillageFileError);
-  }
-  TFullSink sink(3);
-  TVillageStream stream(sink);
-  try {
-    stream.WriteString("Tor");
-    FAIL() << "a string without room for its 0 was written";
-  } catch (const EVillageFileError& error) {
-    EXPECT_STREQ(error.what(), CannotOpenMessage);
-  }
 }
 
 }  // namespace
