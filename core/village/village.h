@@ -91,7 +91,8 @@ class TVillage {
   /// Lives through one season: food, crop, goods, losses, deaths, ageing, breeding, births.
   void ChangeSeason(TRandom& random);
 
-  THumanInfo& GetPerson(std::size_t index) const;
+  THumanInfo& GetPerson(std::size_t index);
+  const THumanInfo& GetPerson(std::size_t index) const;
   int CountPeople() const;
   int CountInfants() const;
   int CountChildren() const;
@@ -103,7 +104,7 @@ class TVillage {
   int CountDeadWomen() const;
   int CountOfGroup(TPopulationGroup group) const;
   /// The n-th (from 0) living member of the group, or nullptr when it has fewer.
-  THumanInfo* NthOfGroup(TPopulationGroup group, int n) const;
+  const THumanInfo* NthOfGroup(TPopulationGroup group, int n) const;
   static bool BelongsTo(const THumanInfo& person, TPopulationGroup group);
 
   long double TotalConsumption() const;
