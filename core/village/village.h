@@ -13,6 +13,8 @@
 
 namespace fjordheim {
 
+class TVillageStream;
+
 /// One-shot events set by the catastrophe dispatch and cleared by the season change that applies them.
 enum class TVillageEvent : std::uint8_t {
   GoodSummerHarvest = 0,
@@ -137,6 +139,14 @@ class TVillage {
   static std::array<int, AnimalKindCount> AnimalLossPercentages(int points);
   /// Percent chance of death per population group at the given food points.
   static std::array<int, PopulationGroupCount> DeathPercentages(int points);
+
+  /// Writes the village block of a saved game. More persons than a 16-bit count can hold
+  /// raise EVillageFileError with "Kan ikke åpne filen" before anything is written.
+  void SaveToStream(TVillageStream& stream) const;
+  /// Reads the village block and replaces every saved field, or on any error raises
+  /// EVillageFileError (or ETradeError for the goods record) and changes nothing.
+  /// `Events` and the callbacks are not in the file and stay as they were.
+  void LoadFromStream(TVillageStream& stream);
 
  private:
   void Gather();
