@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/common/file_messages.h"
 #include "core/common/lines.h"
 #include "core/common/text.h"
 
@@ -13,7 +14,7 @@ constexpr std::size_t WrongPairsNeeded = 2;
 
 std::vector<std::string> ReadQuizFile(const std::string& path, TMessageSink& sink) {
   std::vector<std::string> lines;
-  if (!Read1252Lines(path, lines)) sink.ShowMessage("Kan ikke lese filen: " + path);
+  if (!Read1252Lines(path, lines)) sink.ShowMessage(CannotReadFileMessage(path));
   return lines;
 }
 
