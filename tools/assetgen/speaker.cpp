@@ -1,0 +1,56 @@
+#include "tools/assetgen/speaker.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThreadPool>
+#include <QtConcurrent>
+#include <atomic>
+
+#include "tools/assetgen/sound_book.h"
+
+namespace fjordheim {
+
+namespace {
+
+constexpr int SpeechTimeoutMs = 30000;
+constexpr int ParallelVoices = 4;
+
+QString FilePath(const QString& soundFolder, const QString& name) {
+  return QDir(soundFolder).filePath(QString(name).replace('\\', '/'));
+}
+
+}  // namespace
+
+TSpeaker::TSpeaker() : FProgram(QStandardPaths::findExecutable("espeak-ng")) {}
+
+TWave TSpeaker::Speak(const QString& text, const QString& name) const {
+  if (!Available() || text.trimmed().isEmpty()) return TSoundBook::StandInTone(name);
+  QProcess espeak;
+  espeak.start(FProgram, {"-v", "nb", "-s", "150", "--stdout", text});
+  if (!espeak.waitForFinished(SpeechTimeoutMs) || espeak.exitCode() != 0) {
+    espeak.kill();
+    espeak.waitForFinished();
+    return TSoundBook::StandInTone(name);
+  }
+  std::optional<TWave> wave = TWave::Parse(espeak.readAllStandardOutput());
+  if (!wave || wave->Samples.empty()) return TSoundBook::StandInTone(name);
+  return *wave;
+}
+
+int TSpeaker::SpeakAll(const std::vector<TSpokenLine>& lines, const QString& soundFolder) const {
+  std::atomic<int> tones = 0;
+  QThreadPool pool;
+  pool.setMaxThreadCount(ParallelVoices);
+  QtConcurrent::blockingMap(&pool, lines.begin(), lines.end(), [&](const TSpokenLine& line) {
+    const QString path = FilePath(soundFolder, line.Sound);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const TWave wave = Speak(line.Text, line.Sound);
+    if (!Available() || line.Text.trimmed().isEmpty()) ++tones;
+    wave.Save(path);
+  });
+  return tones;
+}
+
+}  // namespace fjordheim
