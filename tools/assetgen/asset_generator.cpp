@@ -135,7 +135,8 @@ QImage ComposedScene(const TSvgArt& art, QSize size, const QString& background, 
   return canvas.convertToFormat(QImage::Format_RGB888);
 }
 
-// The motifs of a scene the recipes do not name, from the words of its name and caption.
+// The motifs of a scene the recipes do not name, from the words of its name and caption
+// (a word that begins with a rule's word).
 QStringList GuessedMotifs(const QString& words, QString& background) {
   struct TRule {
     const char* Word;
@@ -160,9 +161,14 @@ QStringList GuessedMotifs(const QString& words, QString& background) {
   };
   QStringList motifs;
   background.clear();
-  const QString lower = words.toLower();
+  const QStringList split = words.toLower().split(QRegularExpression("[^\\p{L}]+"), Qt::SkipEmptyParts);
+  const auto named = [&](const char* word) {
+    for (const QString& each : split)
+      if (each.startsWith(QString::fromUtf8(word))) return true;
+    return false;
+  };
   for (const TRule& rule : rules) {
-    if (!lower.contains(QString::fromUtf8(rule.Word)) || motifs.contains(rule.Motif)) continue;
+    if (!named(rule.Word) || motifs.contains(rule.Motif)) continue;
     motifs.append(rule.Motif);
     if (background.isEmpty()) background = rule.Background;
   }

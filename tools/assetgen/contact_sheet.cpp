@@ -31,7 +31,7 @@ QImage TContactSheet::Make(const QString& gameFolder) {
   QPainter painter(&sheet);
   painter.setPen(Qt::white);
   QFont font = painter.font();
-  font.setPixelSize(11);
+  font.setPixelSize(10);
   painter.setFont(font);
   for (int i = 0; i < pictures.size(); ++i) {
     const QRect cell((i % Columns) * CellWidth, (i / Columns) * CellHeight, CellWidth, CellHeight);
