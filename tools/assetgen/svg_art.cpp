@@ -76,6 +76,17 @@ void Isolate(QDomDocument& document, QDomElement element) {
   SetDisplay(element, true);
 }
 
+// A shape of class "hit" inside a zone widens the hot spot of a small figure: it is hidden
+// in the picture and drawn only into the mask.
+void ShowHitShapes(QDomDocument& document) {
+  ForEachElement(document.documentElement(), [](QDomElement element) {
+    if (!element.attribute("class").split(' ').contains("hit")) return;
+    SetDisplay(element, true);
+    element.setAttribute("fill", "#000000");
+    element.setAttribute("opacity", "1");
+  });
+}
+
 QImage TransparentCanvas(QSize size) {
   QImage image(size, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
@@ -151,6 +162,7 @@ QByteArray TSvgArt::ZoneMask(QSize size) const {
   for (int zone : ZoneNumbers()) {
     QDomDocument alone = document.cloneNode(true).toDocument();
     ShowLayers(alone, {});
+    ShowHitShapes(alone);
     Isolate(alone, ElementById(alone, ZonePrefix + QString::number(zone)));
     QImage canvas = TransparentCanvas(size);
     RenderDocument(alone, canvas);

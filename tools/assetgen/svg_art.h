@@ -14,7 +14,8 @@ namespace fjordheim {
 /// One SVG drawing of data/art/. Groups whose id begins with "layer-" are switchable
 /// (season layers, scene variants): a rendering shows only the layers it names; the
 /// groups "layer-winter.ground" and "layer-winter.roofs" both belong to the layer "winter".
-/// Elements whose id is "zone-N" are the hot spots of the drawing's zone mask.
+/// Elements whose id is "zone-N" are the hot spots of the drawing's zone mask; hidden
+/// shapes of class "hit" inside them widen a hot spot in the mask alone.
 class TSvgArt {
  public:
   explicit TSvgArt(QByteArray source);

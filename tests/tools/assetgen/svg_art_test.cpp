@@ -30,6 +30,17 @@ TEST(ZoneMask, TheTopmostZoneWinsAndUnzonedDrawingIsZero) {
   EXPECT_EQ(ZoneAt(mask, 35, 5), 0);   // a season layer is never a zone
 }
 
+TEST(ZoneMask, AHiddenHitShapeWidensItsZoneButIsNotDrawn) {
+  const TSvgArt art(R"(<svg xmlns="http://www.w3.org/2000/svg" width="20" height="10" viewBox="0 0 20 10">
+    <rect width="20" height="10" fill="#ffffff"/>
+    <g id="zone-3"><rect x="0" y="0" width="2" height="2" fill="#ff0000"/>
+      <rect class="hit" style="display:none" x="0" y="0" width="10" height="10"/></g></svg>)");
+  const QByteArray mask = art.ZoneMask({20, 10});
+  EXPECT_EQ(mask[5 * 20 + 5], 3);
+  EXPECT_EQ(mask[5 * 20 + 15], 0);
+  EXPECT_EQ(art.Render({20, 10}).pixelColor(5, 5), QColor("#ffffff"));
+}
+
 TEST(ZoneMask, ZonesAreListedInDocumentOrder) {
   EXPECT_EQ(TSvgArt(Drawing).ZoneNumbers(), (QList<int>{5, 7, 9}));
 }
