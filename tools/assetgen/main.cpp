@@ -47,7 +47,7 @@ int main(int argc, char* argv[]) {
     TAssetGenerator generator({parser.value("art"), parser.value("data"), parser.value("out")});
     generator.Run();
     if (generator.ToneCount() > 0)
-      std::printf("assetgen: espeak-ng is missing; %d recordings are short tones\n", generator.ToneCount());
+      std::printf("assetgen: %d recordings could not be spoken (no espeak-ng, or an empty line) and are short tones\n", generator.ToneCount());
     std::printf("assetgen: %lld files in %.1f s\n", static_cast<long long>(generator.Made().size()), timer.elapsed() / 1000.0);
     return EXIT_SUCCESS;
   } catch (const std::exception& error) {

@@ -26,17 +26,22 @@ QString FilePath(const QString& soundFolder, const QString& name) {
 TSpeaker::TSpeaker() : FProgram(QStandardPaths::findExecutable("espeak-ng")) {}
 
 TWave TSpeaker::Speak(const QString& text, const QString& name) const {
-  if (!Available() || text.trimmed().isEmpty()) return TSoundBook::StandInTone(name);
+  const std::optional<TWave> spoken = Spoken(text);
+  return spoken ? *spoken : TSoundBook::StandInTone(name);
+}
+
+std::optional<TWave> TSpeaker::Spoken(const QString& text) const {
+  if (!Available() || text.trimmed().isEmpty()) return std::nullopt;
   QProcess espeak;
   espeak.start(FProgram, {"-v", "nb", "-s", "150", "--stdout", text});
   if (!espeak.waitForFinished(SpeechTimeoutMs) || espeak.exitCode() != 0) {
     espeak.kill();
     espeak.waitForFinished();
-    return TSoundBook::StandInTone(name);
+    return std::nullopt;
   }
   std::optional<TWave> wave = TWave::Parse(espeak.readAllStandardOutput());
-  if (!wave || wave->Samples.empty()) return TSoundBook::StandInTone(name);
-  return *wave;
+  if (!wave || wave->Samples.empty()) return std::nullopt;
+  return wave;
 }
 
 int TSpeaker::SpeakAll(const std::vector<TSpokenLine>& lines, const QString& soundFolder) const {
@@ -46,9 +51,9 @@ int TSpeaker::SpeakAll(const std::vector<TSpokenLine>& lines, const QString& sou
   QtConcurrent::blockingMap(&pool, lines.begin(), lines.end(), [&](const TSpokenLine& line) {
     const QString path = FilePath(soundFolder, line.Sound);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const TWave wave = Speak(line.Text, line.Sound);
-    if (!Available() || line.Text.trimmed().isEmpty()) ++tones;
-    wave.Save(path);
+    const std::optional<TWave> spoken = Spoken(line.Text);
+    if (!spoken) ++tones;
+    (spoken ? *spoken : TSoundBook::StandInTone(line.Sound)).Save(path);
   });
   return tones;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "tools/assetgen/text_data.h"
@@ -22,6 +23,8 @@ class TSpeaker {
   int SpeakAll(const std::vector<TSpokenLine>& lines, const QString& soundFolder) const;
 
  private:
+  std::optional<TWave> Spoken(const QString& text) const;
+
   QString FProgram;
 };
 
