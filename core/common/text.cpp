@@ -100,6 +100,8 @@ std::string Cp1252FromUtf8(std::string_view text) {
   return out;
 }
 
+bool IsLosslessIn1252(std::string_view text) { return Utf8From1252(Cp1252FromUtf8(text)) == text; }
+
 std::string Trim(std::string_view text) {
   std::size_t begin = 0;
   std::size_t end = text.size();

@@ -11,6 +11,10 @@ std::string Utf8From1252(std::string_view text);
 /// Converts UTF-8 to Windows-1252; a character that has no Windows-1252 code becomes '?'.
 std::string Cp1252FromUtf8(std::string_view text);
 
+/// True when every character of the UTF-8 text has a Windows-1252 code, so that
+/// Cp1252FromUtf8 loses nothing; false for malformed UTF-8 as well.
+bool IsLosslessIn1252(std::string_view text);
+
 /// Removes leading and trailing characters of code 32 and below.
 std::string Trim(std::string_view text);
 

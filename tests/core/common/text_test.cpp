@@ -25,6 +25,13 @@ TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
   EXPECT_EQ(Cp1252FromUtf8("\xC3"), "\xC3");  // a cut sequence stands for itself
 }
 
+TEST(Cp1252, LosslessOnlyWhenEveryCharacterHasACode) {
+  EXPECT_TRUE(IsLosslessIn1252("Høvding – «ja» € ?"));
+  EXPECT_TRUE(IsLosslessIn1252(""));
+  EXPECT_FALSE(IsLosslessIn1252("Tor ᚦ"));
+  EXPECT_FALSE(IsLosslessIn1252("ok \xC3"));  // a cut sequence would not come back
+}
+
 TEST(Trim, RemovesControlCharactersAndBlanksOnBothEnds) {
   EXPECT_EQ(Trim("\t \x01 Tor \r\n"), "Tor");
   EXPECT_EQ(Trim("   "), "");
