@@ -312,6 +312,7 @@ void TAssetGenerator::MakeDataPictures() {
   };
   for (const TNamedAsset& picture : names.EventPictures()) make(picture, {200, 200});
   for (const TNamedAsset& picture : names.TipPictures()) make(picture, {120, 194});
+  for (const TNamedAsset& picture : names.PagePictures()) make(picture, picture.Size);
 }
 
 void TAssetGenerator::MakeSounds() {
@@ -384,7 +385,10 @@ void TAssetGenerator::SaveBytes(const QString& gamePath, const QByteArray& bytes
   Record(gamePath);
 }
 
+// The data name the files, so a name that climbs out of the game folder is refused.
 QString TAssetGenerator::FilePath(const QString& gamePath) const {
+  if (QString(gamePath).replace('\\', '/').split('/').contains(".."))
+    throw std::runtime_error("a name leaves the game folder: " + gamePath.toStdString());
   const QString path = QDir(FFolders.Game).filePath(QString(gamePath).replace('\\', '/'));
   QDir().mkpath(QFileInfo(path).absolutePath());
   return path;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <vector>
 
@@ -15,10 +16,12 @@ struct TSpokenLine {
 struct TNamedAsset {
   QString Name;
   QString Caption;
+  QSize Size;  // as the page that shows it says; empty where nothing says
 };
 
 /// The names the text data set gives to pictures and recordings, read from its UTF-8
-/// sources (data/text/Data). A missing file names nothing.
+/// sources (data/text/Data, and the pages of data/text/Html beside it). A missing file
+/// names nothing.
 class TTextDataNames {
  public:
   explicit TTextDataNames(const QString& dataFolder);
@@ -31,16 +34,21 @@ class TTextDataNames {
   const std::vector<TNamedAsset>& EventSounds() const { return FEventSounds; }
   /// The tip pictures of "popup.txt" ("BITMAP"), captioned by the tip's text.
   const std::vector<TNamedAsset>& TipPictures() const { return FTipPictures; }
+  /// The pictures of the information pages and the page template ("<img src=
+  /// "../Bilder/x.bmp" width= height= alt=>"), captioned by their alt text.
+  const std::vector<TNamedAsset>& PagePictures() const { return FPagePictures; }
 
  private:
   void ReadAdvice(const QString& path);
   void ReadEvents(const QString& path);
   void ReadTips(const QString& path);
+  void ReadPage(const QString& path);
 
   std::vector<TSpokenLine> FAdvice;
   std::vector<TNamedAsset> FEventPictures;
   std::vector<TNamedAsset> FEventSounds;
   std::vector<TNamedAsset> FTipPictures;
+  std::vector<TNamedAsset> FPagePictures;
 };
 
 }  // namespace fjordheim

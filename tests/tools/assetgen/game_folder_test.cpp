@@ -160,6 +160,10 @@ TEST(GameFolderNames, EveryNameOfTheProgramAndTheDataIsMade) {
   for (const TNamedAsset& sound : data.EventSounds()) EXPECT_TRUE(has("Sound\\" + sound.Name)) << sound.Name.toStdString();
   for (const TNamedAsset& picture : data.EventPictures()) EXPECT_TRUE(has("Bilder\\" + picture.Name));
   for (const TNamedAsset& picture : data.TipPictures()) EXPECT_TRUE(has("Bilder\\" + picture.Name));
+  for (const TNamedAsset& picture : data.PagePictures()) {
+    EXPECT_TRUE(has("Bilder\\" + picture.Name)) << picture.Name.toStdString();
+    EXPECT_EQ(Picture(picture.Name).size(), picture.Size) << picture.Name.toStdString();
+  }
   for (const QString& path : made) EXPECT_FALSE(Bytes(path).isEmpty()) << path.toStdString();
 }
 

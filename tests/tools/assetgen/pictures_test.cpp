@@ -86,5 +86,16 @@ TEST(AssetGenerator, AMissingDrawingIsReportedAndNoManifestIsWritten) {
   EXPECT_FALSE(QFile::exists(game.filePath(TAssetGenerator::ManifestName)));
 }
 
+TEST(AssetGenerator, ANameThatLeavesTheGameFolderIsRefused) {
+  QTemporaryDir data, game;
+  QFile tips(QDir(data.path()).filePath("popup.txt"));
+  ASSERT_TRUE(tips.open(QIODevice::WriteOnly));
+  tips.write("[POPUP1]\nTEXT=x\nBITMAP=..\\..\\escaped.bmp\n");
+  tips.close();
+  TAssetGenerator generator({FJORDHEIM_ART_DIR, data.path(), game.path() + "/inner"});
+  EXPECT_THROW(generator.Run(), std::runtime_error);
+  EXPECT_FALSE(QFile::exists(game.filePath("escaped.bmp")));
+}
+
 }  // namespace
 }  // namespace fjordheim

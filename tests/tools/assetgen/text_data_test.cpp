@@ -38,6 +38,24 @@ TEST(TextDataNames, AdviceEventsAndTipsNameTheirFiles) {
   EXPECT_EQ(names.TipPictures()[0].Caption, "Om hunder");
 }
 
+TEST(TextDataNames, PagesNameTheirPicturesWithTheSizeTheyShowThem) {
+  QTemporaryDir folder;
+  const QDir dir(folder.path());
+  ASSERT_TRUE(dir.mkpath("Data") && dir.mkpath("Html"));
+  Write(QDir(dir.filePath("Data")), "template.htm", "<IMG SRC=\"../Bilder/h_skjold.bmp\" width=\"120\" height=\"120\">");
+  Write(QDir(dir.filePath("Html")), "a.htm",
+        "<p><img src=\"../Bilder/h_elg.bmp\" width=\"240\" height=\"180\" alt=\"En elg\">"
+        "<img src=\"../Bilder/h_stor.bmp\" width=\"9000\" height=\"180\">"
+        "<img src=\"../Bilder/../../evil.bmp\"><img src=\"http://x/y.bmp\"><img src=\"../Bilder/h_elg.bmp\"></p>");
+  const TTextDataNames names(dir.filePath("Data"));
+  ASSERT_EQ(names.PagePictures().size(), 3u);
+  EXPECT_EQ(names.PagePictures()[0].Name, "h_skjold.bmp");
+  EXPECT_EQ(names.PagePictures()[0].Size, QSize(120, 120));
+  EXPECT_EQ(names.PagePictures()[1].Name, "h_elg.bmp");
+  EXPECT_EQ(names.PagePictures()[1].Caption, "En elg");
+  EXPECT_EQ(names.PagePictures()[2].Size, QSize(240, 180));  // too large for the screen
+}
+
 TEST(TextDataNames, AMissingFolderNamesNothing) {
   const TTextDataNames names("/nonexistent/folder");
   EXPECT_TRUE(names.AdviceLines().empty());
