@@ -32,3 +32,8 @@ play: build
 
 clean:
 	rm -rf build build-asan build-fuzz
+
+# One PNG of every picture of the game folder with its name, to look at the art.
+.PHONY: art-sheet
+art-sheet: build
+	build/tools/assetgen/assetgen --contact-sheet build/art-sheet.png --out build/game

@@ -1,0 +1,16 @@
+# The pictures, zone masks and sounds of the data set, made by tools/assetgen from the
+# SVG drawings of data/art/ and the names and lines of the text data. The generator runs
+# again only when a drawing, the text data or the generator itself changed.
+if(NOT TARGET assetgen)
+  return()
+endif()
+file(GLOB FJORDHEIM_ART_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/art/*.svg ${CMAKE_CURRENT_LIST_DIR}/art/*.txt)
+file(GLOB FJORDHEIM_ART_TEXT_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/text/Data/*)
+set(FJORDHEIM_ART_MANIFEST ${FJORDHEIM_GAME_DIR}/assets.manifest)
+add_custom_command(OUTPUT ${FJORDHEIM_ART_MANIFEST}
+                   COMMAND assetgen --art ${CMAKE_CURRENT_LIST_DIR}/art --data ${CMAKE_CURRENT_LIST_DIR}/text/Data
+                           --out ${FJORDHEIM_GAME_DIR}
+                   DEPENDS assetgen ${FJORDHEIM_ART_SOURCES} ${FJORDHEIM_ART_TEXT_SOURCES}
+                   COMMENT "Drawing the pictures and making the sounds of the game folder"
+                   VERBATIM)
+add_custom_target(fjordheim_art ALL DEPENDS ${FJORDHEIM_ART_MANIFEST})

@@ -1,0 +1,10 @@
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+// The generator paints with QPainter and reads fonts, which wants a gui application.
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
