@@ -56,11 +56,19 @@ TArkivForm::TArkivForm(const std::string& picsPath, TPictureLoader& pictures, QW
   BtnSave = ArkivButton(this, pictures, picsPath, "BtnSave", {12, 12, 65, 45}, "Lagre");
   BtnLoad = ArkivButton(this, pictures, picsPath, "BtnLoad", {81, 12, 61, 44}, "Åpne");
   BtnExit = ArkivButton(this, pictures, picsPath, "BtnExit", {166, 5, 56, 55}, "Avslutte programmet");
-  SaveDialog1 = FileBox(this, QFileDialog::AcceptSave, "Fjordheim filer (*.tun)");
-  OpenDialog1 = FileBox(this, QFileDialog::AcceptOpen, "Fjordheim fil (*.tun)");
   connect(BtnSave, &TPictureButton::Clicked, this, &TArkivForm::BtnSaveClick);
   connect(BtnLoad, &TPictureButton::Clicked, this, &TArkivForm::BtnLoadClick);
   connect(BtnExit, &TPictureButton::Clicked, this, [this] { done(ExitResult); });
+}
+
+QFileDialog& TArkivForm::SaveDialog1() {
+  if (FSaveDialog1 == nullptr) FSaveDialog1 = FileBox(this, QFileDialog::AcceptSave, "Fjordheim filer (*.tun)");
+  return *FSaveDialog1;
+}
+
+QFileDialog& TArkivForm::OpenDialog1() {
+  if (FOpenDialog1 == nullptr) FOpenDialog1 = FileBox(this, QFileDialog::AcceptOpen, "Fjordheim fil (*.tun)");
+  return *FOpenDialog1;
 }
 
 void TArkivForm::SetGame(const std::string& gamePath, const std::string& chiefName) {
@@ -74,9 +82,9 @@ QString TArkivForm::GameFolder() const {
 }
 
 void TArkivForm::BtnSaveClick() {
-  SaveDialog1->setDirectory(GameFolder());
-  SaveDialog1->selectFile(QString::fromStdString(FChiefName + ".tun"));
-  done(SaveDialog1->exec() == QDialog::Accepted ? SaveResult : NothingResult);
+  SaveDialog1().setDirectory(GameFolder());
+  SaveDialog1().selectFile(QString::fromStdString(FChiefName + ".tun"));
+  done(SaveDialog1().exec() == QDialog::Accepted ? SaveResult : NothingResult);
 }
 
 void TArkivForm::BtnLoadClick() { done(ChooseOpenFile().empty() ? NothingResult : LoadResult); }
@@ -84,14 +92,14 @@ void TArkivForm::BtnLoadClick() { done(ChooseOpenFile().empty() ? NothingResult 
 std::string TArkivForm::ChooseOpenFile() {
   // The first use starts among the saved games; later ones where the player went last.
   if (!FOpenFolderSet) {
-    OpenDialog1->setDirectory(GameFolder());
+    OpenDialog1().setDirectory(GameFolder());
     FOpenFolderSet = true;
   }
-  if (OpenDialog1->exec() != QDialog::Accepted) return {};
+  if (OpenDialog1().exec() != QDialog::Accepted) return {};
   return OpenFileName();
 }
 
-std::string TArkivForm::SaveFileName() const { return FirstSelected(SaveDialog1); }
-std::string TArkivForm::OpenFileName() const { return FirstSelected(OpenDialog1); }
+std::string TArkivForm::SaveFileName() const { return FSaveDialog1 ? FirstSelected(FSaveDialog1) : std::string(); }
+std::string TArkivForm::OpenFileName() const { return FOpenDialog1 ? FirstSelected(FOpenDialog1) : std::string(); }
 
 }  // namespace fjordheim

@@ -36,17 +36,21 @@ class TArkivForm : public QDialog {
   TPictureButton* BtnSave;
   TPictureButton* BtnLoad;
   TPictureButton* BtnExit;
-  QFileDialog* SaveDialog1;
-  QFileDialog* OpenDialog1;
 
  private:
   void BtnSaveClick();
   void BtnLoadClick();
   QString GameFolder() const;
+  // The file boxes are made at their first use: they are slow to build and most runs
+  // never need both.
+  QFileDialog& SaveDialog1();
+  QFileDialog& OpenDialog1();
 
   std::string FGamePath;
   std::string FChiefName;
   bool FOpenFolderSet = false;
+  QFileDialog* FSaveDialog1 = nullptr;
+  QFileDialog* FOpenDialog1 = nullptr;
 };
 
 }  // namespace fjordheim
