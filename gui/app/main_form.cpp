@@ -161,7 +161,7 @@ void TMainForm::BuildIntroPanel() {
   FIntroPanel = BlackPanel(FScreen, {0, 0, GameWidth, GameHeight});
   FIntroImage = new TCustomImage(FIntroPanel);
   FIntroImage->SetAutoSize(true);
-  connect(FIntroImage, &TCustomImage::Clicked, this, [this] { IntroClick(); });
+  connect(FIntroImage, &TCustomImage::Clicked, this, [this] { Guarded([this] { IntroClick(); }); });
   FIntroTextPanel = IntroTextBox(FIntroPanel, {8, 12, 290, 83}, FIntroLabel, Qt::AlignLeft | Qt::AlignTop);
   FIntroTextPanel2 = IntroTextBox(FIntroPanel, {126, 410, 401, 57}, FIntroLabel2, Qt::AlignCenter);
   for (QWidget* box : {FIntroTextPanel, FIntroTextPanel2}) {
@@ -177,8 +177,8 @@ void TMainForm::BuildMainPanel() {
   auto* mainPage = BlackPanel(nullptr, {0, 0, 567, 486});
   FVillageImage = new TZoneImage(mainPage);
   FVillageImage->setGeometry(mainPage->rect());
-  connect(FVillageImage, &TZoneImage::MouseMoved, this, &TMainForm::VillageImageMouseMove);
-  connect(FVillageImage, &TZoneImage::MouseReleased, this, &TMainForm::VillageImageMouseUp);
+  connect(FVillageImage, &TZoneImage::MouseMoved, this, [this](QPoint at) { Guarded([this, at] { VillageImageMouseMove(at); }); });
+  connect(FVillageImage, &TZoneImage::MouseReleased, this, [this](QPoint at) { Guarded([this, at] { VillageImageMouseUp(at); }); });
   FPageControl->addWidget(mainPage);
   for (int page = 1; page < 4; ++page) FPageControl->addWidget(BlackPanel(nullptr, {0, 0, 567, 486}));
 
@@ -216,10 +216,10 @@ void TMainForm::BuildButtons() {
   auto bind = [this](TButton which, auto handler) {
     connect(FButtons[static_cast<std::size_t>(which)], &TPictureButton::Clicked, this, handler);
   };
-  bind(TButton::Village, [this] { BtnVillageClick(); });
-  bind(TButton::Surf, [this] { BtnSurfClick(); });
-  bind(TButton::Council, [this] { BtnCouncilClick(); });
-  bind(TButton::Work, [this] { BtnWorkClick(); });
+  bind(TButton::Village, [this] { Guarded([this] { BtnVillageClick(); }); });
+  bind(TButton::Surf, [this] { Guarded([this] { BtnSurfClick(); }); });
+  bind(TButton::Council, [this] { Guarded([this] { BtnCouncilClick(); }); });
+  bind(TButton::Work, [this] { Guarded([this] { BtnWorkClick(); }); });
   bind(TButton::Slakt, [this] {
     FSound.PlayClick();
     Guarded([this] { FActions->Slaughter(); });
@@ -233,7 +233,7 @@ void TMainForm::BuildButtons() {
     Guarded([this] { FActions->ChangeSeason(); });
     UpdateStatusCaption();
   });
-  bind(TButton::File, [this] { BtnFileClick(); });
+  bind(TButton::File, [this] { Guarded([this] { BtnFileClick(); }); });
 }
 
 TPictureButton* TMainForm::Button(TButton button) const { return FButtons[static_cast<std::size_t>(button)]; }
@@ -273,7 +273,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget != nullptr && (widget == FIntroTextPanel || widget == FIntroTextPanel2 ||
                               FIntroTextPanel->isAncestorOf(widget) || FIntroTextPanel2->isAncestorOf(widget))) {
-      IntroClick();
+      Guarded([this] { IntroClick(); });
       return true;
     }
   }
