@@ -8,7 +8,8 @@ namespace fjordheim {
 
 QImage TPictureLoader::Load(const std::string& gamePath) {
   QImage image(QString::fromStdString(ResolvePath(gamePath)));
-  if (image.isNull() && FSink != nullptr && FReported.insert(gamePath).second) {
+  if (image.isNull() && FSink != nullptr && !FReported) {
+    FReported = true;
     FSink->ShowMessage(MissingPicturePrefix + gamePath);
   }
   return image;

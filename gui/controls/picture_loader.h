@@ -2,7 +2,6 @@
 
 #include <QImage>
 
-#include <set>
 #include <string>
 
 #include "core/common/message_sink.h"
@@ -12,8 +11,9 @@ namespace fjordheim {
 inline constexpr const char* MissingPicturePrefix = "Finner ikke bildet ";
 
 /// Loads the game's pictures from game paths. A picture that is missing or unreadable
-/// gives a null image, drawn as an empty area, and is reported once per path, so that a
-/// gap in the data set is seen without a box at every repaint.
+/// gives a null image, drawn as an empty area. The first such picture of a run is
+/// reported; a data set without its pictures would otherwise greet the player with one
+/// box per picture.
 class TPictureLoader {
  public:
   explicit TPictureLoader(TMessageSink* sink = nullptr) : FSink(sink) {}
@@ -23,7 +23,7 @@ class TPictureLoader {
 
  private:
   TMessageSink* FSink;
-  std::set<std::string> FReported;
+  bool FReported = false;
 };
 
 }  // namespace fjordheim

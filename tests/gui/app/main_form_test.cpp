@@ -144,6 +144,17 @@ TEST_F(MainForm, AWrongFirstAnswerLeadsBackToTheTitle) {
   EXPECT_EQ(Settings.ChiefName, "Magnus");
 }
 
+TEST_F(MainForm, ASavedGameOpensFromTheTitle) {
+  const QString good = Folder.Path("Game/good.tun");
+  QFile(good).open(QIODevice::WriteOnly);
+  TModalScript title({[](QWidget* m) { Click(Modal<TStartGameForm>(m)->BtnLoadGame); },
+                      [good](QWidget* m) { PickFile(Modal<QFileDialog>(m), good); }});
+  Form->IntroClick();
+  EXPECT_TRUE(Form->MainPanelShown());
+  EXPECT_EQ(Form->IntroStep(), 0);
+  EXPECT_EQ(Game->Now, TSeason::Spring);
+}
+
 TEST_F(MainForm, TheStartDialogClosedWithoutAChoiceKeepsTheTitle) {
   TModalScript title({[](QWidget* m) { Modal<TStartGameForm>(m)->reject(); }});
   Form->IntroClick();
