@@ -10,17 +10,24 @@
 #include "core/common/lines.h"
 #include "core/council/advice_generator.h"
 #include "core/decisions/decision_generator.h"
+#include "core/catastrophes/catast_file.h"
+#include "core/catastrophes/catast_rule.h"
 #include "core/game/first_decision_quiz.h"
+#include "core/game/popup_tips.h"
+#include "core/pages/bookmark_page.h"
+#include "core/settings/ini_file.h"
 
 namespace fjordheim {
 namespace {
 
 // The sources are UTF-8 already; the build writes them to Windows-1252 for the game.
-std::vector<std::string> DataLines(const std::string& name) {
+std::string DataBytes(const std::string& name) {
   std::string bytes;
   EXPECT_TRUE(ReadWholeFile(std::string(FJORDHEIM_SOURCE_DIR) + "/data/text/Data/" + name, bytes)) << name;
-  return SplitLines(bytes);
+  return bytes;
 }
+
+std::vector<std::string> DataLines(const std::string& name) { return SplitLines(DataBytes(name)); }
 
 TEST(ShippedContent, AdviceFileFillsEveryPoolAndEveryLineTakesEffect) {
   const TAdviceGenerator generator(DataLines("advice.txt"), "advice.txt");
@@ -43,6 +50,26 @@ TEST(ShippedContent, QuizFilesGiveADrawAndHaveNoLineWithoutPartner) {
   const TFirstDecisionQuiz quiz(DataLines("Correct.que"), DataLines("False.que"));
   EXPECT_TRUE(quiz.CanDraw());
   EXPECT_EQ(quiz.IgnoredLines(), std::vector<std::string>{});
+}
+
+TEST(ShippedContent, EveryEventHasAKnownKeyAndEveryLineTakesEffect) {
+  const TCatastFile events = TCatastFile::FromLines(DataLines("Catasts.txt"));
+  EXPECT_GE(events.Nodes.size(), 14u);
+  for (const TCatastNode& node : events.Nodes) EXPECT_TRUE(FindCatastRule(node.Key).has_value()) << node.Key;
+  EXPECT_EQ(events.IgnoredLines("Catasts.txt"), std::vector<std::string>{});
+}
+
+TEST(ShippedContent, EveryTipIsThereWithAllItsKeys) {
+  const std::string bytes = DataBytes("popup.txt");
+  const std::int32_t count = TIniFile::FromBytes(bytes).ReadInteger("INFO", "POPUP_COUNT", 0);
+  EXPECT_GE(count, 24);
+  EXPECT_EQ(TPopupTips::FromBytes(bytes).Problems("popup.txt", count), std::vector<std::string>{});
+}
+
+TEST(ShippedContent, TheChiefsPageTemplateCanBeRewritten) {
+  const TBookmarkPage page = TBookmarkPage::FromBytes(DataBytes("template.htm"));
+  EXPECT_TRUE(page.CanWriteTable());
+  EXPECT_FALSE(page.Entries().empty());
 }
 
 }  // namespace
