@@ -1,0 +1,233 @@
+#include <algorithm>
+#include <cmath>
+
+#include "core/common/rounding.h"
+#include "core/village/village.h"
+
+namespace fjordheim {
+
+namespace {
+
+constexpr std::uint16_t CountLimit = 65535;
+
+// Hunting and fishing are best in autumn and poorest in winter.
+constexpr std::array<long double, SeasonCount> SeasonFactor{2.0L, 1.0L, 1.5L, 1.5L};
+// Winter is harder to live through than the other seasons, summer easier.
+constexpr std::array<int, SeasonCount> SeasonAdjust{0, -10, 0, 10};
+constexpr std::array<float, AnimalKindCount> BreedingWeight{1.0F, 2.0F, 1.0F, 2.0F};
+constexpr int GoodHuntingPiglets = 5;
+constexpr int EpidemyWomen = 2;
+constexpr int EpidemyYouths = 3;
+
+std::size_t Index(TSeason season) { return static_cast<std::size_t>(season); }
+
+std::size_t Index(TGoodsKind kind) { return static_cast<std::size_t>(kind); }
+
+// Counts are 16-bit; a herd or a store that would pass the limit stays at it instead of wrapping.
+std::uint16_t SaturatedAdd(std::uint16_t count, std::int64_t added) {
+  return static_cast<std::uint16_t>(std::clamp<std::int64_t>(count + added, 0, CountLimit));
+}
+
+TSeason NextSeason(TSeason season) { return static_cast<TSeason>((Index(season) + 1) % SeasonCount); }
+
+// How much of a winter's want of one kind is held, at most all of it. Nothing wanted counts as covered.
+long double CoveredShare(const TTrade& trade, TGoodsKind kind) {
+  const std::uint16_t demand = trade.GetDemand(kind);
+  if (demand == 0) return 1;
+  return std::min(1.0L, static_cast<long double>(trade.GetGoods(kind)) / demand);
+}
+
+// Points of a factor in hundredths. A value that is no number (only a damaged state holds one) counts
+// as the worst, so such a village is not spared.
+int Points(long double factor) {
+  if (!std::isfinite(factor)) return 0;
+  return static_cast<int>(Round(std::clamp(factor * 100, -1.0e6L, 1.0e6L)));
+}
+
+// A share of `count` decided by one draw below `percentage`.
+int RandomShare(TRandom& random, int percentage, int count) {
+  return static_cast<int>(Round(random.Random(percentage) * 0.01L * count));
+}
+
+}  // namespace
+
+std::array<int, AnimalKindCount> TVillage::AnimalLossPercentages(int points) {
+  if (points < 21) return {100, 100, 100, 100};
+  if (points < 51) return {50, 50, 50, 100};
+  return {5, 5, 5, 10};
+}
+
+std::array<int, PopulationGroupCount> TVillage::DeathPercentages(int points) {
+  if (points < 21) return {100, 100, 100, 100, 100, 100};
+  if (points < 51) return {70, 20, 30, 40, 50, 70};
+  if (points < 86) return {20, 5, 10, 10, 20, 30};
+  if (points < 116) return {5, 0, 0, 5, 5, 10};
+  return {0, 0, 0, 0, 0, 0};
+}
+
+void TVillage::ChangeSeason(TRandom& random) {
+  const TSeason season = Season;
+  Gather();
+  switch (season) {
+    case TSeason::Autumn:
+      GrowCrop();
+      ApplyEvent(TVillageEvent::GoodAutumnHarvest, 1.2L);
+      ApplyEvent(TVillageEvent::Visit, 1.2L);
+      ApplyEvent(TVillageEvent::Frost, 0.3333L);
+      Harvest();
+      break;
+    case TSeason::Winter:
+      CropGrowth = 1.0F;
+      UseAndMakeGoods();
+      break;
+    case TSeason::Spring:
+    case TSeason::Summer:
+      GrowCrop();
+      ApplyEvent(TVillageEvent::GoodSummerHarvest, 1.2L);
+      ApplyEvent(TVillageEvent::Dryness, 0.5L);
+      break;
+  }
+  FeedAndStore();
+  if (!HasEvent(TVillageEvent::GoodHunting)) LoseAnimals(random);
+  Die(random);
+  TakeEvent(TVillageEvent::Epidemy);
+  if (season == TSeason::Winter) Year = SaturatedAdd(Year, 1);
+  Season = NextSeason(season);
+  if (Season == TSeason::Spring) {
+    for (auto& person : People) person->GrowOlder();
+    Breed(random);
+  }
+  TakeEvent(TVillageEvent::GoodHunting);
+  if (Season == TSeason::Autumn) GiveBirth(random);
+}
+
+void TVillage::Gather() {
+  const long double huntingYield =
+      WorkOutput(TWorkKind::HuntFish) * NourishmentFactor() * SeasonFactor[Index(Season)];
+  Food = Food + AnimalProduce() + huntingYield;
+}
+
+// The crop grows with the farmers' share of the whole work force; with nobody able to work it withers.
+void TVillage::GrowCrop() {
+  const long double capacity = TotalWorkCapacity();
+  if (capacity <= 0) {
+    CropGrowth = 0.0F;
+    return;
+  }
+  CropGrowth = static_cast<float>(WorkOutput(TWorkKind::Farming) * CropGrowth * NourishmentFactor() / capacity);
+}
+
+void TVillage::Harvest() {
+  if (CropGrowth > 0) Food += std::cbrt(static_cast<long double>(CropGrowth)) * TotalConsumption();
+}
+
+void TVillage::ApplyEvent(TVillageEvent event, long double cropFactor) {
+  if (TakeEvent(event)) CropGrowth = static_cast<float>(CropGrowth * cropFactor);
+}
+
+bool TVillage::TakeEvent(TVillageEvent event) {
+  const bool pending = HasEvent(event);
+  Events[static_cast<std::size_t>(event)] = false;
+  return pending;
+}
+
+// In winter the village uses what it wants of its goods, a third of the rest spoils, and its crafts make
+// new goods; jewellery and weapons can only be made as far as silver, amber and iron were at hand.
+void TVillage::UseAndMakeGoods() {
+  TGoodsCounts& goods = Trade.Goods;
+  const TGoodsCounts& demands = Trade.Demands;
+  const long double jewelleryShare =
+      (CoveredShare(Trade, TGoodsKind::Silver) + CoveredShare(Trade, TGoodsKind::Amber)) * 0.5L;
+  const long double weaponsShare = CoveredShare(Trade, TGoodsKind::Iron);
+  for (std::size_t k = 0; k < goods.size(); ++k) {
+    const int left = goods[k] > demands[k] ? goods[k] - demands[k] : 0;
+    goods[k] = static_cast<std::uint16_t>(left * 2 / 3);
+  }
+  for (TGoodsKind kind : {TGoodsKind::Silver, TGoodsKind::Amber, TGoodsKind::Furs, TGoodsKind::Iron}) {
+    goods[Index(kind)] = SaturatedAdd(goods[Index(kind)], GoodsProduction[Index(kind)]);
+  }
+  goods[Index(TGoodsKind::Jewellery)] =
+      static_cast<std::uint16_t>(Round(GoodsProduction[Index(TGoodsKind::Jewellery)] * jewelleryShare));
+  goods[Index(TGoodsKind::Weapons)] =
+      static_cast<std::uint16_t>(Round(GoodsProduction[Index(TGoodsKind::Weapons)] * weaponsShare));
+}
+
+// With no one left to feed the ratio has no value; it is taken as 0, a village that starves.
+void TVillage::FeedAndStore() {
+  Food += FoodStore;
+  Food *= HouseholdFactor();
+  const long double consumption = TotalConsumption();
+  FoodRatio = consumption > 0 ? static_cast<float>(Food / consumption) : 0.0F;
+  SetFoodStore(Food - consumption);
+  if (TakeEvent(TVillageEvent::Fire)) SetFoodStore(FoodStore * 0.5L);
+  Food = 0;
+}
+
+void TVillage::LoseAnimals(TRandom& random) {
+  const int points = Points(FodderFactor()) + SeasonAdjust[Index(Season)];
+  const auto percentages = AnimalLossPercentages(points);
+  const bool epidemy = HasEvent(TVillageEvent::Epidemy);
+  TAnimalCounts lost{};
+  for (std::size_t kind = 0; kind < Animals.size(); ++kind) {
+    const int count = Animals[kind];
+    const int loss = epidemy ? count / 2 : RandomShare(random, percentages[kind], count);
+    lost[kind] = static_cast<std::uint16_t>(std::clamp(loss, 0, count));
+    Animals[kind] = static_cast<std::uint16_t>(count - lost[kind]);
+  }
+  if (OnAnimalLosses) OnAnimalLosses(lost);
+}
+
+void TVillage::Die(TRandom& random) {
+  Dead.clear();
+  const int points = Points(FoodRatio) + SeasonAdjust[Index(Season)];
+  const auto percentages = DeathPercentages(points);
+  const bool epidemy = HasEvent(TVillageEvent::Epidemy);
+  for (int g = 0; g < PopulationGroupCount; ++g) {
+    const auto group = static_cast<TPopulationGroup>(g);
+    const int size = CountOfGroup(group);
+    int deaths = RandomShare(random, percentages[g], size);
+    if (epidemy && group == TPopulationGroup::AdultWoman && size >= EpidemyWomen) deaths = EpidemyWomen;
+    if (epidemy && group == TPopulationGroup::Youth && size >= EpidemyYouths) deaths = EpidemyYouths;
+    for (int i = 0; i < deaths; ++i) {
+      const THumanInfo* chosen = NthOfGroup(group, random.Random(size - i));
+      if (chosen == nullptr) break;
+      const auto place =
+          std::find_if(People.begin(), People.end(), [chosen](const auto& person) { return person.get() == chosen; });
+      Dead.push_back(std::move(*place));
+      People.erase(place);
+    }
+  }
+  if (OnDeaths) OnDeaths(Dead);
+}
+
+void TVillage::Breed(TRandom& random) {
+  const long double fodder = FodderFactor();
+  TAnimalCounts born{};
+  for (std::size_t kind = 0; kind < Animals.size(); ++kind) {
+    const int count = Animals[kind];
+    const long double base = count >= 2 ? fodder * BreedingWeight[kind] * count : 0.0L;
+    const float spread = static_cast<float>((random.Random(20) - 10) * 0.01L);
+    std::int64_t young = Round(base * spread + base);
+    if (HasEvent(TVillageEvent::GoodHunting) && static_cast<TAnimalKind>(kind) == TAnimalKind::Pig)
+      young += GoodHuntingPiglets;
+    young = std::clamp<std::int64_t>(young, 0, CountLimit - Animals[kind]);
+    born[kind] = static_cast<std::uint16_t>(young);
+    Animals[kind] = SaturatedAdd(Animals[kind], young);
+  }
+  if (OnAnimalBirths) OnAnimalBirths(born);
+}
+
+void TVillage::GiveBirth(TRandom& random) {
+  const int mothers = CountAdultWomen() / 2 + random.Random(2) - 1;
+  const int births = mothers * 3 / 4;
+  TPersonRefs born;
+  born.reserve(static_cast<std::size_t>(std::max(births, 0)));
+  for (int i = 0; i < births; ++i) {
+    const auto sex = random.Random(2) == 0 ? TSex::Male : TSex::Female;
+    People.push_back(std::make_unique<THumanInfo>(sex, 0, TWorkKind::Idle));
+    born.push_back(People.back().get());
+  }
+  if (OnBirths) OnBirths(born);
+}
+
+}  // namespace fjordheim

@@ -1,0 +1,154 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "core/common/random.h"
+#include "core/common/season.h"
+#include "core/trade/trade.h"
+#include "core/village/human_info.h"
+
+namespace fjordheim {
+
+/// One-shot events set by the catastrophe dispatch and cleared by the season change that applies them.
+enum class TVillageEvent : std::uint8_t {
+  GoodSummerHarvest = 0,
+  GoodAutumnHarvest = 1,
+  Visit = 2,
+  Frost = 3,
+  Dryness = 4,
+  GoodHunting = 5,
+  Epidemy = 6,
+  Fire = 7
+};
+
+inline constexpr int VillageEventCount = 8;
+
+/// The groups the death step walks, in its order. Unlike `TAgeGroup` it splits adults by sex.
+enum class TPopulationGroup : std::uint8_t { Elder = 0, AdultMan = 1, AdultWoman = 2, Youth = 3, Child = 4, Infant = 5 };
+
+inline constexpr int PopulationGroupCount = 6;
+
+/// Persons owned by a list; each stays at one address while it lives, so figures may point at it.
+using TPersonList = std::vector<std::unique_ptr<THumanInfo>>;
+/// Persons referred to, not owned.
+using TPersonRefs = std::vector<THumanInfo*>;
+/// One 16-bit count per animal kind, indexed by `TAnimalKind`.
+using TAnimalCounts = std::array<std::uint16_t, AnimalKindCount>;
+
+/// The whole state of the player's village between two season changes.
+class TVillage {
+ public:
+  using TDeathsCallback = std::function<void(const TPersonList& dead)>;
+  using TBirthsCallback = std::function<void(const TPersonRefs& born)>;
+  using TAnimalCountsCallback = std::function<void(const TAnimalCounts& counts)>;
+
+  /// The founding village: 37 people, the herd, Autumn 852, no goods.
+  TVillage();
+  TVillage(const TVillage& other);
+  TVillage& operator=(const TVillage& other);
+  TVillage(TVillage&&) noexcept = default;
+  TVillage& operator=(TVillage&&) noexcept = default;
+  ~TVillage() = default;
+
+  /// The founding village (the same as the default constructor).
+  static TVillage StartVillage();
+  /// The founding village with the goods of one of the three variants of the land `choice`
+  /// (0, 1 or 2; any other value is taken as 0), the variant drawn from `random`.
+  static TVillage CreateForLand(int choice, TRandom& random);
+
+  /// Units of each goods kind the village adds to its store every winter.
+  TGoodsCounts GoodsProduction{};
+  std::array<bool, VillageEventCount> Events{};
+  /// The living, in the order they were added.
+  TPersonList People;
+  /// Those who died in the last season change.
+  TPersonList Dead;
+  TAnimalCounts Animals{};
+  /// Food gathered during a season change (and meat of this season's slaughter); 0 otherwise.
+  long double Food = 0;
+  /// Food carried over to the next season.
+  long double FoodStore = 0;
+  TSeason Season = TSeason::Autumn;
+  float CropGrowth = 1.0F;
+  std::uint16_t Year = 852;
+  /// Food available at the last season change divided by the food needed.
+  float FoodRatio = 1.0F;
+  TTrade Trade;
+  float RatingSum = 0;
+
+  /// Each optional; called by `ChangeSeason` as its steps run.
+  TDeathsCallback OnDeaths;
+  TBirthsCallback OnBirths;
+  TAnimalCountsCallback OnAnimalLosses;
+  TAnimalCountsCallback OnAnimalBirths;
+
+  /// Lives through one season: food, crop, goods, losses, deaths, ageing, breeding, births.
+  void ChangeSeason(TRandom& random);
+
+  THumanInfo& GetPerson(std::size_t index) const;
+  int CountPeople() const;
+  int CountInfants() const;
+  int CountChildren() const;
+  int CountYouths() const;
+  int CountElders() const;
+  int CountAdultMen() const;
+  int CountAdultWomen() const;
+  int CountDeadMen() const;
+  int CountDeadWomen() const;
+  int CountOfGroup(TPopulationGroup group) const;
+  /// The n-th (from 0) living member of the group, or nullptr when it has fewer.
+  THumanInfo* NthOfGroup(TPopulationGroup group, int n) const;
+  static bool BelongsTo(const THumanInfo& person, TPopulationGroup group);
+
+  long double TotalConsumption() const;
+  long double TotalWorkCapacity() const;
+  long double TotalHouseholdCapacity() const;
+  /// The worth of everyone at that work, fed as well as the last season allowed.
+  long double WorkOutput(TWorkKind kind) const;
+  long double AnimalUnits() const;
+  /// Milk and eggs, in food units a season.
+  long double AnimalProduce() const;
+
+  long double NourishmentFactor() const;
+  long double FodderFactor() const;
+  long double HouseholdFactor() const;
+  /// The share of adult men and of adult women that survived, times the food ratio.
+  long double SurvivalFactor() const;
+
+  std::uint16_t AnimalCount(TAnimalKind kind) const;
+  bool HasEvent(TVillageEvent event) const;
+  void SetEvent(TVillageEvent event);
+
+  /// Takes the animals from the herds, never more than there are, and adds their meat to `Food`.
+  void Slaughter(std::uint16_t cows, std::uint16_t pigs, std::uint16_t sheep, std::uint16_t hens);
+  /// Stores the food carried over, kept between 0 and twice what the village eats.
+  void SetFoodStore(long double value);
+  void AddRating(float rating);
+  /// The mean rating over the season changes since the founding; 0 before the first.
+  long double AverageRating() const;
+  std::int64_t Score() const;
+
+  /// Percent chance of loss per animal kind at the given fodder points.
+  static std::array<int, AnimalKindCount> AnimalLossPercentages(int points);
+  /// Percent chance of death per population group at the given food points.
+  static std::array<int, PopulationGroupCount> DeathPercentages(int points);
+
+ private:
+  void Gather();
+  void GrowCrop();
+  void Harvest();
+  void UseAndMakeGoods();
+  void FeedAndStore();
+  void LoseAnimals(TRandom& random);
+  void Die(TRandom& random);
+  void Breed(TRandom& random);
+  void GiveBirth(TRandom& random);
+  void ApplyEvent(TVillageEvent event, long double cropFactor);
+  bool TakeEvent(TVillageEvent event);
+};
+
+}  // namespace fjordheim

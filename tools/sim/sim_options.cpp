@@ -1,0 +1,171 @@
+#include "tools/sim/sim_options.h"
+
+#include <array>
+#include <charconv>
+#include <limits>
+#include <string_view>
+#include <utility>
+
+namespace fjordheim {
+
+namespace {
+
+constexpr int MostSeasons = 1000000;
+
+constexpr std::array<std::pair<std::string_view, TWorkKind>, WorkKindCount> WorkNames{{
+    {"idle", TWorkKind::Idle},
+    {"cattle", TWorkKind::Cattle},
+    {"household", TWorkKind::Household},
+    {"huntfish", TWorkKind::HuntFish},
+    {"farming", TWorkKind::Farming},
+}};
+
+constexpr std::array<std::string_view, AnimalKindCount> AnimalNames{"cows", "pigs", "sheep", "hens"};
+
+template <typename TNumber>
+std::optional<TNumber> ParseNumber(std::string_view text, TNumber lowest, TNumber highest) {
+  TNumber value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (value < lowest || value > highest) return std::nullopt;
+  return value;
+}
+
+std::optional<TWorkKind> ParseWorkKind(std::string_view text) {
+  for (const auto& [name, kind] : WorkNames) {
+    if (name == text) return kind;
+  }
+  return std::nullopt;
+}
+
+// Splits "a=1,b=2" into its pairs; an empty list or a pair without a name before '=' gives nothing.
+std::optional<std::vector<std::pair<std::string_view, std::string_view>>> SplitPairs(std::string_view text) {
+  std::vector<std::pair<std::string_view, std::string_view>> pairs;
+  while (true) {
+    const std::size_t comma = text.find(',');
+    const std::string_view item = text.substr(0, comma);
+    const std::size_t equals = item.find('=');
+    if (equals == std::string_view::npos || equals == 0) return std::nullopt;
+    pairs.emplace_back(item.substr(0, equals), item.substr(equals + 1));
+    if (comma == std::string_view::npos) return pairs;
+    text.remove_prefix(comma + 1);
+  }
+}
+
+std::string ParseWorkPlan(std::string_view text, TWorkPlan& plan) {
+  const auto pairs = SplitPairs(text);
+  if (!pairs) return "--work wants group=work pairs, e.g. men=huntfish,women=household,youths=farming";
+  for (const auto& [group, work] : *pairs) {
+    const auto kind = ParseWorkKind(work);
+    if (!kind) return "unknown work '" + std::string(work) + "' (idle, cattle, household, huntfish, farming)";
+    if (group == "men") {
+      plan.Men = *kind;
+    } else if (group == "women") {
+      plan.Women = *kind;
+    } else if (group == "youths") {
+      plan.Youths = *kind;
+    } else {
+      return "unknown group '" + std::string(group) + "' in --work (men, women, youths)";
+    }
+  }
+  return {};
+}
+
+std::string ParseSlaughterPlan(std::string_view text, TAnimalCounts& counts) {
+  const auto pairs = SplitPairs(text);
+  if (!pairs) return "--slaughter wants kind=count pairs, e.g. cows=1,pigs=2";
+  for (const auto& [animal, count] : *pairs) {
+    std::size_t kind = 0;
+    while (kind < AnimalNames.size() && AnimalNames[kind] != animal) ++kind;
+    if (kind == AnimalNames.size())
+      return "unknown animal '" + std::string(animal) + "' in --slaughter (cows, pigs, sheep, hens)";
+    const auto value = ParseNumber<std::uint16_t>(count, 0, std::numeric_limits<std::uint16_t>::max());
+    if (!value) return "--slaughter " + std::string(animal) + " wants a count from 0 to 65535";
+    counts[kind] = *value;
+  }
+  return {};
+}
+
+// Applies one option with its value; returns what was wrong, or nothing.
+std::string ApplyValued(std::string_view name, std::string_view value, TSimOptions& options) {
+  if (name == "--land") {
+    const auto land = ParseNumber<int>(value, 0, 2);
+    if (!land) return "--land wants 0, 1 or 2";
+    options.Land = *land;
+  } else if (name == "--seed") {
+    const auto seed = ParseNumber<std::uint32_t>(value, 0, std::numeric_limits<std::uint32_t>::max());
+    if (!seed) return "--seed wants a whole number from 0 to 4294967295";
+    options.Seed = *seed;
+  } else if (name == "--seasons") {
+    const auto seasons = ParseNumber<int>(value, 0, MostSeasons);
+    if (!seasons) return "--seasons wants a whole number from 0 to " + std::to_string(MostSeasons);
+    options.Seasons = *seasons;
+  } else if (name == "--standing") {
+    const auto standing = ParseNumber<int>(value, -20, 20);
+    if (!standing) return "--standing wants a whole number from -20 to 20";
+    options.Standing = *standing;
+  } else if (name == "--work") {
+    return ParseWorkPlan(value, options.Work);
+  } else {
+    return ParseSlaughterPlan(value, options.Slaughter);
+  }
+  return {};
+}
+
+bool TakesValue(std::string_view name) {
+  for (std::string_view valued : {"--land", "--seed", "--seasons", "--standing", "--work", "--slaughter"}) {
+    if (name == valued) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+TSimParseResult ParseSimArguments(const std::vector<std::string>& arguments) {
+  TSimOptions options;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string_view name = arguments[i];
+    std::optional<std::string_view> value;
+    if (const std::size_t equals = name.find('='); name.starts_with("--") && equals != std::string_view::npos) {
+      value = name.substr(equals + 1);
+      name = name.substr(0, equals);
+    }
+    if ((name == "--help" || name == "-h") && !value) {
+      options.Help = true;
+    } else if (name == "--events" && !value) {
+      options.Events = true;
+    } else if (name == "--csv" && !value) {
+      options.Csv = true;
+    } else if (TakesValue(name)) {
+      if (!value) {
+        if (i + 1 == arguments.size()) return {std::nullopt, std::string(name) + " wants a value"};
+        value = arguments[++i];
+      }
+      if (std::string error = ApplyValued(name, *value, options); !error.empty()) return {std::nullopt, error};
+    } else {
+      return {std::nullopt, "unknown argument '" + arguments[i] + "'"};
+    }
+  }
+  return {options, {}};
+}
+
+std::string SimUsage() {
+  return "Usage: fjordheim-sim [options]\n"
+         "Founds a village and lives through its seasons without the game's windows,\n"
+         "printing one line a season.\n"
+         "\n"
+         "  --land N          the land the village is founded in: 0, 1 or 2 (default 0)\n"
+         "  --seed S          seed of the random generator, so that a run replays (default 1)\n"
+         "  --seasons N       number of season changes (default 40)\n"
+         "  --work PLAN       who works at what, e.g. men=huntfish,women=household,youths=farming\n"
+         "                    (the default); works: idle, cattle, household, huntfish, farming\n"
+         "  --slaughter PLAN  animals slaughtered before each autumn's change, e.g. cows=1,pigs=2\n"
+         "                    (kinds: cows, pigs, sheep, hens; default none)\n"
+         "  --standing N      the chief's standing with the council, -20 to 20 (default 0);\n"
+         "                    it weighs the seasonal rating the score is made of\n"
+         "  --events          now and then a village event (good harvest, frost, fire, ...)\n"
+         "  --csv             print a comma-separated table instead of lines\n"
+         "  --help            print this text\n";
+}
+
+}  // namespace fjordheim

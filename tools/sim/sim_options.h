@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/village/human_info.h"
+#include "core/village/village.h"
+
+namespace fjordheim {
+
+/// Who does which work: every adult man, every adult woman and every youth at one kind each.
+struct TWorkPlan {
+  TWorkKind Men = TWorkKind::HuntFish;
+  TWorkKind Women = TWorkKind::Household;
+  TWorkKind Youths = TWorkKind::Farming;
+};
+
+/// What one run of the simulator does.
+struct TSimOptions {
+  int Land = 0;
+  std::uint32_t Seed = 1;
+  int Seasons = 40;
+  TWorkPlan Work;
+  /// Animals slaughtered before each autumn's change, per kind.
+  TAnimalCounts Slaughter{};
+  /// The chief's standing with the council (-20 to 20), which weighs the rating behind the score.
+  int Standing = 0;
+  bool Events = false;
+  bool Csv = false;
+  bool Help = false;
+};
+
+/// The options, or the reason the arguments were refused.
+struct TSimParseResult {
+  std::optional<TSimOptions> Options;
+  std::string Error;
+};
+
+/// Reads the command line (without the program name).
+TSimParseResult ParseSimArguments(const std::vector<std::string>& arguments);
+
+/// The text shown for --help.
+std::string SimUsage();
+
+}  // namespace fjordheim
