@@ -14,6 +14,9 @@ std::string Cp1252FromUtf8(std::string_view text);
 /// Removes leading and trailing characters of code 32 and below.
 std::string Trim(std::string_view text);
 
+/// Removes leading characters of code 32 and below.
+std::string TrimLeft(std::string_view text);
+
 /// Upper-cases the letters a to z and nothing else, as the keyword readers do.
 std::string UpperAscii(std::string_view text);
 
