@@ -107,14 +107,6 @@ TEST(AdviceReadSeason, UnclosedNodeRunsIntoTheNextHeaderAndToTheEndOfTheFile) {
   EXPECT_EQ(group.Nodes()[2].Area, TAdviceArea::Hunting);
 }
 
-TEST(AdviceReadSeason, NodesOfOneSeasonAndAreaJoinOnePool) {
-  const Lines lines = {"NODE AUTUMN PEOPLE", "+a", "-a.wav", "ENDNODE",
-                       "NODE AUTUMN PEOPLE", "+b", "-b.wav", "ENDNODE"};
-  TAdviceGroup group = Read(lines, "AUTUMN");
-  group.ReadSeason(lines, "AUTUMN");
-  EXPECT_EQ(Texts(group), (std::vector<std::string>{"a", "b", "a", "b"}));
-}
-
 TEST(AdvicePickRandom, DrawsUntilTheAreaMatchesSoEachAdviceOfTheAreaIsEquallyLikely) {
   const Lines lines = {"NODE SUMMER CATTLE", "+c1", "-x", "+c2", "-x", "+c3", "-x", "ENDNODE",
                        "NODE SUMMER PEOPLE", "+p1", "-x", "ENDNODE",
