@@ -110,6 +110,12 @@ std::string Trim(std::string_view text) {
   return std::string(text.substr(begin, end - begin));
 }
 
+std::string TrimLeft(std::string_view text) {
+  std::size_t begin = 0;
+  while (begin < text.size() && IsBlank(text[begin])) ++begin;
+  return std::string(text.substr(begin));
+}
+
 std::string UpperAscii(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = UpperAsciiChar(c);

@@ -18,6 +18,9 @@ bool IsLosslessIn1252(std::string_view text);
 /// Removes leading and trailing characters of code 32 and below.
 std::string Trim(std::string_view text);
 
+/// Removes leading characters of code 32 and below.
+std::string TrimLeft(std::string_view text);
+
 /// Upper-cases the letters a to z and nothing else, as the keyword readers do.
 std::string UpperAscii(std::string_view text);
 
