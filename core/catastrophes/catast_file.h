@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/catastrophes/catast_node.h"
+
+namespace fjordheim {
+
+/// The events of "Catasts.txt", read from its lines:
+/// - a line that begins with "NODE" (exact case) after leading blanks opens an event; the
+///   rest of the line, trimmed, is its key;
+/// - inside an event every line is trimmed: "+" gives the sound, "-" the picture, "*" the
+///   heading (a later one replaces an earlier one), a line that is "ENDNODE" in any letter
+///   case closes the event, and every other line, empty ones too, is a line of its text;
+/// - lines outside events are passed over.
+/// An event still open at the end of the file is kept as it stands.
+class TCatastFile {
+ public:
+  static TCatastFile FromLines(const std::vector<std::string>& lines);
+  /// Reads the Windows-1252 bytes of a whole file.
+  static TCatastFile FromBytes(std::string_view bytes);
+
+  /// The events in file order.
+  std::vector<TCatastNode> Nodes;
+
+  /// Every non-blank line outside the events that is not an event's closing line, as
+  /// `Data/Catasts.txt:42: ignored: "text"` (lines counted from 1, trimmed).
+  std::vector<std::string> IgnoredLines(const std::string& sourceName) const;
+
+ private:
+  struct TIgnoredLine {
+    std::size_t Number;
+    std::string Text;
+  };
+
+  std::size_t ReadNode(const std::vector<std::string>& lines, std::size_t index, std::string key);
+
+  std::vector<TIgnoredLine> FIgnored;
+};
+
+}  // namespace fjordheim

@@ -1,0 +1,179 @@
+#include "core/game/season_report.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace fjordheim {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+enum class TLabel { Birth, Death, AnimalBirth, AnimalDeath };
+
+struct TSentenceRow {
+  const char* Situation;
+  TSeason Season;
+  std::array<std::int32_t, SexCount> Born;
+  std::array<std::int32_t, AgeGroupCount> Dead;
+  std::array<std::uint16_t, AnimalKindCount> AnimalsBorn;
+  std::array<std::uint16_t, AnimalKindCount> AnimalsDead;
+  TLabel Label;
+  const char* Text;
+};
+
+std::string LabelText(const TSeasonReport& report, TLabel label) {
+  switch (label) {
+    case TLabel::Birth:
+      return report.BirthText;
+    case TLabel::Death:
+      return report.DeathText;
+    case TLabel::AnimalBirth:
+      return report.AnimalBirthText;
+    case TLabel::AnimalDeath:
+      return report.AnimalDeathText;
+  }
+  return {};
+}
+
+TSeasonChangeInfo InfoOf(const TSentenceRow& row) {
+  TSeasonChangeInfo info;
+  info.Season = row.Season;
+  info.BornBySex = row.Born;
+  info.DeadByAgeGroup = row.Dead;
+  info.AnimalsBorn = row.AnimalsBorn;
+  info.AnimalsDead = row.AnimalsDead;
+  return info;
+}
+
+class SeasonReportSentence : public ::testing::TestWithParam<TSentenceRow> {};
+
+TEST_P(SeasonReportSentence, ReadsExactlyAsWritten) {
+  const TSentenceRow& row = GetParam();
+  EXPECT_EQ(LabelText(TSeasonReport(InfoOf(row)), row.Label), row.Text) << row.Situation;
+}
+
+// Dead by age group: infant, child, youth, adult, elder. Animals: cow, pig, sheep, hen.
+const TSentenceRow SentenceRows[] = {
+    {"2 boys and 1 girl born", TSeason::Summer, {2, 1}, {}, {}, {}, TLabel::Birth,
+     "Det ble født 2 gutter og 1 jente  i løpet av sommeren."},
+    {"1 boy born", TSeason::Summer, {1, 0}, {}, {}, {}, TLabel::Birth, "Det ble født 1 gutt  i løpet av sommeren."},
+    {"no child born", TSeason::Autumn, {}, {}, {}, {}, TLabel::Birth, "Det ble født ingen barn i løpet av høsten."},
+    {"nobody died", TSeason::Autumn, {}, {}, {}, {}, TLabel::Death, "Ingen mennesker døde i løpet av  høsten."},
+    {"1 child, 2 adults, 1 old died", TSeason::Winter, {}, {0, 1, 0, 2, 1}, {}, {}, TLabel::Death,
+     "I løpet av vinteren døde 1 barn, 2 voksne og 1 gammel."},
+    {"1 adult and 1 old died", TSeason::Spring, {}, {0, 0, 0, 1, 1}, {}, {}, TLabel::Death,
+     "I løpet av våren døde 1 voksen og 1 gammel."},
+    {"3 children and 2 adults died", TSeason::Spring, {}, {1, 1, 1, 2, 0}, {}, {}, TLabel::Death,
+     "I løpet av våren døde 3 barn og 2 voksne."},
+    {"2 cows, 3 pigs, 1 sheep, 4 hens born", TSeason::Winter, {}, {}, {2, 3, 1, 4}, {}, TLabel::AnimalBirth,
+     "I løpet av vinteren ble født 2 kalver, 3 grisunger, 1 sau og 4 høns."},
+    {"1 sheep and 1 hen born", TSeason::Winter, {}, {}, {0, 0, 1, 1}, {}, TLabel::AnimalBirth,
+     "I løpet av vinteren ble født 1 sau og 1 høne."},
+    {"no animal born", TSeason::Autumn, {}, {}, {}, {}, TLabel::AnimalBirth,
+     "Det ble ikke født noen dyr i løpet av høsten."},
+    {"2 cows and 5 hens lost", TSeason::Winter, {}, {}, {}, {2, 0, 0, 5}, TLabel::AnimalDeath,
+     "I løpet av vinteren døde 2 kyr og 5 høns."},
+    {"no animal lost", TSeason::Autumn, {}, {}, {}, {}, TLabel::AnimalDeath, "Ingen dyr døde i løpet av høsten."},
+    // The forms the table above does not reach.
+    {"girls only", TSeason::Summer, {0, 2}, {}, {}, {}, TLabel::Birth, "Det ble født 2 jenter  i løpet av sommeren."},
+    {"old only", TSeason::Summer, {}, {0, 0, 0, 0, 2}, {}, {}, TLabel::Death, "I løpet av sommeren døde 2 gamle."},
+    {"1 infant", TSeason::Summer, {}, {1, 0, 0, 0, 0}, {}, {}, TLabel::Death, "I løpet av sommeren døde 1 barn."},
+    {"one animal of each kind born", TSeason::Winter, {}, {}, {1, 1, 1, 1}, {}, TLabel::AnimalBirth,
+     "I løpet av vinteren ble født 1 kalv, 1 grisunge, 1 sau og 1 høne."},
+    {"one animal of each kind lost", TSeason::Spring, {}, {}, {}, {1, 1, 1, 1}, TLabel::AnimalDeath,
+     "I løpet av våren døde 1 ku, 1 gris, 1 sau og 1 høne."},
+    {"2 pigs and 3 sheep lost", TSeason::Spring, {}, {}, {}, {0, 2, 3, 0}, TLabel::AnimalDeath,
+     "I løpet av våren døde 2 griser og 3 sauer."},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryForm, SeasonReportSentence, ::testing::ValuesIn(SentenceRows));
+
+TEST(SeasonReport, CaptionNamesTheSeasonThatEnded) {
+  TSeasonChangeInfo info;
+  info.Season = TSeason::Spring;
+  EXPECT_EQ(TSeasonReport(info).Caption, "Dette skjedde i løpet av våren.");
+}
+
+TEST(SeasonReport, NothingHappenedGivesEmptyPicturesOfTheWindowSizes) {
+  const TSeasonReport report{TSeasonChangeInfo{}};
+  for (const TPictureArea* area : {&report.BornHumans, &report.DeadHumans, &report.BornAnimals, &report.DeadAnimals}) {
+    EXPECT_THAT(area->Pictures, IsEmpty());
+  }
+  EXPECT_EQ(std::pair(report.BornHumans.Width, report.BornHumans.Height), std::pair(209, 25));
+  EXPECT_EQ(std::pair(report.DeadHumans.Width, report.DeadHumans.Height), std::pair(153, 50));
+  EXPECT_EQ(std::pair(report.BornAnimals.Width, report.BornAnimals.Height), std::pair(209, 57));
+  EXPECT_EQ(std::pair(report.DeadAnimals.Width, report.DeadAnimals.Height), std::pair(209, 57));
+}
+
+TEST(SeasonReport, BoysFromTheLeftAndGirlsFromTheMiddle) {
+  TSeasonChangeInfo info;
+  info.BornBySex = {2, 2};
+  EXPECT_THAT(TSeasonReport(info).BornHumans.Pictures,
+              ElementsAre(TPicturePlacement{0, 0, 0}, TPicturePlacement{0, 12, 0}, TPicturePlacement{1, 104, 0},
+                          TPicturePlacement{1, 116, 0}));
+}
+
+TEST(SeasonReport, DeadStandInRowsOfOldAdultsAndYoungWithPictureZero) {
+  TSeasonChangeInfo info;
+  info.DeadByAgeGroup = {1, 0, 1, 1, 2};
+  EXPECT_THAT(TSeasonReport(info).DeadHumans.Pictures,
+              ElementsAre(TPicturePlacement{0, 0, 0}, TPicturePlacement{0, 12, 0}, TPicturePlacement{0, 0, 16},
+                          TPicturePlacement{0, 0, 32}, TPicturePlacement{0, 12, 32}));
+}
+
+TEST(SeasonReport, AnimalsStandInOneRowPerKindForBirthsAndLossesAlike) {
+  TSeasonChangeInfo info;
+  info.AnimalsBorn = {1, 0, 2, 1};
+  info.AnimalsDead = {0, 1, 0, 0};
+  const TSeasonReport report(info);
+  EXPECT_THAT(report.BornAnimals.Pictures, ElementsAre(TPicturePlacement{0, 0, 0}, TPicturePlacement{2, 0, 28},
+                                                       TPicturePlacement{2, 16, 28}, TPicturePlacement{3, 0, 42}));
+  EXPECT_THAT(report.DeadAnimals.Pictures, ElementsAre(TPicturePlacement{1, 0, 14}));
+}
+
+// What is drawn must look the same as drawing every picture, but huge counts must not make
+// the window draw millions.
+TEST(SeasonReport, PicturesOutsideTheAreaOrOnTopOfTheSameOneAreLeftOut) {
+  TSeasonChangeInfo info;
+  info.BornBySex = {std::numeric_limits<std::int32_t>::max(), 9};
+  info.DeadByAgeGroup = {0, 0, 0, 1013, std::numeric_limits<std::int32_t>::max()};
+  info.AnimalsBorn = {101, 0, 0, 0};
+  const TSeasonReport report(info);
+
+  const auto& born = report.BornHumans.Pictures;
+  EXPECT_EQ(std::count(born.begin(), born.end(), TPicturePlacement{0, 204, 0}), 1);
+  EXPECT_EQ(born.size(), 18U + 9U);
+  EXPECT_EQ(born.back(), (TPicturePlacement{1, 200, 0}));
+
+  const auto& dead = report.DeadHumans.Pictures;
+  EXPECT_EQ(std::count_if(dead.begin(), dead.end(), [](const auto& p) { return p.X == 144 && p.Y == 48; }), 1);
+  EXPECT_EQ(std::count(dead.begin(), dead.end(), TPicturePlacement{0, 144, 28}), 1);  // the 1013th adult
+  for (const TPicturePlacement& p : dead) EXPECT_TRUE(p.X < 153 && p.Y < 50);
+
+  TSeasonChangeInfo hundred;
+  hundred.AnimalsBorn = {100, 0, 0, 0};
+  EXPECT_EQ(report.BornAnimals.Pictures, TSeasonReport(hundred).BornAnimals.Pictures);
+  EXPECT_EQ(report.BornAnimals.Pictures.size(), 14U);
+}
+
+TEST(SeasonChangeInfo, CountsWithSixteenBitAnimalsAndClearKeepsTheSeason) {
+  TSeasonChangeInfo info;
+  info.Season = TSeason::Summer;
+  info.AddBirth(TSex::Female);
+  info.AddDeath(TAgeGroup::Youth);
+  info.AddAnimalBirths(TAnimalKind::Hen, 65535);
+  info.AddAnimalBirths(TAnimalKind::Hen, 2);
+  EXPECT_EQ(info.Births(TSex::Female), 1);
+  EXPECT_EQ(info.Deaths(TAgeGroup::Youth), 1);
+  EXPECT_THAT(info.AnimalsBorn, ElementsAre(0, 0, 0, 1));
+  info.Clear();
+  EXPECT_EQ(info.Season, TSeason::Summer);
+  EXPECT_EQ(TSeasonReport(info).DeathText, "Ingen mennesker døde i løpet av  sommeren.");
+  EXPECT_THAT(info.AnimalsBorn, ElementsAre(0, 0, 0, 0));
+}
+
+}  // namespace
+}  // namespace fjordheim
