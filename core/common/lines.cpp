@@ -1,7 +1,9 @@
 #include "core/common/lines.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
 #include "core/common/path_resolver.h"
 #include "core/common/text.h"
@@ -22,7 +24,11 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::ifstream in(ResolvePath(path), std::ios::binary);
+  const std::string resolved = ResolvePath(path);
+  std::error_code error;
+  // A folder opens as a stream on some systems and then reads as an empty file.
+  if (std::filesystem::is_directory(resolved, error)) return false;
+  std::ifstream in(resolved, std::ios::binary);
   if (!in) return false;
   bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   return !in.bad();

@@ -11,7 +11,7 @@ namespace fjordheim {
 std::vector<std::string> SplitLines(std::string_view text);
 
 /// Reads a whole file as bytes; the path may be a game path with backslashes
-/// (see ResolvePath). False when it cannot be opened or read.
+/// (see ResolvePath). False when it cannot be opened or read, or is a folder.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
 /// Reads an 8-bit Windows-1252 text file into UTF-8 lines. False when it cannot be read.
