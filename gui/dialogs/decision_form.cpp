@@ -16,6 +16,7 @@ TDecisionForm::TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layou
   auto* title = new QLabel(
       QString::fromUtf8("Velg tre arbeidsoppgaver du synes burde gjøres på denne tiden av året."), this);
   title->setWordWrap(true);
+  title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   title->setFont(layout.PixelFont("Arial", 13, true));
   layout.Place(title, 16, 4, 265, 37);
   for (int i = 0; i < TDecisionBoard::RowCount; ++i) {

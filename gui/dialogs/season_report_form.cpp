@@ -21,6 +21,7 @@ TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const QList<QPixmap>* smallHum
       FSmallHumans(smallHumans),
       FSmallCattle(smallCattle) {
   setWindowTitle("Dette hendte...");
+  setFont(layout.PixelFont("MS Sans Serif", 11));
   setFixedSize(layout.Scaled(488), layout.Scaled(305));
   setStyleSheet("QDialog { background: #ffffe1; }");
   const auto group = [&](const char* title, int x, int y) {

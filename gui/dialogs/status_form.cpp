@@ -22,6 +22,7 @@ TVillageStatusForm::TVillageStatusForm(QWidget* parent, const QList<QPixmap>* sm
                                        const QList<QPixmap>* goods, const QPixmap& thermometer, TGameLayout layout)
     : QDialog(parent), FLayout(layout), FSmallCattle(smallCattle), FGoods(goods) {
   setWindowTitle("Slik ligger det an...");
+  setFont(layout.PixelFont("MS Sans Serif", 11));
   setFixedSize(layout.Scaled(453), layout.Scaled(291));
   auto* status = new QGroupBox("Status", this);
   layout.Place(status, 8, 8, 225, 273);
@@ -43,9 +44,9 @@ TVillageStatusForm::TVillageStatusForm(QWidget* parent, const QList<QPixmap>* sm
   text(status, "Byen", 32, 16, 50);
   text(status, QString::fromUtf8("Høvding"), 90, 16, 60);
   text(status, "Handel", 152, 16, 50);
-  text(status, QString::fromUtf8("Høy"), 2, 72, 30);
-  text(status, "Normal", 2, 128, 40);
-  text(status, "Lav", 2, 181, 30);
+  text(status, QString::fromUtf8("Høy"), 0, 72, 32);
+  text(status, "Normal", 0, 128, 36);
+  text(status, "Lav", 0, 181, 32);
   for (std::size_t i = 0; i < FBars.size(); ++i) {
     FBars[i] = new QFrame(status);
     FBars[i]->setStyleSheet("background: red; border: none;");
