@@ -33,10 +33,13 @@ inline constexpr TWorkRect SlaughterPenBounds{53, 240, 449, 413};
 /// 3 household, 4 farming, 0 back to the idle strip; none for any other key.
 std::optional<TWorkKind> WorkKindForDigit(int digit);
 
-/// The line of help shown on the work page and the one on the slaughter page.
+/// The key help shown at the foot of the work page and of the slaughter page.
 inline constexpr const char* WorkKeysHelp =
-    "Taster: 1 jakt og fiske, 2 husdyr, 3 husholdning, 4 jordbruk, 0 ledig";
-inline constexpr const char* SlaughterKeysHelp = "Tast Delete: merk de valgte dyrene for slakt";
+    "Velg: piltaster (Shift: flere), mellomrom, Ctrl+A: alle\n"
+    "Send: 1 jakt og fiske, 2 husdyr, 3 husholdning, 4 jordbruk, 0 ledig";
+inline constexpr const char* SlaughterKeysHelp =
+    "Velg: piltaster (Shift: flere), mellomrom, Ctrl+A: alle\n"
+    "Delete: merk de valgte dyrene for slakt";
 
 /// Which work place's sound plays while the pointer moves over the work page: 1 to 4 for
 /// the places in table order, 0 for none.

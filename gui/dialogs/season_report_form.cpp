@@ -21,7 +21,7 @@ TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const QList<QPixmap>* smallHum
       FSmallHumans(smallHumans),
       FSmallCattle(smallCattle) {
   setWindowTitle("Dette hendte...");
-  setFont(layout.PixelFont("MS Sans Serif", 11));
+  setFont(layout.PixelFont("MS Sans Serif", 10));
   setFixedSize(layout.Scaled(488), layout.Scaled(305));
   setStyleSheet("QDialog { background: #ffffe1; }");
   const auto group = [&](const char* title, int x, int y) {
@@ -32,6 +32,7 @@ TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const QList<QPixmap>* smallHum
   const auto label = [&](QWidget* parentBox, const QString& text, int x, int y, int w, int h, bool wrap) {
     auto* l = new QLabel(text, parentBox);
     l->setTextFormat(Qt::PlainText);
+    l->setFont(font());
     l->setWordWrap(wrap);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout.Place(l, x, y, w, h);
@@ -44,10 +45,11 @@ TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const QList<QPixmap>* smallHum
   FBirthLabel = label(born, {}, 8, 74, 209, 31, true);
   QGroupBox* bornAnimals = group("Fødte dyr", 248, 8);
   FBornCattleImage = label(bornAnimals, {}, 8, 16, 209, 57, false);
-  FCattleBirthLabel = label(bornAnimals, {}, 8, 80, 209, 27, true);
+  // The sentences may run a line longer than the design height where the font is wider.
+  FCattleBirthLabel = label(bornAnimals, {}, 8, 80, 209, 32, true);
   QGroupBox* deadAnimals = group("Døde dyr", 248, 128);
   FDeadCattleImage = label(deadAnimals, {}, 8, 16, 209, 57, false);
-  FCattleDeathLabel = label(deadAnimals, {}, 8, 81, 209, 29, true);
+  FCattleDeathLabel = label(deadAnimals, {}, 8, 81, 209, 31, true);
   QGroupBox* dead = group("Døde mennesker", 8, 128);
   label(dead, "Gamle", 8, 24, 50, 16, false);
   label(dead, "Voksne", 8, 40, 50, 16, false);

@@ -38,6 +38,7 @@ TVillageStatusForm::TVillageStatusForm(QWidget* parent, const QList<QPixmap>* sm
   const auto text = [&](QWidget* parentWidget, const QString& caption, int x, int y, int w) {
     auto* label = new QLabel(caption, parentWidget);
     label->setTextFormat(Qt::PlainText);
+    label->setFont(font());
     layout.Place(label, x, y, w, 16);
     return label;
   };

@@ -64,7 +64,8 @@ void TCustomCreature::Draw(QPainter& painter) {
   if (FImages != nullptr && FImageIndex >= 0 && FImageIndex < FImages->size() && !(*FImages)[FImageIndex].isNull()) {
     painter.drawPixmap(target.topLeft(), (*FImages)[FImageIndex]);
   } else {
-    painter.fillRect(target.adjusted(2, 2, -2, -2), QColor(150, 150, 150));
+    // Each missing picture gets its own colour, so that kinds and marks stay apart.
+    painter.fillRect(target.adjusted(2, 2, -2, -2), QColor::fromHsv((FImageIndex * 47) % 360, 90, 200));
     painter.setPen(Qt::black);
     painter.drawRect(target.adjusted(2, 2, -3, -3));
   }

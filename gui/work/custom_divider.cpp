@@ -1,6 +1,7 @@
 #include "gui/work/custom_divider.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -8,11 +9,15 @@
 #include "gui/work/custom_container.h"
 #include "gui/work/custom_creature.h"
 
+#include <algorithm>
+
 namespace fjordheim {
 
 namespace {
 
-constexpr int KeyHelpHeight = 22;
+constexpr int KeyHelpHeight = 34;
+// Icons whose tops lie this close count as one line when the keys walk through them.
+constexpr int ReadingLineHeight = 20;
 
 QRect ToQRect(const TWorkRect& rect) { return {rect.Left, rect.Top, rect.Width(), rect.Height()}; }
 TWorkRect ToWorkRect(const QRect& rect) { return {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}; }
@@ -51,6 +56,7 @@ void TCustomDivider::RemoveIcon(TCustomCreature* icon) {
   icon->SetView(nullptr);
   FIcons.removeOne(icon);
   FDragged.removeOne(icon);
+  if (FKeyboardChoice == icon) FKeyboardChoice = nullptr;
   icon->SetContainer(nullptr);
 }
 
@@ -194,6 +200,52 @@ void TCustomDivider::Rearrange(TCustomContainer* target, const QList<TCustomCont
     if (container != nullptr && !toArrange.contains(container)) toArrange.push_back(container);
   }
   for (TCustomContainer* container : toArrange) container->Arrange();
+}
+
+QList<TCustomCreature*> TCustomDivider::SelectableInReadingOrder() const {
+  QList<TCustomCreature*> icons;
+  for (TCustomCreature* icon : FIcons) {
+    if (CanBandSelect(icon)) icons.push_back(icon);
+  }
+  std::stable_sort(icons.begin(), icons.end(), [](const TCustomCreature* a, const TCustomCreature* b) {
+    const int lineA = a->Bounds().Top / ReadingLineHeight;
+    const int lineB = b->Bounds().Top / ReadingLineHeight;
+    return lineA != lineB ? lineA < lineB : a->Bounds().Left < b->Bounds().Left;
+  });
+  return icons;
+}
+
+void TCustomDivider::MoveKeyboardChoice(int direction, bool extend) {
+  const QList<TCustomCreature*> icons = SelectableInReadingOrder();
+  if (icons.isEmpty()) return;
+  const qsizetype at = icons.indexOf(FKeyboardChoice);
+  const qsizetype next = at < 0 ? (direction > 0 ? 0 : icons.size() - 1) : (at + direction + icons.size()) % icons.size();
+  FKeyboardChoice = icons[next];
+  if (!extend) DeselectAll();
+  FKeyboardChoice->SetSelected(true);
+}
+
+void TCustomDivider::keyPressEvent(QKeyEvent* event) {
+  const bool shift = (event->modifiers() & Qt::ShiftModifier) != 0;
+  switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down: MoveKeyboardChoice(1, shift); return;
+    case Qt::Key_Left:
+    case Qt::Key_Up: MoveKeyboardChoice(-1, shift); return;
+    case Qt::Key_Space:
+      if (FKeyboardChoice != nullptr && CanBandSelect(FKeyboardChoice)) {
+        FKeyboardChoice->SetSelected(!FKeyboardChoice->Selected());
+      }
+      return;
+    case Qt::Key_A:
+      if ((event->modifiers() & Qt::ControlModifier) != 0) {
+        for (TCustomCreature* icon : SelectableInReadingOrder()) icon->SetSelected(true);
+        return;
+      }
+      break;
+    default: break;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void TCustomDivider::mousePressEvent(QMouseEvent* event) {

@@ -50,6 +50,9 @@ class TCustomDivider : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  /// Arrows move the keyboard's choice through the icons in reading order (with Shift the
+  /// selection grows), the space bar toggles the chosen icon, Ctrl+A selects every icon.
+  void keyPressEvent(QKeyEvent* event) override;
 
   virtual void MouseDown(bool plain, int x, int y);
   virtual void DragOver(int x, int y);
@@ -67,6 +70,8 @@ class TCustomDivider : public QWidget {
 
  private:
   void PaintArea(const QRect& area);
+  QList<TCustomCreature*> SelectableInReadingOrder() const;
+  void MoveKeyboardChoice(int direction, bool extend);
   QRect BandRect() const;
   void InvalidateBand();
 
@@ -82,6 +87,7 @@ class TCustomDivider : public QWidget {
   bool FPressed = false;
   bool FDragging = false;
   QString FKeyHelp;
+  TCustomCreature* FKeyboardChoice = nullptr;
 };
 
 }  // namespace fjordheim

@@ -150,6 +150,21 @@ TEST_F(WorkPage, DigitKeysSendTheSelectedPeopleToWorkAndZeroBackToIdle) {
   EXPECT_EQ(FPeople[0].Work, TWorkKind::Household);
 }
 
+TEST_F(WorkPage, TheKeyboardAloneChoosesPeopleAndSendsThemToWork) {
+  QTest::keyClick(&FDivider, Qt::Key_Right);
+  EXPECT_TRUE(Man()->Selected());
+  QTest::keyClick(&FDivider, Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_TRUE(Man()->Selected() && OtherMan()->Selected());
+  QTest::keyClick(&FDivider, Qt::Key_Space);
+  EXPECT_FALSE(OtherMan()->Selected());
+  QTest::keyClick(&FDivider, Qt::Key_4);
+  EXPECT_EQ(FPeople[1].Work, TWorkKind::Farming);
+  EXPECT_EQ(FPeople[3].Work, TWorkKind::Idle);
+  QTest::keyClick(&FDivider, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(&FDivider, Qt::Key_2);
+  for (const THumanInfo& person : FPeople) EXPECT_EQ(person.Work, TWorkKind::Cattle);
+}
+
 TEST_F(WorkPage, TheControllerSetsTheWorkWhenItListens) {
   std::vector<TWorkKind> told;
   FDivider.OnSetWork = [&](THumanInfo&, TWorkKind kind) { told.push_back(kind); };
@@ -228,6 +243,15 @@ TEST_F(SlaughterPage, DeleteMarksTheSelectedAnimalsInARow) {
   EXPECT_EQ(At(1)->Bounds().Top, 240);
   EXPECT_EQ(FPen->Items().size(), 2);
   EXPECT_EQ(At(2)->Bounds().Top, 43 + 40);
+}
+
+TEST_F(SlaughterPage, TheKeyboardMarksEveryAnimalAndThenFindsNoneToChoose) {
+  QTest::keyClick(&FDivider, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(&FDivider, Qt::Key_Delete);
+  for (const auto& animal : FAnimals) EXPECT_EQ(animal->State(), TCreature::Marked);
+  QTest::keyClick(&FDivider, Qt::Key_Right);
+  for (const auto& animal : FAnimals) EXPECT_FALSE(animal->Selected());
+  EXPECT_EQ(FSlaughter->Items().size(), 4);
 }
 
 }  // namespace
