@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/catastrophes/catast_rule.h"
 #include "core/common/lines.h"
 #include "core/common/text.h"
 
@@ -43,12 +44,12 @@ TCatastFile TCatastFile::FromLines(const std::vector<std::string>& lines) {
   while (index < lines.size()) {
     const std::string_view line = WithoutLeadingBlanks(lines[index]);
     if (line.starts_with(NodeKeyword)) {
-      index = file.ReadNode(lines, index + 1, Trim(line.substr(NodeKeyword.size())));
+      index = file.ReadNode(lines, index);
       // The closing line is passed over like any line outside an event.
       if (index < lines.size()) ++index;
       continue;
     }
-    if (!line.empty()) file.FIgnored.push_back(TIgnoredLine{index + 1, Trim(line)});
+    if (!line.empty()) file.FIgnored.push_back(TIgnoredLine{index + 1, "ignored", Trim(line)});
     ++index;
   }
   return file;
@@ -56,16 +57,22 @@ TCatastFile TCatastFile::FromLines(const std::vector<std::string>& lines) {
 
 TCatastFile TCatastFile::FromBytes(std::string_view bytes) { return FromLines(SplitLines(Utf8From1252(bytes))); }
 
-// Returns the index of the closing line, or the number of lines when the event runs to the
-// end of the file.
-std::size_t TCatastFile::ReadNode(const std::vector<std::string>& lines, std::size_t index, std::string key) {
-  TCatastNode node(std::move(key));
+// Reads the event whose header is at the index. Returns the index of the closing line, or
+// the number of lines when the event runs to the end of the file.
+std::size_t TCatastFile::ReadNode(const std::vector<std::string>& lines, std::size_t header) {
+  const std::string headerLine = Trim(lines[header]);
+  TCatastNode node(Trim(std::string_view(headerLine).substr(NodeKeyword.size())));
+  bool runsOn = false;
+  std::size_t index = header + 1;
   while (index < lines.size()) {
     std::string line = Trim(lines[index]);
     if (IsEndLine(line)) break;
+    runsOn = runsOn || line.starts_with(NodeKeyword);
     ApplyBodyLine(node, std::move(line));
     ++index;
   }
+  if (!FindCatastRule(node.Key)) FIgnored.push_back(TIgnoredLine{header + 1, "unknown key", headerLine});
+  if (runsOn || index == lines.size()) FIgnored.push_back(TIgnoredLine{header + 1, "not closed", headerLine});
   Nodes.push_back(std::move(node));
   return index;
 }
@@ -74,7 +81,8 @@ std::vector<std::string> TCatastFile::IgnoredLines(const std::string& sourceName
   std::vector<std::string> report;
   report.reserve(FIgnored.size());
   for (const TIgnoredLine& line : FIgnored) {
-    report.push_back(sourceName + ":" + std::to_string(line.Number) + ": ignored: \"" + line.Text + "\"");
+    report.push_back(sourceName + ":" + std::to_string(line.Number) + ": " + std::string(line.Kind) + ": \"" +
+                     line.Text + "\"");
   }
   return report;
 }

@@ -26,17 +26,22 @@ class TCatastFile {
   /// The events in file order.
   std::vector<TCatastNode> Nodes;
 
-  /// Every non-blank line outside the events that is not an event's closing line, as
-  /// `Data/Catasts.txt:42: ignored: "text"` (lines counted from 1, trimmed).
+  /// For a content author, in line order: every non-blank line outside the events that is
+  /// not an event's closing line, as `Data/Catasts.txt:42: ignored: "text"`, and the header
+  /// of every event that runs into the next one or to the end of the file, as
+  /// `Data/Catasts.txt:7: not closed: "NODE _Visit"`, and the header of every event whose
+  /// key the game does not know (it would stop the queue for ever), as
+  /// `Data/Catasts.txt:7: unknown key: "NODE _Fjre"` (lines counted from 1, trimmed).
   std::vector<std::string> IgnoredLines(const std::string& sourceName) const;
 
  private:
   struct TIgnoredLine {
     std::size_t Number;
+    std::string_view Kind;
     std::string Text;
   };
 
-  std::size_t ReadNode(const std::vector<std::string>& lines, std::size_t index, std::string key);
+  std::size_t ReadNode(const std::vector<std::string>& lines, std::size_t header);
 
   std::vector<TIgnoredLine> FIgnored;
 };

@@ -47,7 +47,6 @@ void TCatastQueue::ReadFile(const std::string& path, TMessageSink& messages, TRa
   std::vector<std::string> lines;
   if (!Read1252Lines(path, lines)) {
     messages.ShowMessage("Kan ikke lese filen: " + path);
-    lines.clear();
   }
   TCatastFile file = TCatastFile::FromLines(lines);
   FIgnoredLines = file.IgnoredLines(path);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/common/line_use.h"
+#include "core/common/file_messages.h"
 #include "core/common/lines.h"
 
 namespace fjordheim {
@@ -10,7 +11,7 @@ namespace fjordheim {
 TAdviceGenerator::TAdviceGenerator(const std::string& path, TMessageSink& sink) : FSourceName(path) {
   std::vector<std::string> lines;
   if (!Read1252Lines(path, lines)) {
-    for (int season = 0; season < AdviceSeasonCount; ++season) sink.ShowMessage("Kan inte läsa filen: " + path);
+    for (int season = 0; season < AdviceSeasonCount; ++season) sink.ShowMessage(CannotReadAdviceFileMessage(path));
     return;
   }
   ReadAllSeasons(lines);

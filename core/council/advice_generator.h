@@ -22,6 +22,12 @@ class TAdviceGenerator {
   /// Fills the six pools from lines already read; `sourceName` names them in IgnoredLines.
   TAdviceGenerator(const std::vector<std::string>& lines, std::string sourceName);
 
+  // The current advice points into the pools, so a copy would point into the original.
+  TAdviceGenerator(const TAdviceGenerator&) = delete;
+  TAdviceGenerator& operator=(const TAdviceGenerator&) = delete;
+  TAdviceGenerator(TAdviceGenerator&&) = default;
+  TAdviceGenerator& operator=(TAdviceGenerator&&) = default;
+
   /// Draws one advice per area, areas 0 to 4 in turn, from the pool of that season.
   void SelectAdvice(TAdviceSeason season, TRandom& random);
 

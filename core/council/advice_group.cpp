@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/common/file_messages.h"
 #include "core/common/lines.h"
 #include "core/common/text.h"
 
@@ -29,7 +30,7 @@ std::optional<TAdviceArea> HeaderArea(const std::string& line, std::string_view 
 void TAdviceGroup::ReadSeason(const std::string& path, std::string_view seasonKeyword, TMessageSink& sink) {
   std::vector<std::string> lines;
   if (!Read1252Lines(path, lines)) {
-    sink.ShowMessage("Kan inte läsa filen: " + path);
+    sink.ShowMessage(CannotReadAdviceFileMessage(path));
     return;
   }
   ReadSeason(lines, seasonKeyword);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/common/file_messages.h"
 #include "core/common/lines.h"
 #include "core/common/text.h"
 
@@ -54,7 +55,7 @@ TDecisionGenerator::TDecisionGenerator(const std::string& path, TRandom& random,
   if (Read1252Lines(path, lines)) {
     Read(lines);
   } else {
-    sink.ShowMessage("Kan ikke lese filen: " + path);
+    sink.ShowMessage(CannotReadFileMessage(path));
   }
   DrawOptions(random);
 }

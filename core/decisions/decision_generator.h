@@ -27,6 +27,13 @@ class TDecisionGenerator {
   /// Reads lines already read and makes a first draw; `sourceName` names them in messages.
   TDecisionGenerator(const std::vector<std::string>& lines, std::string sourceName, TRandom& random);
 
+  // The wrong list and the offered tasks point into the groups, so a copy would point into
+  // the original.
+  TDecisionGenerator(const TDecisionGenerator&) = delete;
+  TDecisionGenerator& operator=(const TDecisionGenerator&) = delete;
+  TDecisionGenerator(TDecisionGenerator&&) = default;
+  TDecisionGenerator& operator=(TDecisionGenerator&&) = default;
+
   /// A new draw of the offered tasks. A generator with too few tasks offers what it has.
   void DrawOptions(TRandom& random);
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/common/file_messages.h"
 #include "core/common/lines.h"
 #include "core/common/text.h"
 
@@ -13,7 +14,7 @@ constexpr std::size_t WrongPairsNeeded = 2;
 
 std::vector<std::string> ReadQuizFile(const std::string& path, TMessageSink& sink) {
   std::vector<std::string> lines;
-  if (!Read1252Lines(path, lines)) sink.ShowMessage("Kan ikke lese filen: " + path);
+  if (!Read1252Lines(path, lines)) sink.ShowMessage(CannotReadFileMessage(path));
   return lines;
 }
 
@@ -26,17 +27,26 @@ std::string PairShortage(const std::string& name, std::size_t pairs, std::size_t
 
 TFirstDecisionQuiz::TFirstDecisionQuiz(const std::string& correctPath, const std::string& falsePath,
                                        TMessageSink& sink)
-    : TFirstDecisionQuiz(ReadQuizFile(correctPath, sink), ReadQuizFile(falsePath, sink), correctPath, falsePath) {}
+    : FCorrectName(correctPath), FFalseName(falsePath) {
+  const std::vector<std::string> correctLines = ReadQuizFile(correctPath, sink);
+  const std::vector<std::string> falseLines = ReadQuizFile(falsePath, sink);
+  TakeLines(correctLines, falseLines);
+}
 
 TFirstDecisionQuiz::TFirstDecisionQuiz(const std::vector<std::string>& correctLines,
                                        const std::vector<std::string>& falseLines, std::string correctName,
                                        std::string falseName)
-    : FCorrectName(std::move(correctName)),
-      FFalseName(std::move(falseName)),
-      FRight(Pairs(correctLines)),
-      FWrong(Pairs(falseLines)),
-      FRightUnpaired(UnpairedLine(FCorrectName, correctLines)),
-      FWrongUnpaired(UnpairedLine(FFalseName, falseLines)) {}
+    : FCorrectName(std::move(correctName)), FFalseName(std::move(falseName)) {
+  TakeLines(correctLines, falseLines);
+}
+
+void TFirstDecisionQuiz::TakeLines(const std::vector<std::string>& correctLines,
+                                   const std::vector<std::string>& falseLines) {
+  FRight = Pairs(correctLines);
+  FWrong = Pairs(falseLines);
+  FRightUnpaired = UnpairedLine(FCorrectName, correctLines);
+  FWrongUnpaired = UnpairedLine(FFalseName, falseLines);
+}
 
 // Line 2n is the answer and line 2n + 1 its explanation; an odd last line has no partner.
 std::vector<TQuizAnswer> TFirstDecisionQuiz::Pairs(const std::vector<std::string>& lines) {

@@ -55,6 +55,7 @@ class TFirstDecisionQuiz {
   std::vector<std::string> IgnoredLines() const;
 
  private:
+  void TakeLines(const std::vector<std::string>& correctLines, const std::vector<std::string>& falseLines);
   static std::vector<TQuizAnswer> Pairs(const std::vector<std::string>& lines);
   static std::optional<std::string> UnpairedLine(const std::string& name, const std::vector<std::string>& lines);
 

@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "core/common/text.h"
+#include "core/settings/settings.h"
 
 namespace fjordheim {
 namespace {
@@ -66,7 +67,7 @@ std::vector<std::string> TPopupTips::Problems(const std::string& sourceName, std
       if (!IsOneOf(key, info ? InfoKeys : TipKeys)) note("ignored", "[" + section + "] " + key);
     }
   }
-  for (std::int32_t number = 1; number <= popupCount; ++number) {
+  for (std::int32_t number = 1; number <= std::min(popupCount, TSettings::MaxPopupCount); ++number) {
     const std::string section = std::string(TipPrefix) + std::to_string(number);
     if (FFile.ReadString(section, "TEXT", "").empty()) note("missing", "[" + section + "] TEXT");
   }

@@ -40,7 +40,7 @@ class TPopupTips {
   TTip Tip(std::int32_t number, const std::vector<std::string>& popupSections) const;
 
   /// For a content author: every section, key and tip of the file that the game will not
-  /// use with this many tips, as `Data/popup.txt: ignored: "[POPUP9]"`,
+  /// use with this many tips (the count capped as the settings cap it), as `Data/popup.txt: ignored: "[POPUP9]"`,
   /// `Data/popup.txt: ignored: "[POPUP2] COLOR"` and `Data/popup.txt: missing: "[POPUP4] TEXT"`.
   std::vector<std::string> Problems(const std::string& sourceName, std::int32_t popupCount) const;
 

@@ -6,6 +6,8 @@
 
 namespace fjordheim {
 
+class TByteStream;
+
 /// The six kinds of goods, stored as one byte and always walked in this order. The value of a
 /// kind is also its index in the goods image list.
 enum class TGoodsKind : std::uint8_t { Silver = 0, Amber = 1, Furs = 2, Iron = 3, Jewellery = 4, Weapons = 5 };
@@ -40,6 +42,12 @@ class TTrade {
   /// How well the held goods cover the wanted ones: each further wanted unit of a kind weighs one
   /// less than the one before, and every two spare units add one. 0 when nothing is wanted.
   float DemandCoverage() const;
+
+  /// The 24-byte record of a saved game: `Goods`, then `Demands`. A short read raises
+  /// ETradeError with "Det er feil eller skade på filen" and leaves the store as it was;
+  /// a short write raises the same.
+  void LoadFromStream(TByteStream& stream);
+  void SaveToStream(TByteStream& stream) const;
 };
 
 }  // namespace fjordheim

@@ -6,6 +6,8 @@
 
 namespace fjordheim {
 
+class TVillageStream;
+
 enum class TSex : std::uint8_t { Male = 0, Female = 1 };
 
 enum class TAgeGroup : std::uint8_t { Infant = 0, Child = 1, Youth = 2, Adult = 3, Elder = 4 };
@@ -54,6 +56,11 @@ class THumanInfo {
 
   /// One year older; a person of 255 stays 255 rather than being born again.
   void GrowOlder();
+
+  /// A person read from a saved game: `Sex`, `Age`, `Name`, `Work`.
+  static THumanInfo CreateFromStream(TVillageStream& stream);
+  void LoadFromStream(TVillageStream& stream);
+  void SaveToStream(TVillageStream& stream) const;
 };
 
 }  // namespace fjordheim

@@ -9,6 +9,8 @@ namespace fjordheim {
 namespace {
 
 constexpr std::uint16_t CountLimit = 65535;
+// The saved game counts the living in 16 bits, so nobody is born past that.
+constexpr int MostPeople = 65535;
 
 // Hunting and fishing are best in autumn and poorest in winter.
 constexpr std::array<long double, SeasonCount> SeasonFactor{2.0L, 1.0L, 1.5L, 1.5L};
@@ -19,7 +21,9 @@ constexpr int GoodHuntingPiglets = 5;
 constexpr int EpidemyWomen = 2;
 constexpr int EpidemyYouths = 3;
 
-std::size_t Index(TSeason season) { return static_cast<std::size_t>(season); }
+// A season byte above 3 can only come from a damaged state; it is read modulo four so that no
+// table is read past its end.
+std::size_t Index(TSeason season) { return static_cast<std::size_t>(season) % SeasonCount; }
 
 std::size_t Index(TGoodsKind kind) { return static_cast<std::size_t>(kind); }
 
@@ -49,6 +53,41 @@ int RandomShare(TRandom& random, int percentage, int count) {
   return static_cast<int>(Round(random.Random(percentage) * 0.01L * count));
 }
 
+// The members of one group still alive while its deaths are drawn, in `People` order. The n-th
+// living member is found by a binary walk over counts (a Fenwick tree), so even a village of
+// tens of thousands loses its dead quickly.
+std::size_t LowestBit(std::size_t i) { return i & (~i + 1); }
+
+class TLivingMembers {
+ public:
+  explicit TLivingMembers(std::size_t count) : FCounts(count + 1, 0) {
+    for (std::size_t i = 1; i <= count; ++i) {
+      FCounts[i] += 1;
+      if (const std::size_t parent = i + LowestBit(i); parent <= count) FCounts[parent] += FCounts[i];
+    }
+    FTop = 1;
+    while (FTop * 2 <= count) FTop *= 2;
+  }
+
+  /// Removes the n-th (from 0) living member and returns its place among all members.
+  std::size_t Take(int n) {
+    std::size_t place = 0;
+    int remaining = n;
+    for (std::size_t step = FTop; step > 0; step /= 2) {
+      if (place + step < FCounts.size() && FCounts[place + step] <= remaining) {
+        place += step;
+        remaining -= FCounts[place];
+      }
+    }
+    for (std::size_t i = place + 1; i < FCounts.size(); i += LowestBit(i)) FCounts[i] -= 1;
+    return place;
+  }
+
+ private:
+  std::vector<int> FCounts;
+  std::size_t FTop = 1;
+};
+
 }  // namespace
 
 std::array<int, AnimalKindCount> TVillage::AnimalLossPercentages(int points) {
@@ -66,7 +105,7 @@ std::array<int, PopulationGroupCount> TVillage::DeathPercentages(int points) {
 }
 
 void TVillage::ChangeSeason(TRandom& random) {
-  const TSeason season = Season;
+  const auto season = static_cast<TSeason>(Index(Season));
   Gather();
   switch (season) {
     case TSeason::Autumn:
@@ -182,21 +221,22 @@ void TVillage::Die(TRandom& random) {
   const int points = Points(FoodRatio) + SeasonAdjust[Index(Season)];
   const auto percentages = DeathPercentages(points);
   const bool epidemy = HasEvent(TVillageEvent::Epidemy);
+  std::vector<std::size_t> deathOrder;
   for (int g = 0; g < PopulationGroupCount; ++g) {
     const auto group = static_cast<TPopulationGroup>(g);
-    const int size = CountOfGroup(group);
+    std::vector<std::size_t> members;
+    for (std::size_t i = 0; i < People.size(); ++i) {
+      if (BelongsTo(*People[i], group)) members.push_back(i);
+    }
+    const int size = static_cast<int>(members.size());
     int deaths = RandomShare(random, percentages[g], size);
     if (epidemy && group == TPopulationGroup::AdultWoman && size >= EpidemyWomen) deaths = EpidemyWomen;
     if (epidemy && group == TPopulationGroup::Youth && size >= EpidemyYouths) deaths = EpidemyYouths;
-    for (int i = 0; i < deaths; ++i) {
-      const THumanInfo* chosen = NthOfGroup(group, random.Random(size - i));
-      if (chosen == nullptr) break;
-      const auto place =
-          std::find_if(People.begin(), People.end(), [chosen](const auto& person) { return person.get() == chosen; });
-      Dead.push_back(std::move(*place));
-      People.erase(place);
-    }
+    TLivingMembers living(members.size());
+    for (int i = 0; i < deaths && i < size; ++i) deathOrder.push_back(members[living.Take(random.Random(size - i))]);
   }
+  for (std::size_t place : deathOrder) Dead.push_back(std::move(People[place]));
+  std::erase_if(People, [](const auto& person) { return person == nullptr; });
   if (OnDeaths) OnDeaths(Dead);
 }
 
@@ -219,7 +259,8 @@ void TVillage::Breed(TRandom& random) {
 
 void TVillage::GiveBirth(TRandom& random) {
   const int mothers = CountAdultWomen() / 2 + random.Random(2) - 1;
-  const int births = mothers * 3 / 4;
+  const int room = MostPeople - CountPeople();
+  const int births = std::clamp(mothers * 3 / 4, 0, std::max(room, 0));
   TPersonRefs born;
   born.reserve(static_cast<std::size_t>(std::max(births, 0)));
   for (int i = 0; i < births; ++i) {

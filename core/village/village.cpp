@@ -148,7 +148,9 @@ TVillage TVillage::CreateForLand(int choice, TRandom& random) {
   return village;
 }
 
-THumanInfo& TVillage::GetPerson(std::size_t index) const { return *People.at(index); }
+THumanInfo& TVillage::GetPerson(std::size_t index) { return *People.at(index); }
+
+const THumanInfo& TVillage::GetPerson(std::size_t index) const { return *People.at(index); }
 
 int TVillage::CountPeople() const { return static_cast<int>(People.size()); }
 
@@ -188,7 +190,7 @@ int TVillage::CountOfGroup(TPopulationGroup group) const {
   return CountIf(People, [group](const THumanInfo& person) { return BelongsTo(person, group); });
 }
 
-THumanInfo* TVillage::NthOfGroup(TPopulationGroup group, int n) const {
+const THumanInfo* TVillage::NthOfGroup(TPopulationGroup group, int n) const {
   if (n < 0) return nullptr;
   for (const auto& person : People) {
     if (BelongsTo(*person, group) && n-- == 0) return person.get();
@@ -270,7 +272,7 @@ void TVillage::Slaughter(std::uint16_t cows, std::uint16_t pigs, std::uint16_t s
 
 void TVillage::SetFoodStore(long double value) {
   const long double most = 2 * TotalConsumption();
-  if (value < 0)
+  if (!(value >= 0))  // also a value that is no number
     FoodStore = 0;
   else if (value > most)
     FoodStore = most;

@@ -13,6 +13,8 @@
 
 namespace fjordheim {
 
+class TVillageStream;
+
 /// One-shot events set by the catastrophe dispatch and cleared by the season change that applies them.
 enum class TVillageEvent : std::uint8_t {
   GoodSummerHarvest = 0,
@@ -89,7 +91,8 @@ class TVillage {
   /// Lives through one season: food, crop, goods, losses, deaths, ageing, breeding, births.
   void ChangeSeason(TRandom& random);
 
-  THumanInfo& GetPerson(std::size_t index) const;
+  THumanInfo& GetPerson(std::size_t index);
+  const THumanInfo& GetPerson(std::size_t index) const;
   int CountPeople() const;
   int CountInfants() const;
   int CountChildren() const;
@@ -101,7 +104,7 @@ class TVillage {
   int CountDeadWomen() const;
   int CountOfGroup(TPopulationGroup group) const;
   /// The n-th (from 0) living member of the group, or nullptr when it has fewer.
-  THumanInfo* NthOfGroup(TPopulationGroup group, int n) const;
+  const THumanInfo* NthOfGroup(TPopulationGroup group, int n) const;
   static bool BelongsTo(const THumanInfo& person, TPopulationGroup group);
 
   long double TotalConsumption() const;
@@ -136,6 +139,14 @@ class TVillage {
   static std::array<int, AnimalKindCount> AnimalLossPercentages(int points);
   /// Percent chance of death per population group at the given food points.
   static std::array<int, PopulationGroupCount> DeathPercentages(int points);
+
+  /// Writes the village block of a saved game. More persons than a 16-bit count can hold
+  /// raise EVillageFileError with "Kan ikke åpne filen" before anything is written.
+  void SaveToStream(TVillageStream& stream) const;
+  /// Reads the village block and replaces every saved field, or on any error raises
+  /// EVillageFileError (or ETradeError for the goods record) and changes nothing.
+  /// `Events` and the callbacks are not in the file and stay as they were.
+  void LoadFromStream(TVillageStream& stream);
 
  private:
   void Gather();

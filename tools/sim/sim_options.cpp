@@ -10,7 +10,7 @@ namespace fjordheim {
 
 namespace {
 
-constexpr int MostSeasons = 1000000;
+constexpr int MostSeasons = 10000;
 
 constexpr std::array<std::pair<std::string_view, TWorkKind>, WorkKindCount> WorkNames{{
     {"idle", TWorkKind::Idle},

@@ -32,7 +32,8 @@ TEST(CatastFile, HeaderIsNodeInCapitalsAfterLeadingBlanksWithOrWithoutABlankBefo
   EXPECT_EQ(file.Nodes[2].Key, "S x");
   // The lower-case header opens nothing, so it and the end line after it are passed over.
   EXPECT_THAT(file.IgnoredLines("Data/Catasts.txt"),
-              ElementsAre("Data/Catasts.txt:5: ignored: \"node _Visit\"", "Data/Catasts.txt:6: ignored: \"ENDNODE\""));
+              ElementsAre("Data/Catasts.txt:5: ignored: \"node _Visit\"", "Data/Catasts.txt:6: ignored: \"ENDNODE\"",
+                          "Data/Catasts.txt:7: unknown key: \"NODES x\""));
 }
 
 TEST(CatastFile, BodyLinesAreTrimmedAndLaterMarkedLinesReplaceEarlierOnes) {
@@ -58,6 +59,7 @@ TEST(CatastFile, UnclosedEventRunsIntoTheNextOne) {
   EXPECT_EQ(first.Sound, "fire.wav");
   EXPECT_THAT(first.Text, ElementsAre("Et skip.", "NODE _Fire", "Det brenner."));
   EXPECT_EQ(file.Nodes[1].Key, "_Frost");
+  EXPECT_THAT(file.IgnoredLines("Catasts.txt"), ElementsAre("Catasts.txt:1: not closed: \"NODE _Visit\""));
 }
 
 TEST(CatastFile, EventStillOpenAtTheEndOfTheFileIsKeptAndNoHeadingLineMeansAnEmptyOne) {
@@ -66,6 +68,7 @@ TEST(CatastFile, EventStillOpenAtTheEndOfTheFileIsKeptAndNoHeadingLineMeansAnEmp
   EXPECT_EQ(file.Nodes[0].Heading, "");
   EXPECT_EQ(file.Nodes[0].Picture, "fisk.bmp");
   EXPECT_THAT(file.Nodes[0].Text, ElementsAre("Mye fisk."));
+  EXPECT_THAT(file.IgnoredLines("Catasts.txt"), ElementsAre("Catasts.txt:1: not closed: \"NODE _GoodHunting\""));
   EXPECT_EQ(TCatastFile::FromLines({"NODE"}).Nodes.at(0).Key, "");
 }
 

@@ -102,7 +102,13 @@ TEST(FirstDecisionQuiz, ReadsWindows1252FilesAndReportsEachOneThatCannotBeRead) 
   ASSERT_EQ(quiz.RightAnswers().size(), 1u);
   EXPECT_EQ(quiz.RightAnswers()[0].Explanation, "Du er vår høvding.");
   EXPECT_EQ(quiz.MissingPairs(), std::vector<std::string>{missing + ": 0 answer pairs, at least 2 needed"});
+
   std::filesystem::remove_all(folder);
+  TCollectingMessageSink bothSink;
+  const TFirstDecisionQuiz neither(correct, missing, bothSink);
+  EXPECT_EQ(bothSink.Messages, (std::vector<std::string>{"Kan ikke lese filen: " + correct,
+                                                         "Kan ikke lese filen: " + missing}));
+  EXPECT_FALSE(neither.CanDraw());
 }
 
 }  // namespace

@@ -48,15 +48,5 @@ TEST(Surplus, IsSignedHeldMinusWanted) {
   for (int k = 0; k < GoodsKindCount; ++k) EXPECT_EQ(TTrade().Surplus(static_cast<TGoodsKind>(k)), 0);
 }
 
-TEST(TTrade, GettersAndFieldsShowTheSameCounts) {
-  TTrade trade;
-  trade.SetGoods(TGoodsKind::Jewellery, 7);
-  trade.SetDemand(TGoodsKind::Furs, 9);
-  EXPECT_EQ(trade.Goods[4], 7);
-  EXPECT_EQ(trade.Demands[2], 9);
-  EXPECT_EQ(trade.GetGoods(TGoodsKind::Jewellery), 7);
-  EXPECT_EQ(trade.GetDemand(TGoodsKind::Furs), 9);
-}
-
 }  // namespace
 }  // namespace fjordheim

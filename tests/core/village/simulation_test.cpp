@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <set>
 
 #include "core/common/rounding.h"
@@ -59,6 +60,8 @@ TEST(ChangeSeason, FirstAutumnOfHuntersHouseholdAndYoungFarmers) {
   EXPECT_NEAR(food, 43.19, 0.01);
   EXPECT_NEAR(village.FoodRatio, food / 23.3, 1e-5);
   EXPECT_NEAR(village.FoodRatio, 1.854, 5e-4);
+  const double harvest = village.FoodRatio * 23.3 / 1.4 - 16.815;
+  EXPECT_NEAR(harvest, 14.04, 0.005);
   EXPECT_NEAR(village.FoodStore, food - 23.3, 1e-4);
   EXPECT_NEAR(village.FoodStore, 19.89, 0.01);
   EXPECT_EQ(village.Food, 0.0L);
@@ -235,6 +238,18 @@ TEST(ChangeSeason, AutumnBirthsFollowTheNumberOfAdultWomen) {
   }
 }
 
+TEST(ChangeSeason, NobodyIsBornPastTheHighestCountOfPeople) {
+  TVillage village;
+  village.People.clear();
+  for (int i = 0; i < 65534; ++i)
+    village.People.push_back(std::make_unique<THumanInfo>(TSex::Female, 25, TWorkKind::Idle));
+  village.Season = TSeason::Summer;
+  village.FoodStore = 2 * village.TotalConsumption();
+  TRandom random(1);
+  village.ChangeSeason(random);
+  EXPECT_EQ(village.CountPeople(), 65535);
+}
+
 TEST(ChangeSeason, WinterUsesWantedGoodsSpoilsAThirdAndMakesNew) {
   TVillage village;
   village.Season = TSeason::Winter;
@@ -347,6 +362,19 @@ TEST(ChangeSeason, AVillageWithoutPeopleOrWorkersGoesOnWithoutNaN) {
     }
   }
   EXPECT_EQ(empty.CountPeople(), 0);
+}
+
+TEST(ChangeSeason, ADamagedStateHealsInsteadOfSpreading) {
+  TVillage village;
+  village.Season = static_cast<TSeason>(7);
+  village.FoodStore = std::numeric_limits<long double>::quiet_NaN();
+  village.FoodRatio = std::numeric_limits<float>::infinity();
+  TRandom random(1);
+  village.ChangeSeason(random);
+  // Season 7 is read as 3, summer, and left for autumn.
+  EXPECT_EQ(village.Season, TSeason::Autumn);
+  village.ChangeSeason(random);
+  ExpectFinite(village);
 }
 
 TEST(ChangeSeason, ASeededGameReplaysExactly) {

@@ -10,7 +10,7 @@ namespace {
 
 std::vector<int> AgesOf(const TVillage& village, TPopulationGroup group) {
   std::vector<int> ages;
-  for (int n = 0; THumanInfo* person = village.NthOfGroup(group, n); ++n) ages.push_back(person->Age);
+  for (int n = 0; const THumanInfo* person = village.NthOfGroup(group, n); ++n) ages.push_back(person->Age);
   return ages;
 }
 
@@ -145,6 +145,8 @@ TEST(TVillage, SetFoodStoreKeepsBetweenNothingAndTwiceTheNeed) {
   EXPECT_EQ(village.FoodStore, 12.5L);
   village.SetFoodStore(100);
   EXPECT_NEAR(village.FoodStore, 46.6, 1e-12);
+  village.SetFoodStore(std::numeric_limits<long double>::quiet_NaN());
+  EXPECT_EQ(village.FoodStore, 0.0L);
 }
 
 TEST(TVillage, AverageRatingCountsTheSeasonChangesSinceTheFounding) {

@@ -41,7 +41,7 @@ TEST(ParseSimArguments, ReadsEveryOptionInBothSpellings) {
 TEST(ParseSimArguments, RefusesBadArgumentsWithAReason) {
   const std::vector<std::vector<std::string>> bad{
       {"--land", "3"},        {"--land", "x"},          {"--seed", "-1"},        {"--seed", "4294967296"},
-      {"--seasons", "1e3"},   {"--seasons", ""},        {"--seasons"},           {"--work", "men=sleeping"},
+      {"--seasons", "1e3"},   {"--seasons", "10001"},   {"--seasons", ""},        {"--seasons"},           {"--work", "men=sleeping"},
       {"--work", "elders=farming"}, {"--work", "men"},  {"--work", ""},          {"--slaughter", "cows=65536"},
       {"--slaughter", "dogs=1"},    {"--slaughter", "cows=1,"}, {"--standing", "21"}, {"--events=yes"},
       {"--fast"},             {"40"}};
