@@ -1,0 +1,19 @@
+#include <QApplication>
+
+#include "core/common/random.h"
+#include "core/settings/settings.h"
+#include "gui/app/main_form.h"
+#include "gui/app/message_box_sink.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  fjordheim::TRandom random;
+  fjordheim::TSettings settings(QCoreApplication::applicationFilePath().toStdString(), random);
+  QApplication::setApplicationName(QStringLiteral("Fjordheim"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Fjordheim"));
+  fjordheim::TMessageBoxSink sink;
+  fjordheim::TMainForm mainForm(settings, random, sink);
+  sink.SetParent(&mainForm);
+  mainForm.show();
+  return QApplication::exec();
+}

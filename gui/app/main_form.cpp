@@ -1,0 +1,540 @@
+#include "gui/app/main_form.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include <exception>
+
+#include "core/common/path_resolver.h"
+#include "core/game/chief_page_title.h"
+#include "core/game/first_decision_quiz.h"
+#include "core/pages/bookmark_file.h"
+#include "core/pages/bookmark_page.h"
+#include "core/settings/name_tables.h"
+#include "gui/app/game_stand_in.h"
+#include "gui/app/scaled_view.h"
+#include "gui/controls/custom_image.h"
+#include "gui/controls/picture_button.h"
+#include "gui/controls/zone_image.h"
+#include "gui/dialogs/arkiv_form.h"
+#include "gui/dialogs/first_decision_form.h"
+#include "gui/dialogs/intro_form.h"
+#include "gui/dialogs/start_game_form.h"
+#include "gui/pages/browser_win.h"
+#include "gui/sound/audio_sink_output.h"
+
+namespace fjordheim {
+
+namespace {
+
+struct TButtonPlace {
+  const char* Name;
+  QRect Place;
+  const char* Hint;
+  Qt::Key Key;
+};
+
+// The button panel, top to bottom; each button also answers the key shown in its hint.
+constexpr std::array<TButtonPlace, TMainForm::ButtonCount> ButtonPlaces{{
+    {"BtnVillage", {17, 9, 51, 49}, "Gå til hovedbilde", Qt::Key_V},
+    {"BtnSurf", {12, 63, 62, 53}, "Let etter mer informasjon", Qt::Key_I},
+    {"BtnCouncil", {14, 121, 57, 57}, "Hold rådsmøte", Qt::Key_R},
+    {"BtnWork", {13, 177, 58, 43}, "Fordel arbeidsoppgaver", Qt::Key_A},
+    {"BtnSlakt", {15, 220, 51, 46}, "Slakte", Qt::Key_S},
+    {"BtnBeslut", {23, 271, 32, 49}, "Andre avgjørelser", Qt::Key_B},
+    {"BtnTrade", {15, 321, 54, 38}, "Besøk markedet", Qt::Key_M},
+    {"BtnChgSeason", {7, 359, 72, 43}, "Neste årstid", Qt::Key_N},
+    {"BtnFile", {18, 433, 50, 46}, "Lagre / Åpne / Avslutt", Qt::Key_L},
+}};
+
+constexpr const char* ContinueText = "(klikk for å gå videre)";
+constexpr const char* OutroPlayer = "mmlrtm3.exe";
+
+QWidget* BlackPanel(QWidget* parent, QRect where) {
+  auto* panel = new QWidget(parent);
+  panel->setGeometry(where);
+  panel->setAutoFillBackground(true);
+  QPalette colours = panel->palette();
+  colours.setColor(QPalette::Window, Qt::black);
+  panel->setPalette(colours);
+  return panel;
+}
+
+// A white framed text box of the intro with its "click to go on" line below the text.
+QWidget* IntroTextBox(QWidget* parent, QRect where, QLabel*& text, Qt::Alignment alignment) {
+  auto* box = new QFrame(parent);
+  box->setGeometry(where);
+  box->setFrameStyle(QFrame::Box | QFrame::Plain);
+  box->setAutoFillBackground(true);
+  QPalette colours = box->palette();
+  colours.setColor(QPalette::Window, Qt::white);
+  colours.setColor(QPalette::WindowText, Qt::black);
+  box->setPalette(colours);
+  text = new QLabel(box);
+  text->setGeometry(6, 4, where.width() - 12, where.height() - 22);
+  text->setWordWrap(true);
+  text->setAlignment(alignment);
+  auto* more = new QLabel(QString::fromUtf8(ContinueText), box);
+  more->setGeometry(6, where.height() - 18, where.width() - 12, 14);
+  more->setAlignment(Qt::AlignRight);
+  QFont small = more->font();
+  small.setPointSizeF(small.pointSizeF() * 0.8);
+  more->setFont(small);
+  box->hide();
+  return box;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(TSettings& settings, TRandom& random, TMessageSink& sink, std::unique_ptr<TGameActions> actions,
+                     QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      FSettings(settings),
+      FRandom(random),
+      FSink(sink),
+      FActions(actions ? std::move(actions) : std::make_unique<TGameStandIn>()),
+      FPictures(&sink),
+      FOutput(std::make_unique<TAudioSinkOutput>()),
+      FSound(settings.SoundOff(), settings.SoundPath(), *FOutput, &sink) {
+  setWindowTitle(QStringLiteral("Fjordheim"));
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, Qt::black);
+  setPalette(colours);
+
+  FSettings.NormaliseFolders();
+  BuildPictureLists();
+  FScreen = BlackPanel(nullptr, {0, 0, GameWidth, GameHeight});
+  BuildIntroPanel();
+  BuildMainPanel();
+  FView = new TScaledView(FScreen, this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(FView);
+  resize(GameWidth, GameHeight);
+
+  FIntroStep = 0;
+  SetIntroPicture("Intropic.bmp");
+  FOutput->SetOnFailure([this] { FSound.OutputFailed(); });
+  FSound.InitSound();
+
+  FBrowser = new TBrowserWin(FSettings.PicsPath(), FPictures, FSink, this);
+  connect(FBrowser, &TBrowserWin::Activated, this, [this] { FSound.StopAllWaves(); });
+  connect(FBrowser, &TBrowserWin::Deactivated, this, [this] {
+    if (MainPanelShown() && (ShownPage() == TPage::Main || ShownPage() == TPage::Council)) PlaySeasonMusic();
+  });
+  FArkiv = new TArkivForm(FSettings.PicsPath(), FPictures, this);
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (state != Qt::ApplicationActive) {
+      FSound.StopAllWaves();
+    } else if (MainPanelShown() && (ShownPage() == TPage::Main || ShownPage() == TPage::Council)) {
+      PlaySeasonMusic();
+    }
+  });
+}
+
+TMainForm::~TMainForm() { FSound.DoneSound(); }
+
+void TMainForm::BuildPictureLists() {
+  const std::string& pics = FSettings.PicsPath();
+  FAnimalPictures = CreatePictureList(qRgb(255, 0, 255),
+                                      {"komini", "grismini", "farmini", "honamini", "splatt2", "splatt2", "splatt2", "splatt3"},
+                                      pics, FPictures);
+  FStatusPictures = CreatePictureList(qRgb(0, 0, 255), {"status1", "status2", "status3", "status4"}, pics, FPictures);
+  FPeoplePictures = CreatePictureList(qRgb(255, 255, 255), {"male3", "female3", "child3"}, pics, FPictures);
+  FBubblePictures = CreatePictureList(qRgb(255, 0, 255), {"bubbla1", "bubbla2", "bubbla3"}, pics, FPictures);
+  FGoodsPictures = CreatePictureList(qRgb(255, 0, 255), {"i_silver", "i_barnst", "i_furs", "i_iron", "i_jewel", "i_weap"},
+                                     pics, FPictures);
+}
+
+void TMainForm::BuildIntroPanel() {
+  FIntroPanel = BlackPanel(FScreen, {0, 0, GameWidth, GameHeight});
+  FIntroImage = new TCustomImage(FIntroPanel);
+  FIntroImage->SetAutoSize(true);
+  connect(FIntroImage, &TCustomImage::Clicked, this, [this] { IntroClick(); });
+  FIntroTextPanel = IntroTextBox(FIntroPanel, {8, 12, 290, 83}, FIntroLabel, Qt::AlignLeft | Qt::AlignTop);
+  FIntroTextPanel2 = IntroTextBox(FIntroPanel, {126, 410, 401, 57}, FIntroLabel2, Qt::AlignCenter);
+  for (QWidget* box : {FIntroTextPanel, FIntroTextPanel2}) {
+    box->installEventFilter(this);
+    for (QWidget* child : box->findChildren<QWidget*>()) child->installEventFilter(this);
+  }
+}
+
+void TMainForm::BuildMainPanel() {
+  FMainPanel = BlackPanel(FScreen, {0, 0, GameWidth, GameHeight});
+  FPageControl = new QStackedWidget(FMainPanel);
+  FPageControl->setGeometry(-2, -4, 567, 486);
+  auto* mainPage = BlackPanel(nullptr, {0, 0, 567, 486});
+  FVillageImage = new TZoneImage(mainPage);
+  FVillageImage->setGeometry(mainPage->rect());
+  connect(FVillageImage, &TZoneImage::MouseMoved, this, &TMainForm::VillageImageMouseMove);
+  connect(FVillageImage, &TZoneImage::MouseReleased, this, &TMainForm::VillageImageMouseUp);
+  FPageControl->addWidget(mainPage);
+  for (int page = 1; page < 4; ++page) FPageControl->addWidget(BlackPanel(nullptr, {0, 0, 567, 486}));
+
+  auto* panelPanel = BlackPanel(FMainPanel, {GameWidth - 77, 0, 77, GameHeight});
+  auto* panelImage = new TCustomImage(panelPanel);
+  panelImage->setGeometry(panelPanel->rect());
+  panelImage->SetPicture(FPictures.Load(FSettings.PicsPath() + "panel.bmp"));
+  for (std::size_t i = 0; i < ButtonPlaces.size(); ++i) {
+    const TButtonPlace& place = ButtonPlaces[i];
+    auto* button = new TPictureButton(panelPanel);
+    button->setGeometry(place.Place);
+    const std::string base = FSettings.PicsPath() + "Buttons\\" + place.Name;
+    button->SetPicture1(FPictures.Load(base + "1.bmp"));
+    button->SetPicture2(FPictures.Load(base + "2.bmp"));
+    button->SetPicture3(FPictures.Load(base + "3.bmp"));
+    button->SetMoveFocus(true);
+    const QKeySequence key(place.Key);
+    button->setToolTip(QString::fromUtf8(place.Hint) + " (" + key.toString(QKeySequence::NativeText) + ")");
+    FButtons[i] = button;
+    auto* shortcut = new QShortcut(key, this);
+    connect(shortcut, &QShortcut::activated, button, [this, button] {
+      if (MainPanelShown() && button->isVisible()) emit button->Clicked();
+    });
+  }
+  BuildButtons();
+
+  FStatusBitBtn = new QPushButton(FMainPanel);
+  FStatusBitBtn->setGeometry(3, 4, 177, 37);
+  FStatusBitBtn->setFocusPolicy(Qt::NoFocus);
+  connect(FStatusBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { FActions->ShowVillageStatus(); }); });
+  FMainPanel->hide();
+}
+
+void TMainForm::BuildButtons() {
+  auto bind = [this](TButton which, auto handler) {
+    connect(FButtons[static_cast<std::size_t>(which)], &TPictureButton::Clicked, this, handler);
+  };
+  bind(TButton::Village, [this] { BtnVillageClick(); });
+  bind(TButton::Surf, [this] { BtnSurfClick(); });
+  bind(TButton::Council, [this] { BtnCouncilClick(); });
+  bind(TButton::Work, [this] { BtnWorkClick(); });
+  bind(TButton::Slakt, [this] {
+    FSound.PlayClick();
+    Guarded([this] { FActions->Slaughter(); });
+  });
+  bind(TButton::Beslut, [this] {
+    FSound.PlayClick();
+    Guarded([this] { FActions->TakeDecisions(); });
+  });
+  bind(TButton::ChgSeason, [this] {
+    FSound.PlayClick();
+    Guarded([this] { FActions->ChangeSeason(); });
+    UpdateStatusCaption();
+  });
+  bind(TButton::File, [this] { BtnFileClick(); });
+}
+
+TPictureButton* TMainForm::Button(TButton button) const { return FButtons[static_cast<std::size_t>(button)]; }
+bool TMainForm::MainPanelShown() const { return !FMainPanel->isHidden(); }
+TMainForm::TPage TMainForm::ShownPage() const { return static_cast<TPage>(FPageControl->currentIndex()); }
+QWidget* TMainForm::PageWidget(TPage page) const { return FPageControl->widget(static_cast<int>(page)); }
+
+template <typename TStep>
+void TMainForm::Guarded(TStep&& step) {
+  try {
+    step();
+  } catch (const std::exception& error) {
+    ShowError(error);
+  } catch (...) {
+    FSink.ShowMessage("Ukjent feil");
+  }
+}
+
+void TMainForm::ShowError(const std::exception& error) { FSink.ShowMessage(error.what()); }
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Without a window manager a maximised state alone leaves the window small.
+  if (const QScreen* shown = screen()) setGeometry(shown->availableGeometry());
+  setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && !(windowState() & Qt::WindowMaximized)) {
+    setWindowState(windowState() | Qt::WindowMaximized);
+  }
+  QWidget::changeEvent(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget != nullptr && (widget == FIntroTextPanel || widget == FIntroTextPanel2 ||
+                              FIntroTextPanel->isAncestorOf(widget) || FIntroTextPanel2->isAncestorOf(widget))) {
+      IntroClick();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TMainForm::SetIntroPicture(const char* name) { FIntroImage->SetPicture(FPictures.Load(FSettings.PicsPath() + name)); }
+
+void TMainForm::IntroClick() {
+  const std::string& sounds = FSettings.SoundPath();
+  switch (FIntroStep) {
+    case 0: {
+      FSound.PlayWave(sounds + "a1.wav", 2, -1500, true, false);
+      FSound.PlayWave(sounds + "a2.wav", 3, -1000, true, false);
+      TStartGameForm start(this);
+      const int result = start.exec();
+      if (result == TStartGameForm::NewGameResult) {
+        SetIntroPicture("Journey.bmp");
+        FIntroLabel->setText(QString::fromUtf8("Et vikingskip kommer tilbake i slutten av august fra en reise i Vesterled."));
+        FIntroTextPanel->show();
+        FIntroStep = 1;
+        FScreen->repaint();
+        FSound.PlayWave(sounds + "intro.wav", 1, 0, false, false);
+      } else if (result == TStartGameForm::LoadGameResult) {
+        LoadFromTitle();
+      } else if (result == TStartGameForm::ExitResult) {
+        StartOutro();
+      }
+      break;
+    }
+    case 1:
+      FIntroLabel->setText(QString::fromUtf8("På veien hjem ble skipet angrepet, og flere ble drept. Blant dem var høvdingen."));
+      FIntroStep = 2;
+      FScreen->repaint();
+      FSound.PlayWave(sounds + "intro2.wav", 1, 0, false, false);
+      break;
+    case 2:
+      FIntroTextPanel->hide();
+      FIntroLabel->clear();
+      FSound.StopWave(3);
+      ChooseChief();
+      break;
+    case 3:
+      FIntroTextPanel2->hide();
+      FIntroLabel2->clear();
+      StartNewGame();
+      break;
+    default:
+      ShowTitle();
+      break;
+  }
+}
+
+void TMainForm::LoadFromTitle() {
+  FArkiv->SetGame(FSettings.GamePath(), FSettings.ChiefName);
+  const std::string file = FArkiv->ChooseOpenFile();
+  if (file.empty()) return;
+  FSound.StopWave(3);
+  try {
+    FActions->LoadGame(file);
+  } catch (const std::exception& error) {
+    ShowError(error);
+    return;
+  }
+  ShowGame();
+}
+
+void TMainForm::StartNewGame() {
+  try {
+    FActions->NewGame();
+  } catch (const std::exception& error) {
+    ShowError(error);
+    ShowTitle();
+    return;
+  }
+  ShowGame();
+}
+
+void TMainForm::ShowGame() {
+  FIntroPanel->hide();
+  if (FHotSpots.Indoor()) LeaveIndoor();
+  ShowVillageSeason(FActions->Season());
+  UpdateStatusCaption();
+  FPageControl->setCurrentIndex(static_cast<int>(TPage::Main));
+  FMainPanel->show();
+  FSound.StopWave(1);
+  FSound.StopWave(2);
+  PlaySeasonMusic();
+}
+
+void TMainForm::ShowTitle() {
+  FSound.StopAllWaves();
+  FIntroTextPanel2->hide();
+  FIntroLabel2->clear();
+  FMainPanel->hide();
+  FIntroPanel->show();
+  SetIntroPicture("Intropic.bmp");
+  FIntroStep = 0;
+}
+
+void TMainForm::UpdateStatusCaption() { FStatusBitBtn->setText(QString::fromStdString(FActions->StatusCaption())); }
+
+void TMainForm::ChooseChief() {
+  const std::string& pics = FSettings.PicsPath();
+  {
+    TIntroForm intro(pics, FPictures, FSink, this);
+    intro.exec();
+    FSettings.ChiefName = intro.ChiefName();
+    FSettings.ChiefFace = intro.ChiefFace();
+    FSettings.StartChoice = intro.Land();
+  }
+  FBookmarkFile = BookmarkFilePath(FSettings.BookmPath(), FSettings.ChiefName);
+  FBrowser->SetPlayerPage(FBookmarkFile);
+  const bool exists = QFileInfo::exists(QString::fromStdString(ResolvePath(FBookmarkFile)));
+  const bool keep = exists && QMessageBox::question(this, QString::fromUtf8("Spør"),
+                                                    QString::fromUtf8("Navnet er i bruk fra før. Vil du bruke den hjemmesiden?"),
+                                                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  if (!keep) CreateBookmarkFile(FSettings.DataPath(), FBookmarkFile, FSink);
+  TBookmarkPage::UpdateSection(FBookmarkFile, "NAME", ChiefPageTitle(FSettings.ChiefName), FSink);
+
+  const TFirstDecisionQuiz quiz(FSettings.DataPath() + "Correct.que", FSettings.DataPath() + "False.que", FSink);
+  const std::optional<TFirstDecisionDraw> draw = quiz.Draw(FRandom);
+  if (!draw) {
+    for (const std::string& missing : quiz.MissingPairs()) FSink.ShowMessage(missing);
+    ShowTitle();
+    return;
+  }
+  int slot = 0;
+  {
+    std::array<std::string, 3> answers;
+    for (std::size_t i = 0; i < answers.size(); ++i) answers[i] = draw->Slots[i].Text;
+    TFirstDecisionForm decision(pics, FPictures, answers, this);
+    slot = decision.exec() - TFirstDecisionForm::FirstResult;
+  }
+  if (slot < 0 || slot >= TFirstDecisionDraw::SlotCount) slot = (draw->RightSlot + 1) % TFirstDecisionDraw::SlotCount;
+  const bool right = draw->IsRight(slot);
+  SetIntroPicture(right ? "Accepted.bmp" : "Notaccep.bmp");
+  FIntroLabel2->setText(QString::fromStdString(draw->Slots[static_cast<std::size_t>(slot)].Explanation));
+  FIntroTextPanel2->show();
+  FIntroStep = right ? 3 : 4;
+  FScreen->repaint();
+  FSound.PlayWave(FSettings.SoundPath() + (right ? "horray.wav" : "Boo.wav"), 1, 0, false, false);
+}
+
+void TMainForm::ShowVillageSeason(TSeason season) {
+  if (FHotSpots.Indoor()) return;
+  FVillageImage->SetPicture(FPictures.Load(FSettings.PicsPath() + std::string(SeasonPictureNames[season])));
+  Guarded([this] { FVillageImage->SetMaskFile(FSettings.PicsPath() + "village.map"); });
+}
+
+void TMainForm::PlaySeasonMusic() {
+  const std::string& sounds = FSettings.SoundPath();
+  if (FHotSpots.Indoor()) {
+    FSound.PlayWave(sounds + HallSound, 1, 0, false, false);
+    FSound.StopWave(2);
+    return;
+  }
+  FSound.PlayWave(sounds + BustleSound, 1, SeasonMusicVolume, true, false);
+  FSound.PlayWave(sounds + SeasonSoundName(FActions->Season()), 2, SeasonMusicVolume, true, false);
+}
+
+void TMainForm::ShowPageInBrowser(const std::string& path) {
+  FSound.StopAllWaves();
+  FBrowser->ShowPage(path);
+}
+
+void TMainForm::EnterIndoor() {
+  FHotSpots.SetIndoor(true);
+  PlaySeasonMusic();
+  FVillageImage->SetPicture(FPictures.Load(FSettings.PicsPath() + "indoor.bmp"));
+  Guarded([this] { FVillageImage->SetMaskFile(FSettings.PicsPath() + "indoor.map"); });
+}
+
+void TMainForm::LeaveIndoor() {
+  FHotSpots.SetIndoor(false);
+  ShowVillageSeason(FActions->Season());
+}
+
+void TMainForm::VillageImageMouseMove(QPoint at) {
+  const std::uint8_t zone = FVillageImage->ZoneAt(at.x(), at.y());
+  const TPointerReaction reaction = FHotSpots.Move(zone, FActions->Season());
+  if (reaction.Pointer) {
+    FVillageImage->setCursor(*reaction.Pointer == TPointerShape::Help ? Qt::WhatsThisCursor : Qt::ArrowCursor);
+  }
+  if (reaction.Sound.Kind == TSpotSound::TKind::Stop) FSound.StopWave(4);
+  if (reaction.Sound.Kind == TSpotSound::TKind::Play) {
+    FSound.PlayWave(FSettings.SoundPath() + reaction.Sound.File, 4, 0, false, false);
+  }
+  if (!FHotSpots.Indoor()) {
+    const TBustleVolumes volumes = BustleVolumesAt(at.y(), FVillageImage->height());
+    FSound.SetWaveVolume(1, volumes.Bustle);
+    FSound.SetWaveVolume(2, volumes.Season);
+  }
+}
+
+void TMainForm::VillageImageMouseUp(QPoint at) {
+  const TSpotClick click = FHotSpots.Click(FVillageImage->ZoneAt(at.x(), at.y()));
+  if (click.Kind == TSpotClick::TKind::EnterIndoor) EnterIndoor();
+  if (click.Kind == TSpotClick::TKind::Page) ShowPageInBrowser(FSettings.HtmlPath() + click.Page);
+}
+
+void TMainForm::BtnVillageClick() {
+  FSound.PlayClick();
+  if (FHotSpots.Indoor() && ShownPage() == TPage::Main) LeaveIndoor();
+  FPageControl->setCurrentIndex(static_cast<int>(TPage::Main));
+  PlaySeasonMusic();
+}
+
+void TMainForm::BtnSurfClick() {
+  FSound.PlayClick();
+  FBrowser->ShowPage(FBookmarkFile);
+  FBrowser->raise();
+}
+
+void TMainForm::BtnCouncilClick() {
+  FSound.PlayClick();
+  FPageControl->setCurrentIndex(static_cast<int>(TPage::Council));
+}
+
+void TMainForm::BtnWorkClick() {
+  FSound.PlayClick();
+  FPageControl->setCurrentIndex(static_cast<int>(TPage::Work));
+  FSound.StopAllWaves();
+}
+
+void TMainForm::BtnFileClick() {
+  FSound.PlayClick();
+  FArkiv->SetGame(FSettings.GamePath(), FSettings.ChiefName);
+  switch (FArkiv->exec()) {
+    case TArkivForm::ExitResult:
+      Guarded([this] { FActions->LeaveGame(); });
+      StartOutro();
+      break;
+    case TArkivForm::SaveResult: {
+      const std::string file = FArkiv->SaveFileName();
+      Guarded([this, &file] { FActions->SaveGame(file); });
+      break;
+    }
+    case TArkivForm::LoadResult: {
+      const std::string file = FArkiv->OpenFileName();
+      bool loaded = false;
+      Guarded([this, &file, &loaded] {
+        FActions->LoadGame(file);
+        loaded = true;
+      });
+      if (loaded) ShowGame();
+      break;
+    }
+    default: break;
+  }
+}
+
+void TMainForm::StartOutro() {
+  // The outro player lies outside the game: it is started when it is found, beside the
+  // program or on the search path, and the game closes either way.
+  const QString folder = QString::fromStdString(ResolvePath(FSettings.ProgramFolder()));
+  QString player = QStandardPaths::findExecutable(OutroPlayer, {folder.isEmpty() ? "." : folder});
+  if (player.isEmpty()) player = QStandardPaths::findExecutable(OutroPlayer);
+  if (!player.isEmpty()) QProcess::startDetached(player, {QString::fromStdString(FSettings.ProgramFolder() + "outro.ml3")});
+  QApplication::processEvents();
+  close();
+}
+
+}  // namespace fjordheim

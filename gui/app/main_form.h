@@ -1,0 +1,142 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "core/common/random.h"
+#include "core/game/village_hot_spots.h"
+#include "core/settings/settings.h"
+#include "gui/app/game_actions.h"
+#include "core/sound/sound_player.h"
+#include "gui/controls/picture_list.h"
+#include "gui/controls/picture_loader.h"
+
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+
+namespace fjordheim {
+
+class TArkivForm;
+class TAudioSinkOutput;
+class TBrowserWin;
+class TCustomImage;
+class TPictureButton;
+class TScaledView;
+class TZoneImage;
+
+/// The whole game screen: borderless, maximised and black, the 640 × 480 game scaled
+/// to fill it. It shows the intro panel (title, story, deposition) or the main panel
+/// (the village and the other pages with the button panel), owns the long-lived
+/// objects of the screen and turns every click into one call of the game.
+class TMainForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  /// Messages for the player go to sink; the game's steps to actions (a stand-in when
+  /// none is given).
+  TMainForm(TSettings& settings, TRandom& random, TMessageSink& sink, std::unique_ptr<TGameActions> actions = nullptr,
+            QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  enum class TPage { Main = 0, Council = 1, Work = 2, Cattle = 3 };
+  /// The main panel's buttons, top to bottom.
+  enum class TButton { Village, Surf, Council, Work, Slakt, Beslut, Trade, ChgSeason, File };
+  static constexpr int ButtonCount = 9;
+
+  int IntroStep() const { return FIntroStep; }
+  void IntroClick();
+  bool MainPanelShown() const;
+  TPage ShownPage() const;
+  TPictureButton* Button(TButton button) const;
+  QWidget* Screen() const { return FScreen; }
+  TScaledView* View() const { return FView; }
+  TZoneImage* VillageImage() const { return FVillageImage; }
+  QWidget* PageWidget(TPage page) const;
+  TBrowserWin* Browser() const { return FBrowser; }
+  TArkivForm* Arkiv() const { return FArkiv; }
+  TGameActions& Actions() { return *FActions; }
+  bool Indoor() const { return FHotSpots.Indoor(); }
+  const std::string& BookmarkFile() const { return FBookmarkFile; }
+  TSoundPlayer& Sound() { return FSound; }
+  const TPictureList& BubblePictures() const { return FBubblePictures; }
+
+  /// The village picture of the season, as a new season or a loaded game shows it.
+  void ShowVillageSeason(TSeason season);
+  /// The game is in play: the main panel with the village, the status caption.
+  void ShowGame();
+  /// Back to the title, as after a deposition.
+  void ShowTitle();
+  void UpdateStatusCaption();
+  void PlaySeasonMusic();
+  void ShowPageInBrowser(const std::string& path);
+  void EnterIndoor();
+  void LeaveIndoor();
+  void VillageImageMouseMove(QPoint at);
+  void VillageImageMouseUp(QPoint at);
+  void StartOutro();
+
+  void BtnVillageClick();
+  void BtnSurfClick();
+  void BtnCouncilClick();
+  void BtnWorkClick();
+  void BtnFileClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildPictureLists();
+  void BuildIntroPanel();
+  void BuildMainPanel();
+  void BuildButtons();
+  void ChooseChief();
+  void StartNewGame();
+  void LoadFromTitle();
+  void SetIntroPicture(const char* name);
+  void ShowError(const std::exception& error);
+  /// Runs one command so that nothing it throws leaves the event loop.
+  template <typename TStep>
+  void Guarded(TStep&& step);
+
+  TSettings& FSettings;
+  TRandom& FRandom;
+  TMessageSink& FSink;
+  std::unique_ptr<TGameActions> FActions;
+  TPictureLoader FPictures;
+  std::unique_ptr<TAudioSinkOutput> FOutput;
+  TSoundPlayer FSound;
+  TVillageHotSpots FHotSpots;
+  std::string FBookmarkFile;
+  int FIntroStep = 0;
+
+  TPictureList FAnimalPictures;
+  TPictureList FStatusPictures;
+  TPictureList FPeoplePictures;
+  TPictureList FBubblePictures;
+  TPictureList FGoodsPictures;
+
+  QWidget* FScreen;
+  TScaledView* FView;
+  QWidget* FIntroPanel = nullptr;
+  TCustomImage* FIntroImage = nullptr;
+  QWidget* FIntroTextPanel = nullptr;
+  QLabel* FIntroLabel = nullptr;
+  QWidget* FIntroTextPanel2 = nullptr;
+  QLabel* FIntroLabel2 = nullptr;
+  QWidget* FMainPanel = nullptr;
+  QStackedWidget* FPageControl = nullptr;
+  TZoneImage* FVillageImage = nullptr;
+  QPushButton* FStatusBitBtn = nullptr;
+  std::array<TPictureButton*, ButtonCount> FButtons{};
+  TBrowserWin* FBrowser = nullptr;
+  TArkivForm* FArkiv = nullptr;
+};
+
+}  // namespace fjordheim

@@ -1,0 +1,60 @@
+#include "gui/app/scaled_view.h"
+
+#include <QGraphicsProxyWidget>
+#include <QMouseEvent>
+
+#include <cmath>
+
+namespace fjordheim {
+
+TScaledView::TScaledView(QWidget* screen, QWidget* parent) : QGraphicsView(parent) {
+  setFrameShape(QFrame::NoFrame);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setBackgroundBrush(Qt::black);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setMouseTracking(true);
+  FScene.setBackgroundBrush(Qt::black);
+  screen->setFixedSize(GameWidth, GameHeight);
+  FProxy = FScene.addWidget(screen);
+  FProxy->setPos(0, 0);
+  setScene(&FScene);
+  ApplyScale();
+}
+
+void TScaledView::resizeEvent(QResizeEvent* event) {
+  QGraphicsView::resizeEvent(event);
+  ApplyScale();
+}
+
+void TScaledView::ApplyScale() {
+  FScale = TScreenScale::For(viewport()->size());
+  resetTransform();
+  scale(FScale.Factor, FScale.Factor);
+  setRenderHint(QPainter::SmoothPixmapTransform, FScale.Smooth);
+  setRenderHint(QPainter::Antialiasing, false);
+  const QSizeF visible = QSizeF(viewport()->size()) / FScale.Factor;
+  setSceneRect(QRectF(QPointF(-FScale.Offset.x() / FScale.Factor, -FScale.Offset.y() / FScale.Factor), visible));
+}
+
+bool TScaledView::viewportEvent(QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseMove &&
+      type != QEvent::MouseButtonDblClick) {
+    return QGraphicsView::viewportEvent(event);
+  }
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  // The view works with whole view pixels and the embedded screen rounds the scene
+  // position to whole game pixels; the view pixel nearest the game pixel's corner
+  // rounds back to exactly that game pixel at every factor above 1.
+  const QPoint game = FScale.ToGame(mouse->position());
+  const QPointF corner = FScale.ToScreen(game) - QPointF(FScale.Factor / 2, FScale.Factor / 2);
+  const QPointF snapped(std::round(corner.x()), std::round(corner.y()));
+  QMouseEvent moved(type, snapped, mouse->scenePosition(), mouse->globalPosition(), mouse->button(), mouse->buttons(),
+                    mouse->modifiers(), mouse->pointingDevice());
+  const bool handled = QGraphicsView::viewportEvent(&moved);
+  event->setAccepted(moved.isAccepted());
+  return handled;
+}
+
+}  // namespace fjordheim

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+
+namespace fjordheim {
+
+/// A button drawn from pictures: normal, pressed and, for a button with MoveFocus, a
+/// highlighted one while the mouse moves over it. The light goes out on the first
+/// 100 ms tick without a mouse move, which is how the button learns that the mouse left.
+class TPictureButton : public QWidget {
+  Q_OBJECT
+
+ public:
+  enum class TState : std::uint8_t { Normal = 0, Pressed = 1, Highlighted = 2 };
+  static constexpr int HighlightInterval = 100;
+
+  explicit TPictureButton(QWidget* parent = nullptr);
+
+  void SetPicture1(const QImage& picture);
+  void SetPicture2(const QImage& picture);
+  void SetPicture3(const QImage& picture);
+  void SetMoveFocus(bool moveFocus) { FMoveFocus = moveFocus; }
+  bool MoveFocus() const { return FMoveFocus; }
+  TState State() const { return FState; }
+  const QImage& ShownPicture() const;
+  bool HighlightTimerActive() const { return FTimer.isActive(); }
+
+ signals:
+  void Clicked();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  void SetState(TState state);
+  void TimerTick();
+
+  QImage FPicture1;
+  QImage FPicture2;
+  QImage FPicture3;
+  TState FState = TState::Normal;
+  int FLastX = 0;
+  int FLastY = 0;
+  bool FButtonDown = false;
+  bool FMoveFocus = false;
+  int FMoveCount = 0;
+  QTimer FTimer;
+};
+
+}  // namespace fjordheim

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+
+#include "core/game/zone_mask.h"
+
+namespace fjordheim {
+
+/// A picture at the top left, unstretched, with a mask of hit zones beside it: which
+/// zone of the picture lies under a pixel.
+class TZoneImage : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TZoneImage(QWidget* parent = nullptr);
+
+  void SetPicture(const QImage& picture);
+  const QImage& Picture() const { return FPicture; }
+
+  /// Loads the mask at path (a game path) unless it is the one loaded already, compared
+  /// without regard to letter case. Throws std::runtime_error when it cannot be read; the
+  /// control then has no zones until another mask is given.
+  void SetMaskFile(const std::string& path);
+  const std::string& MaskFile() const { return FMaskFile; }
+
+  /// The zone at pixel (x, y) of the picture shown; 0 where there is none.
+  std::uint8_t ZoneAt(int x, int y) const;
+
+ signals:
+  void MouseMoved(QPoint at);
+  void MouseReleased(QPoint at);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  QImage FPicture;
+  std::string FMaskFile;
+  TZoneMask FMask;
+};
+
+}  // namespace fjordheim

@@ -1,0 +1,97 @@
+#include "gui/dialogs/arkiv_form.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+#include "core/common/path_resolver.h"
+#include "gui/controls/custom_image.h"
+#include "gui/controls/picture_button.h"
+#include "gui/controls/picture_loader.h"
+
+namespace fjordheim {
+
+namespace {
+
+TPictureButton* ArkivButton(QWidget* parent, TPictureLoader& pictures, const std::string& picsPath, const char* name,
+                            QRect where, const char* hint) {
+  auto* button = new TPictureButton(parent);
+  button->setGeometry(where);
+  const std::string base = picsPath + "Buttons\\" + name;
+  button->SetPicture1(pictures.Load(base + "1.bmp"));
+  button->SetPicture2(pictures.Load(base + "2.bmp"));
+  button->SetPicture3(pictures.Load(base + "3.bmp"));
+  button->SetMoveFocus(true);
+  button->setToolTip(QString::fromUtf8(hint));
+  return button;
+}
+
+QFileDialog* FileBox(QWidget* parent, QFileDialog::AcceptMode mode, const char* filter) {
+  auto* box = new QFileDialog(parent);
+  box->setOption(QFileDialog::DontUseNativeDialog);
+  box->setAcceptMode(mode);
+  box->setDefaultSuffix(QStringLiteral("tun"));
+  box->setNameFilter(QString::fromUtf8(filter));
+  box->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  return box;
+}
+
+std::string FirstSelected(const QFileDialog* box) {
+  const QStringList files = box->selectedFiles();
+  return files.isEmpty() ? std::string() : files.front().toStdString();
+}
+
+}  // namespace
+
+TArkivForm::TArkivForm(const std::string& picsPath, TPictureLoader& pictures, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Arkiv"));
+  setFixedSize(226, 62);
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, QColor(191, 63, 0));
+  setPalette(colours);
+  auto* background = new TCustomImage(this);
+  background->setGeometry(0, 0, 226, 62);
+  background->SetStretch(true);
+  background->SetPicture(pictures.Load(picsPath + "arkiv.bmp"));
+  BtnSave = ArkivButton(this, pictures, picsPath, "BtnSave", {12, 12, 65, 45}, "Lagre");
+  BtnLoad = ArkivButton(this, pictures, picsPath, "BtnLoad", {81, 12, 61, 44}, "Åpne");
+  BtnExit = ArkivButton(this, pictures, picsPath, "BtnExit", {166, 5, 56, 55}, "Avslutte programmet");
+  SaveDialog1 = FileBox(this, QFileDialog::AcceptSave, "Fjordheim filer (*.tun)");
+  OpenDialog1 = FileBox(this, QFileDialog::AcceptOpen, "Fjordheim fil (*.tun)");
+  connect(BtnSave, &TPictureButton::Clicked, this, &TArkivForm::BtnSaveClick);
+  connect(BtnLoad, &TPictureButton::Clicked, this, &TArkivForm::BtnLoadClick);
+  connect(BtnExit, &TPictureButton::Clicked, this, [this] { done(ExitResult); });
+}
+
+void TArkivForm::SetGame(const std::string& gamePath, const std::string& chiefName) {
+  FGamePath = gamePath;
+  FChiefName = chiefName;
+}
+
+QString TArkivForm::GameFolder() const {
+  const std::string resolved = ResolvePath(FGamePath);
+  return QDir(QString::fromStdString(resolved.empty() ? "." : resolved)).absolutePath();
+}
+
+void TArkivForm::BtnSaveClick() {
+  SaveDialog1->setDirectory(GameFolder());
+  SaveDialog1->selectFile(QString::fromStdString(FChiefName + ".tun"));
+  done(SaveDialog1->exec() == QDialog::Accepted ? SaveResult : NothingResult);
+}
+
+void TArkivForm::BtnLoadClick() { done(ChooseOpenFile().empty() ? NothingResult : LoadResult); }
+
+std::string TArkivForm::ChooseOpenFile() {
+  // The first use starts among the saved games; later ones where the player went last.
+  if (!FOpenFolderSet) {
+    OpenDialog1->setDirectory(GameFolder());
+    FOpenFolderSet = true;
+  }
+  if (OpenDialog1->exec() != QDialog::Accepted) return {};
+  return OpenFileName();
+}
+
+std::string TArkivForm::SaveFileName() const { return FirstSelected(SaveDialog1); }
+std::string TArkivForm::OpenFileName() const { return FirstSelected(OpenDialog1); }
+
+}  // namespace fjordheim

@@ -1,0 +1,147 @@
+#include "gui/dialogs/intro_form.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStackedWidget>
+
+#include <exception>
+
+#include "core/common/message_sink.h"
+#include "gui/controls/custom_image.h"
+#include "gui/controls/picture_loader.h"
+#include "gui/controls/zone_image.h"
+
+namespace fjordheim {
+
+namespace {
+
+QLabel* Label(QWidget* parent, const char* text, QRect where) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setGeometry(where);
+  label->setWordWrap(true);
+  return label;
+}
+
+// Zones of the map of the North and the lands they stand for.
+std::optional<std::uint8_t> LandOfZone(std::uint8_t zone) {
+  switch (zone) {
+    case 97: return 0;
+    case 50: return 1;
+    case 128: return 2;
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace
+
+TIntroForm::TIntroForm(const std::string& picsPath, TPictureLoader& pictures, TMessageSink& sink, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), FPicsPath(picsPath), FPictures(pictures), FSink(sink) {
+  setWindowTitle(QString::fromUtf8("Høvding"));
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+  setPalette(colours);
+  FNotebook = new QStackedWidget(this);
+
+  auto* sida1 = new QWidget;
+  auto* introImage = new TCustomImage(sida1);
+  introImage->setGeometry(0, 0, 157, 210);
+  introImage->SetPicture(FPictures.Load(FPicsPath + "IChief.bmp"));
+  Label(sida1, "En ny høvding velges...", {170, 12, 240, 20});
+  Label(sida1, "Byrådet har valgt deg til byens nye høvding.", {170, 40, 240, 36});
+  Label(sida1, "Hva heter du? Skriv navnet ditt, og trykk OK.", {170, 80, 240, 36});
+  Label(sida1, "Jeg heter:", {170, 124, 80, 20});
+  NameEdit = new QLineEdit(sida1);
+  NameEdit->setGeometry(170, 144, 160, 22);
+  Button3 = new QPushButton(QStringLiteral("OK"), sida1);
+  Button3->setGeometry(340, 143, 60, 24);
+  Button3->setDefault(true);
+  connect(Button3, &QPushButton::clicked, this, &TIntroForm::Button3Click);
+  connect(NameEdit, &QLineEdit::returnPressed, this, &TIntroForm::Button3Click);
+
+  auto* sida2 = new QWidget;
+  Label(sida2, "Hvordan vil du se ut?", {8, 8, 250, 20});
+  FFaceImage = new TCustomImage(sida2);
+  FFaceImage->move(58, 36);
+  FFaceImage->SetAutoSize(true);
+  FaceSB = new QScrollBar(Qt::Horizontal, sida2);
+  FaceSB->setRange(0, FaceCount - 1);
+  FaceSB->setGeometry(8, 250, 257, 18);
+  connect(FaceSB, &QScrollBar::valueChanged, this, &TIntroForm::ShowFace);
+  Button1 = new QPushButton(QStringLiteral("OK"), sida2);
+  Button1->setGeometry(96, 290, 80, 26);
+  connect(Button1, &QPushButton::clicked, this, &TIntroForm::Button1Click);
+
+  auto* sida3 = new QWidget;
+  Image2 = new TZoneImage(sida3);
+  Image2->setGeometry(0, 0, 273, 300);
+  connect(Image2, &TZoneImage::MouseReleased, this, &TIntroForm::Image2MouseUp);
+  Label(sida3, "Klikk på det landet du vil at byen din skal ligge i.", {4, 302, 265, 40});
+
+  FNotebook->addWidget(sida1);
+  FNotebook->addWidget(sida2);
+  FNotebook->addWidget(sida3);
+  FNotebook->setCurrentIndex(0);
+  setFixedSize(418, 210);
+  FNotebook->setGeometry(rect());
+}
+
+std::string TIntroForm::ChiefName() const { return NameEdit->text().toStdString(); }
+int TIntroForm::ChiefFace() const { return FaceSB->value(); }
+int TIntroForm::PageIndex() const { return FNotebook->currentIndex(); }
+
+void TIntroForm::Button3Click() {
+  if (NameEdit->text().isEmpty()) {
+    FSink.ShowMessage(MissingNameMessage);
+    return;
+  }
+  ShowFace(FaceSB->value());
+  setFixedSize(273, 347);
+  FNotebook->setGeometry(rect());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().center() - rect().center());
+  FNotebook->setCurrentIndex(1);
+}
+
+void TIntroForm::ShowFace(int face) {
+  FFaceImage->SetPicture(FPictures.Load(FPicsPath + "face" + std::to_string(face) + ".bmp"));
+}
+
+void TIntroForm::Button1Click() {
+  Image2->SetPicture(FPictures.Load(FPicsPath + "norden.bmp"));
+  try {
+    Image2->SetMaskFile(FPicsPath + "norden.map");
+  } catch (const std::exception& error) {
+    FMaskMissing = true;
+    FSink.ShowMessage(error.what());
+  }
+  FNotebook->setCurrentIndex(2);
+}
+
+void TIntroForm::Image2MouseUp(QPoint at) {
+  const std::uint8_t zone = Image2->ZoneAt(at.x(), at.y());
+  // Without its mask the map has no lands; any click takes the first rather than
+  // holding the player in a window that cannot close.
+  if (zone == 0 && !FMaskMissing) return;
+  if (const auto land = LandOfZone(zone)) FLand = *land;
+  FAccepted = true;
+  done(1);
+}
+
+void TIntroForm::reject() {
+  if (FAccepted) QDialog::reject();
+}
+
+void TIntroForm::closeEvent(QCloseEvent* event) {
+  if (!FAccepted) {
+    event->ignore();
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
+}  // namespace fjordheim

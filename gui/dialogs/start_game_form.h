@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace fjordheim {
+
+/// The title's choice: new game (101), saved game (102) or leave (103).
+class TStartGameForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int NewGameResult = 101;
+  static constexpr int LoadGameResult = 102;
+  static constexpr int ExitResult = 103;
+
+  explicit TStartGameForm(QWidget* parent = nullptr);
+
+  QPushButton* BtnNewGame;
+  QPushButton* BtnLoadGame;
+  QPushButton* BtnExit;
+};
+
+}  // namespace fjordheim

@@ -1,0 +1,23 @@
+#include "gui/pages/browser_load_form.h"
+
+#include <QLabel>
+
+namespace fjordheim {
+
+TBrowserLoadForm::TBrowserLoadForm(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+  setFixedSize(283, 30);
+  auto* panel = new QLabel(QString::fromUtf8("Laster Web browser. Dette kan ta litt tid så vær tålmodig."), this);
+  panel->setGeometry(rect());
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setAlignment(Qt::AlignCenter);
+  panel->setAutoFillBackground(true);
+  QPalette colours = panel->palette();
+  colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+  panel->setPalette(colours);
+  panel->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TBrowserLoadForm::mouseReleaseEvent(QMouseEvent*) { hide(); }
+
+}  // namespace fjordheim

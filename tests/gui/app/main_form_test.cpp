@@ -1,0 +1,301 @@
+#include "gui/app/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <stdexcept>
+
+#include "core/common/path_resolver.h"
+#include "gui/app/scaled_view.h"
+#include "gui/controls/picture_button.h"
+#include "gui/controls/zone_image.h"
+#include "gui/dialogs/arkiv_form.h"
+#include "gui/dialogs/first_decision_form.h"
+#include "gui/dialogs/intro_form.h"
+#include "gui/dialogs/start_game_form.h"
+#include "gui/pages/add_bookm_dlg.h"
+#include "gui/pages/browser_win.h"
+#include "tests/gui/support/game_folder.h"
+#include "tests/gui/support/modal_script.h"
+
+namespace fjordheim {
+namespace {
+
+// A game that loads only what it is told is good and otherwise fails as a damaged file.
+class TScriptedGame : public TGameActions {
+ public:
+  void NewGame() override { ++NewGames; }
+  void LoadGame(const std::string& path) override {
+    if (path.find("good") == std::string::npos) throw std::runtime_error("Det er feil eller skade på filen");
+    Now = TSeason::Spring;
+  }
+  void SaveGame(const std::string& path) override { Saved = path; }
+  void ChangeSeason() override { Now = TSeason::Winter; }
+  void TakeDecisions() override {}
+  void Slaughter() override {}
+  void ShowVillageStatus() override {}
+  void LeaveGame() override { ++Leaves; }
+  TSeason Season() const override { return Now; }
+  std::string StatusCaption() const override { return "Status"; }
+
+  TSeason Now = TSeason::Autumn;
+  int NewGames = 0;
+  int Leaves = 0;
+  std::string Saved;
+};
+
+template <typename T>
+T* Modal(QWidget* modal) {
+  auto* typed = qobject_cast<T*>(modal);
+  EXPECT_NE(typed, nullptr) << "unexpected modal window " << modal->metaObject()->className();
+  return typed;
+}
+
+// Types the name into the box and confirms, as a player does.
+void PickFile(QFileDialog* box, const QString& path) {
+  auto* name = box->findChild<QLineEdit*>("fileNameEdit");
+  ASSERT_NE(name, nullptr);
+  name->setText(path);
+  QTest::keyClick(name, Qt::Key_Return);
+}
+
+void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2)); }
+
+struct MainForm : ::testing::Test {
+  MainForm() : Random(42), Settings(Folder.ProgramFile(), Random) {
+    auto game = std::make_unique<TScriptedGame>();
+    Game = game.get();
+    Form = std::make_unique<TMainForm>(Settings, Random, Sink, std::move(game));
+  }
+
+  // Clicks through story, name, face and land to the first decision and picks the
+  // answer whose text is the right one (or not).
+  void PlayIntroTo(bool right) {
+    TModalScript title({[](QWidget* m) { Click(Modal<TStartGameForm>(m)->BtnNewGame); }});
+    Form->IntroClick();
+    ASSERT_EQ(Form->IntroStep(), 1);
+    Form->IntroClick();
+    ASSERT_EQ(Form->IntroStep(), 2);
+    TModalScript intro({[](QWidget* m) {
+                          auto* form = Modal<TIntroForm>(m);
+                          Click(form->Button3);
+                          EXPECT_EQ(form->PageIndex(), 0);
+                          form->NameEdit->setText("Magnus");
+                          Click(form->Button3);
+                          EXPECT_EQ(form->PageIndex(), 1);
+                          form->FaceSB->setValue(7);
+                          Click(form->Button1);
+                          form->Image2MouseUp(QPoint(3, 0));
+                          EXPECT_TRUE(m->isVisible());
+                          form->Image2MouseUp(QPoint(1, 0));
+                        },
+                        [right](QWidget* m) {
+                          auto* form = Modal<TFirstDecisionForm>(m);
+                          for (QLabel* label : form->Labels) {
+                            if ((label->text() == QString::fromUtf8(TTestGameFolder::RightAnswer)) == right) {
+                              QTest::mouseClick(label, Qt::LeftButton);
+                              return;
+                            }
+                          }
+                        }});
+    Form->IntroClick();
+  }
+
+  TTestGameFolder Folder;
+  TRandom Random;
+  TSettings Settings;
+  TCollectingMessageSink Sink;
+  TScriptedGame* Game;
+  std::unique_ptr<TMainForm> Form;
+};
+
+TEST_F(MainForm, TheWholeIntroLeadsIntoARunningGame) {
+  EXPECT_FALSE(Form->MainPanelShown());
+  PlayIntroTo(true);
+  EXPECT_EQ(Form->IntroStep(), 3);
+  EXPECT_EQ(Settings.ChiefName, "Magnus");
+  EXPECT_EQ(Settings.ChiefFace, 7);
+  EXPECT_EQ(Settings.StartChoice, 1);
+  EXPECT_NE(std::find(Sink.Messages.begin(), Sink.Messages.end(), MissingNameMessage), Sink.Messages.end());
+  QFile page(QString::fromStdString(ResolvePath(Form->BookmarkFile())));
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(page.readAll().contains("<h1>Magnus vikingasida</h1>"));
+  Form->IntroClick();
+  EXPECT_EQ(Game->NewGames, 1);
+  EXPECT_TRUE(Form->MainPanelShown());
+  EXPECT_EQ(Form->ShownPage(), TMainForm::TPage::Main);
+}
+
+TEST_F(MainForm, AWrongFirstAnswerLeadsBackToTheTitle) {
+  PlayIntroTo(false);
+  EXPECT_EQ(Form->IntroStep(), 4);
+  Form->IntroClick();
+  EXPECT_EQ(Form->IntroStep(), 0);
+  EXPECT_FALSE(Form->MainPanelShown());
+  EXPECT_EQ(Game->NewGames, 0);
+  EXPECT_EQ(Settings.ChiefName, "Magnus");
+}
+
+TEST_F(MainForm, TheStartDialogClosedWithoutAChoiceKeepsTheTitle) {
+  TModalScript title({[](QWidget* m) { Modal<TStartGameForm>(m)->reject(); }});
+  Form->IntroClick();
+  EXPECT_EQ(Form->IntroStep(), 0);
+}
+
+TEST_F(MainForm, ADamagedSaveIsShownAndTheGameInPlayStays) {
+  Form->ShowGame();
+  Game->Now = TSeason::Summer;
+  const QString damaged = Folder.Path("Game/damaged.tun");
+  QFile(damaged).open(QIODevice::WriteOnly);
+  TModalScript script({[](QWidget* m) { Click(Modal<TArkivForm>(m)->BtnLoad); },
+                       [damaged](QWidget* m) {
+                         PickFile(Modal<QFileDialog>(m), damaged);
+                       }});
+  Form->BtnFileClick();
+  ASSERT_FALSE(Sink.Messages.empty());
+  EXPECT_EQ(Sink.Messages.back(), "Det er feil eller skade på filen");
+  EXPECT_TRUE(Form->MainPanelShown());
+  EXPECT_EQ(Game->Now, TSeason::Summer);
+}
+
+TEST_F(MainForm, SavingAndLoadingGoThroughTheGame) {
+  Form->ShowGame();
+  Settings.ChiefName = "Olav";
+  TModalScript save({[](QWidget* m) { Click(Modal<TArkivForm>(m)->BtnSave); },
+                     [](QWidget* m) {
+                       auto* box = Modal<QFileDialog>(m);
+                       EXPECT_EQ(box->selectedFiles().value(0).section('/', -1), "Olav.tun");
+                       static_cast<QDialog*>(box)->accept();
+                     }});
+  Form->BtnFileClick();
+  EXPECT_EQ(QString::fromStdString(Game->Saved), Folder.Path("Game/Olav.tun"));
+  const QString good = Folder.Path("Game/good.tun");
+  QFile(good).open(QIODevice::WriteOnly);
+  TModalScript load({[](QWidget* m) { Click(Modal<TArkivForm>(m)->BtnLoad); },
+                     [good](QWidget* m) {
+                       PickFile(Modal<QFileDialog>(m), good);
+                     }});
+  Form->BtnFileClick();
+  EXPECT_EQ(Game->Now, TSeason::Spring);
+}
+
+TEST_F(MainForm, TheArkivDialogReportsItsChoice) {
+  TArkivForm& arkiv = *Form->Arkiv();
+  arkiv.SetGame(Settings.GamePath(), "Olav");
+  TModalScript cancel({[](QWidget* m) { Click(Modal<TArkivForm>(m)->BtnSave); }, [](QWidget* m) { Modal<QFileDialog>(m)->reject(); }});
+  EXPECT_EQ(arkiv.exec(), TArkivForm::NothingResult);
+  TModalScript leave({[](QWidget* m) { Click(Modal<TArkivForm>(m)->BtnExit); }});
+  EXPECT_EQ(arkiv.exec(), TArkivForm::ExitResult);
+  // The open box comes back where the player went the time before.
+  TModalScript wander({[&](QWidget* m) {
+    auto* box = Modal<QFileDialog>(m);
+    EXPECT_EQ(box->directory().absolutePath(), Folder.Path("Game"));
+    box->setDirectory(Folder.Path("Data"));
+    box->reject();
+  }});
+  EXPECT_TRUE(arkiv.ChooseOpenFile().empty());
+  TModalScript again({[&](QWidget* m) {
+    auto* box = Modal<QFileDialog>(m);
+    EXPECT_EQ(box->directory().absolutePath(), Folder.Path("Data"));
+    box->reject();
+  }});
+  arkiv.ChooseOpenFile();
+}
+
+TEST_F(MainForm, ThrownErrorsOfCommandsAreShownNotPassedOn) {
+  Form->ShowGame();
+  TMainForm standIn(Settings, Random, Sink);
+  standIn.ShowGame();
+  Sink.Messages.clear();
+  Click(standIn.Button(TMainForm::TButton::ChgSeason));
+  ASSERT_EQ(Sink.Messages.size(), 1u);
+}
+
+TEST_F(MainForm, ButtonsAnswerTheirKeysAndShowThemInTheHint) {
+  Form->ShowGame();
+  Form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+  EXPECT_TRUE(Form->Button(TMainForm::TButton::Council)->toolTip().startsWith(QString::fromUtf8("Hold rådsmøte (")));
+  QTest::keyClick(Form.get(), Qt::Key_R);
+  EXPECT_EQ(Form->ShownPage(), TMainForm::TPage::Council);
+  QTest::keyClick(Form.get(), Qt::Key_V);
+  EXPECT_EQ(Form->ShownPage(), TMainForm::TPage::Main);
+  QTest::keyClick(Form.get(), Qt::Key_N);
+  EXPECT_EQ(Game->Now, TSeason::Winter);
+}
+
+TEST_F(MainForm, TheHallDoorLeadsInsideAndTheVillageButtonOut) {
+  QFile mask(Folder.Path("Bilder/village.map"));
+  mask.open(QIODevice::WriteOnly);
+  mask.write(QByteArray(567 * 486, '\x50'));
+  mask.close();
+  Form->ShowGame();
+  // Without the season picture there is no width to look zones up by.
+  Form->VillageImage()->SetPicture(QImage(567, 486, QImage::Format_RGB32));
+  Form->VillageImageMouseUp(QPoint(10, 10));
+  EXPECT_TRUE(Form->Indoor());
+  EXPECT_EQ(Form->VillageImage()->MaskFile(), Settings.PicsPath() + "indoor.map");
+  Form->BtnVillageClick();
+  EXPECT_FALSE(Form->Indoor());
+  EXPECT_EQ(Form->VillageImage()->MaskFile(), Settings.PicsPath() + "village.map");
+}
+
+struct Browser : MainForm {};
+
+TEST_F(Browser, BackOnTheFirstPageDoesNothing) {
+  TBrowserWin& browser = *Form->Browser();
+  browser.ShowPage(Settings.HtmlPath() + "pets.htm");
+  const std::string first = browser.LocationUrl();
+  browser.BtnSurfBackClick();
+  EXPECT_EQ(browser.LocationUrl(), first);
+  browser.BtnSurfForwardClick();
+  EXPECT_EQ(browser.LocationUrl(), first);
+  EXPECT_TRUE(Sink.Messages.empty() || Sink.Messages.back().find("pets") == std::string::npos);
+}
+
+TEST_F(Browser, ABookmarkAddedOnAnInformationPageKeepsItsAddress) {
+  PlayIntroTo(true);
+  TBrowserWin& browser = *Form->Browser();
+  browser.ShowPage(Settings.HtmlPath() + "pets.htm");
+  TModalScript ok({[](QWidget* m) {
+    auto* dialog = Modal<TAddBookmDlg>(m);
+    EXPECT_EQ(dialog->windowTitle(), "Legg til bokmerke");
+    EXPECT_EQ(dialog->TitleEdit->text(), "Nytt bokmerke");
+    Click(dialog->Button1);
+  }});
+  browser.AddEntry(true);
+  EXPECT_TRUE(browser.NeedsReload());
+  QFile page(QString::fromStdString(ResolvePath(Form->BookmarkFile())));
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(page.readAll().contains(QByteArray("pets.htm\">Nytt bokmerke</a>")));
+  browser.BtnSurfMenyClick();
+  EXPECT_FALSE(browser.NeedsReload());
+  EXPECT_TRUE(browser.Browser->toHtml().contains("Nytt bokmerke"));
+}
+
+TEST_F(Browser, ACancelledNoteLeavesThePageAsItWas) {
+  PlayIntroTo(true);
+  QFile page(QString::fromStdString(ResolvePath(Form->BookmarkFile())));
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+  const QByteArray before = page.readAll();
+  page.close();
+  TModalScript cancel({[](QWidget* m) {
+    auto* dialog = Modal<TAddBookmDlg>(m);
+    EXPECT_EQ(dialog->windowTitle(), "Legg til egen tekst");
+    Click(dialog->Button2);
+  }});
+  Form->Browser()->AddEntry(false);
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+  EXPECT_EQ(page.readAll(), before);
+}
+
+}  // namespace
+}  // namespace fjordheim
