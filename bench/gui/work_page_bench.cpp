@@ -27,16 +27,17 @@ QPixmap Background() {
 }
 
 TIconPictures PeoplePictures() {
-  TIconPictures pictures;
+  std::vector<QImage> pictures;
   for (QColor colour : {QColor(40, 40, 160), QColor(160, 40, 40), QColor(40, 160, 40)}) {
-    QPixmap picture(32, 45);
+    QImage picture(32, 45, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setBrush(colour);
     painter.drawEllipse(4, 2, 24, 40);
+    painter.end();
     pictures.push_back(picture);
   }
-  return pictures;
+  return TPictureList(QSize(32, 45), std::move(pictures));
 }
 
 // Thirty selected people are dragged to and fro across the work page; each step is one

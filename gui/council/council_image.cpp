@@ -12,7 +12,7 @@ constexpr QSize FallbackSize{563, 480};
 
 }  // namespace
 
-TCouncilImage::TCouncilImage(QWidget* parent, TAdviceGenerator& generator, const QList<QPixmap>* bubblePictures,
+TCouncilImage::TCouncilImage(QWidget* parent, TAdviceGenerator& generator, const TPictureList* bubblePictures,
                              const QPixmap& background)
     : QWidget(parent), FMeeting(generator), FBubble(this, bubblePictures, 0, 0), FBackground(background) {
   const QSize size = background.isNull() ? FallbackSize : background.size();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QList>
 #include <QPixmap>
 #include <QWidget>
 
@@ -18,7 +17,7 @@ namespace fjordheim {
 class TCouncilImage : public QWidget {
  public:
   /// The generator, the bubble pictures and the background are not owned.
-  TCouncilImage(QWidget* parent, TAdviceGenerator& generator, const QList<QPixmap>* bubblePictures,
+  TCouncilImage(QWidget* parent, TAdviceGenerator& generator, const TPictureList* bubblePictures,
                 const QPixmap& background);
 
   void StartMeeting(TAdviceSeason season, TRandom& random);

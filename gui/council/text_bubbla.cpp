@@ -10,8 +10,8 @@ namespace fjordheim {
 
 namespace {
 
-QSize PictureSize(const QList<QPixmap>* pictures) {
-  if (pictures != nullptr && !pictures->isEmpty() && !pictures->front().isNull()) return pictures->front().size();
+QSize PictureSize(const TPictureList* pictures) {
+  if (pictures != nullptr && !pictures->Size().isEmpty()) return pictures->Size();
   return TTextBubbla::FallbackSize;
 }
 
@@ -24,7 +24,7 @@ QFont BubbleFont(const QFont& base) {
 
 }  // namespace
 
-TTextBubbla::TTextBubbla(QWidget* owner, const QList<QPixmap>* pictures, int x, int y)
+TTextBubbla::TTextBubbla(QWidget* owner, const TPictureList* pictures, int x, int y)
     : FOwner(owner), FPictures(pictures) {
   const QSize size = PictureSize(pictures);
   FBounds = {x, y, x + size.width(), y + size.height()};
@@ -53,10 +53,9 @@ QRect TTextBubbla::TextBlock(QPainter& painter) const {
 
 void TTextBubbla::Draw(QPainter& painter) const {
   if (!FVisible) return;
-  const bool hasPicture = FPictures != nullptr && FFrame >= 0 && FFrame < FPictures->size() &&
-                          !(*FPictures)[FFrame].isNull();
+  const bool hasPicture = FPictures != nullptr && !FPictures->Size().isEmpty() && !FPictures->Picture(FFrame).isNull();
   if (hasPicture) {
-    painter.drawPixmap(FBounds.Left, FBounds.Top, (*FPictures)[FFrame]);
+    FPictures->Draw(painter, FBounds.Left, FBounds.Top, FFrame);
   } else {
     painter.setPen(QPen(Qt::black, 2));
     painter.setBrush(Qt::white);

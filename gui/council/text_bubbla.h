@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QList>
-#include <QPixmap>
 #include <QString>
 
 #include "core/work/work_rect.h"
+#include "gui/controls/picture_list.h"
 
 class QPainter;
 class QWidget;
@@ -18,7 +17,7 @@ class TTextBubbla {
   static constexpr QSize FallbackSize{210, 150};
 
   /// The pictures are not owned; every frame has the size of the first one.
-  TTextBubbla(QWidget* owner, const QList<QPixmap>* pictures, int x, int y);
+  TTextBubbla(QWidget* owner, const TPictureList* pictures, int x, int y);
 
   void SetText(const QString& text) { FText = text; }
   /// Repaints where the bubble was and where it now is.
@@ -38,7 +37,7 @@ class TTextBubbla {
 
  private:
   QWidget* FOwner;
-  const QList<QPixmap>* FPictures;
+  const TPictureList* FPictures;
   TWorkRect FBounds;
   TWorkRect FTextRect;
   QString FText;

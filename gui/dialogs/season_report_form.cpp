@@ -14,8 +14,8 @@ const QColor WindowColour(255, 255, 225);
 
 }  // namespace
 
-TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const QList<QPixmap>* smallHumans,
-                                 const QList<QPixmap>* smallCattle, TGameLayout layout)
+TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const TPictureList* smallHumans,
+                                 const TPictureList* smallCattle, TGameLayout layout)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
       FLayout(layout),
       FSmallHumans(smallHumans),
@@ -61,7 +61,7 @@ TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const QList<QPixmap>* smallHum
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TSeasonInfoForm::ShowArea(QLabel* target, const TPictureArea& area, const QList<QPixmap>* pictures,
+void TSeasonInfoForm::ShowArea(QLabel* target, const TPictureArea& area, const TPictureList* pictures,
                                int fallbackSize) {
   const QPixmap image = PictureAreaImage(area, pictures, WindowColour, fallbackSize);
   target->setPixmap(image.scaled(target->size()));

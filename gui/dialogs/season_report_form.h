@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QDialog>
-#include <QList>
 #include <QPixmap>
 
 #include "core/game/season_report.h"
+#include "gui/controls/picture_list.h"
 #include "gui/dialogs/game_layout.h"
 
 class QLabel;
@@ -17,7 +17,7 @@ class TSeasonInfoForm : public QDialog {
  public:
   /// The picture lists are not owned: people 16 × 16 (0 boy or person, 1 girl), animals
   /// 14 × 14 by kind.
-  TSeasonInfoForm(QWidget* parent, const QList<QPixmap>* smallHumans, const QList<QPixmap>* smallCattle,
+  TSeasonInfoForm(QWidget* parent, const TPictureList* smallHumans, const TPictureList* smallCattle,
                   TGameLayout layout = TGameLayout());
 
   void FillReport(const TSeasonChangeInfo& info);
@@ -28,11 +28,11 @@ class TSeasonInfoForm : public QDialog {
   QLabel* CattleDeathLabel() const { return FCattleDeathLabel; }
 
  private:
-  void ShowArea(QLabel* target, const TPictureArea& area, const QList<QPixmap>* pictures, int fallbackSize);
+  void ShowArea(QLabel* target, const TPictureArea& area, const TPictureList* pictures, int fallbackSize);
 
   TGameLayout FLayout;
-  const QList<QPixmap>* FSmallHumans;
-  const QList<QPixmap>* FSmallCattle;
+  const TPictureList* FSmallHumans;
+  const TPictureList* FSmallCattle;
   QLabel* FBirthLabel = nullptr;
   QLabel* FDeathLabel = nullptr;
   QLabel* FCattleBirthLabel = nullptr;

@@ -18,8 +18,8 @@ const QColor ButtonFace(240, 240, 240);
 
 }  // namespace
 
-TVillageStatusForm::TVillageStatusForm(QWidget* parent, const QList<QPixmap>* smallCattle,
-                                       const QList<QPixmap>* goods, const QPixmap& thermometer, TGameLayout layout)
+TVillageStatusForm::TVillageStatusForm(QWidget* parent, const TPictureList* smallCattle,
+                                       const TPictureList* goods, const QPixmap& thermometer, TGameLayout layout)
     : QDialog(parent), FLayout(layout), FSmallCattle(smallCattle), FGoods(goods) {
   setWindowTitle("Slik ligger det an...");
   setFont(layout.PixelFont("MS Sans Serif", 11));
@@ -73,7 +73,9 @@ TVillageStatusForm::TVillageStatusForm(QWidget* parent, const QList<QPixmap>* sm
   for (int k = 0; k < AnimalKindCount; ++k) {
     auto* picture = new QLabel(cattle);
     layout.Place(picture, 8, tops[k], 48, 48);
-    if (smallCattle != nullptr && k < smallCattle->size()) picture->setPixmap((*smallCattle)[k].scaled(picture->size()));
+    if (smallCattle != nullptr && !smallCattle->Picture(k).isNull()) {
+      picture->setPixmap(QPixmap::fromImage(smallCattle->Picture(k)).scaled(picture->size()));
+    }
     FAnimalCounts[static_cast<std::size_t>(k)] = text(cattle, {}, 40, countTops[k], 24);
   }
   FCattleImage = new QLabel(cattle);

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QDialog>
-#include <QList>
 #include <QPixmap>
 
 #include <array>
 
 #include "core/village/village.h"
+#include "gui/controls/picture_list.h"
 #include "gui/dialogs/game_layout.h"
 
 class QFrame;
@@ -21,7 +21,7 @@ class TVillageStatusForm : public QDialog {
  public:
   /// The picture lists are not owned: small animals 0..3 and a person at 4; goods by kind;
   /// the thermometer may be empty.
-  TVillageStatusForm(QWidget* parent, const QList<QPixmap>* smallCattle, const QList<QPixmap>* goods,
+  TVillageStatusForm(QWidget* parent, const TPictureList* smallCattle, const TPictureList* goods,
                      const QPixmap& thermometer, TGameLayout layout = TGameLayout());
 
   void SetVillage(const TVillage* village) { FVillage = village; }
@@ -43,8 +43,8 @@ class TVillageStatusForm : public QDialog {
 
   TGameLayout FLayout;
   const TVillage* FVillage = nullptr;
-  const QList<QPixmap>* FSmallCattle;
-  const QList<QPixmap>* FGoods;
+  const TPictureList* FSmallCattle;
+  const TPictureList* FGoods;
   std::array<QFrame*, 3> FBars{};
   std::array<int, 3> FBarLefts{50, 114, 170};
   QTabWidget* FPages = nullptr;

@@ -12,7 +12,7 @@ namespace fjordheim {
 namespace {
 
 QSize PictureSize(const TIconPictures* images, QSize fallbackSize) {
-  if (images != nullptr && !images->isEmpty() && !images->front().isNull()) return images->front().size();
+  if (images != nullptr && !images->Size().isEmpty()) return images->Size();
   return fallbackSize;
 }
 
@@ -61,8 +61,8 @@ void TCustomCreature::SetContainer(TCustomContainer* container) {
 
 void TCustomCreature::Draw(QPainter& painter) {
   const QRect target(FBounds.Left, FBounds.Top, FBounds.Width(), FBounds.Height());
-  if (FImages != nullptr && FImageIndex >= 0 && FImageIndex < FImages->size() && !(*FImages)[FImageIndex].isNull()) {
-    painter.drawPixmap(target.topLeft(), (*FImages)[FImageIndex]);
+  if (FImages != nullptr && !FImages->Size().isEmpty() && !FImages->Picture(FImageIndex).isNull()) {
+    FImages->Draw(painter, target.left(), target.top(), FImageIndex);
   } else {
     // Each missing picture gets its own colour, so that kinds and marks stay apart.
     painter.fillRect(target.adjusted(2, 2, -2, -2), QColor::fromHsv((FImageIndex * 47) % 360, 90, 200));

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QList>
-#include <QPixmap>
+#include <QSize>
 
 #include "core/work/work_rect.h"
+#include "gui/controls/picture_list.h"
 
 class QPainter;
 
@@ -13,7 +13,7 @@ class TCustomContainer;
 class TCustomDivider;
 
 /// The pictures of one kind of icon, all of one size.
-using TIconPictures = QList<QPixmap>;
+using TIconPictures = TPictureList;
 
 /// A small picture of a person or an animal lying in a container of a divider page.
 class TCustomCreature {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QBitmap>
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -8,6 +7,8 @@
 #include <vector>
 
 #include "core/work/work_places.h"
+#include "gui/controls/picture_list.h"
+#include "gui/controls/picture_loader.h"
 #include "gui/council/council_image.h"
 #include "gui/work/creature.h"
 #include "gui/work/creature_container.h"
@@ -25,14 +26,9 @@ namespace {
 // The pictures the build makes for the game, when they have been made.
 QString PicturesFolder() { return QCoreApplication::applicationDirPath() + "/../../game/Bilder/"; }
 
-TIconPictures PictureList(const QStringList& names, QColor transparent) {
-  TIconPictures pictures;
-  for (const QString& name : names) {
-    QPixmap picture(PicturesFolder() + "ListImgs/" + name + ".bmp");
-    if (!picture.isNull()) picture.setMask(picture.createMaskFromColor(transparent, Qt::MaskInColor));
-    pictures.push_back(picture);
-  }
-  return pictures;
+TPictureList PictureList(const std::vector<std::string>& names, QColor transparent) {
+  TPictureLoader loader;
+  return CreatePictureList(transparent.rgb(), names, PicturesFolder().toStdString(), loader);
 }
 
 TEST(GamePictures, TheFoundingVillageOnTheWorkSlaughterAndCouncilPages) {
