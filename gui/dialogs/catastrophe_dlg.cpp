@@ -25,6 +25,7 @@ TCatastDlg::TCatastDlg(QWidget* parent, const TCatastNode& event, const QPixmap&
   FMemo->setReadOnly(true);
   FMemo->setFocusPolicy(Qt::NoFocus);
   FMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  FMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   FMemo->setStyleSheet("background: white;");
   FMemo->setFont(layout.PixelFont("MS Sans Serif", 13));
   QStringList lines;

@@ -18,7 +18,8 @@ TDecisionForm::TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layou
   title->setWordWrap(true);
   title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   title->setFont(layout.PixelFont("Arial", 13, true));
-  layout.Place(title, 16, 4, 265, 37);
+  // Room for a third line where the font is wider than the one the window was drawn with.
+  layout.Place(title, 16, 4, 265, 43);
   for (int i = 0; i < TDecisionBoard::RowCount; ++i) {
     TRow& row = FRows[static_cast<std::size_t>(i)];
     row.Box = new QCheckBox(this);

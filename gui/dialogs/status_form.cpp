@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <utility>
+
 #include "core/game/village_status.h"
 #include "gui/dialogs/picture_area_image.h"
 
@@ -45,9 +47,9 @@ TVillageStatusForm::TVillageStatusForm(QWidget* parent, const TPictureList* smal
   text(status, "Byen", 32, 16, 50);
   text(status, QString::fromUtf8("Høvding"), 90, 16, 60);
   text(status, "Handel", 152, 16, 50);
-  text(status, QString::fromUtf8("Høy"), 0, 72, 32);
-  text(status, "Normal", 0, 128, 36);
-  text(status, "Lav", 0, 181, 32);
+  for (const auto& [caption, top] : {std::pair{"Høy", 72}, std::pair{"Normal", 128}, std::pair{"Lav", 181}}) {
+    text(status, QString::fromUtf8(caption), 0, top, 32)->setFont(layout.PixelFont("MS Sans Serif", 9));
+  }
   for (std::size_t i = 0; i < FBars.size(); ++i) {
     FBars[i] = new QFrame(status);
     FBars[i]->setStyleSheet("background: red; border: none;");
