@@ -1,0 +1,130 @@
+#include "core/work/work_layout.h"
+
+#include <algorithm>
+#include <array>
+
+namespace fjordheim {
+
+namespace {
+
+struct TRowCounts {
+  int Men = 0;
+  int Women = 0;
+  int Youths = 0;
+};
+
+TRowCounts CountRows(const std::vector<TRowGroup>& items) {
+  TRowCounts counts;
+  for (TRowGroup group : items) {
+    if (group == TRowGroup::AdultMan) ++counts.Men;
+    if (group == TRowGroup::AdultWoman) ++counts.Women;
+    if (group == TRowGroup::Youth) ++counts.Youths;
+  }
+  return counts;
+}
+
+constexpr std::array<int, AnimalKindCount> AnimalRowBase{0, 40, 90, 120};
+
+}  // namespace
+
+TRowGroup RowGroupOf(const THumanInfo& person) {
+  if (person.IsAdultMan()) return TRowGroup::AdultMan;
+  if (person.IsAdultWoman()) return TRowGroup::AdultWoman;
+  if (person.IsYouth()) return TRowGroup::Youth;
+  return TRowGroup::Other;
+}
+
+int HumanPictureIndex(const THumanInfo& person) {
+  if (person.IsAdultMan()) return 0;
+  if (person.IsAdultWoman()) return 1;
+  return 2;
+}
+
+int HumanRowStep(const TWorkRect& box, const std::vector<TRowGroup>& items) {
+  const TRowCounts counts = CountRows(items);
+  const int widest = std::max({counts.Youths, counts.Men, counts.Women, 1});
+  return std::min(16, box.Width() / widest);
+}
+
+std::vector<std::optional<TIconPlace>> ArrangeHumanRows(const TWorkRect& box, const std::vector<TRowGroup>& items) {
+  const int step = HumanRowStep(box, items);
+  std::array<int, 3> next{};
+  constexpr std::array<int, 3> rowTop{0, 51, 96};
+  std::vector<std::optional<TIconPlace>> places;
+  places.reserve(items.size());
+  for (TRowGroup group : items) {
+    if (group == TRowGroup::Other) {
+      places.emplace_back();
+      continue;
+    }
+    const auto row = static_cast<std::size_t>(group);
+    places.push_back(TIconPlace{box.Left + next[row]++ * step, box.Top + rowTop[row]});
+  }
+  return places;
+}
+
+std::vector<TRowCount> HumanRowCounts(const TWorkRect& box, const std::vector<TRowGroup>& items) {
+  const int step = HumanRowStep(box, items);
+  const TRowCounts counts = CountRows(items);
+  std::vector<TRowCount> labels;
+  const auto add = [&](int count, int dy) {
+    if (count > 0) labels.push_back({box.Left + (count - 1) * step + 32, box.Top + dy, count});
+  };
+  add(counts.Men, 34);
+  add(counts.Women, 82);
+  add(counts.Youths, 120);
+  return labels;
+}
+
+std::vector<std::optional<TIconPlace>> ArrangeIdleRow(const TWorkRect& box, const std::vector<TRowGroup>& items) {
+  const TRowCounts counts = CountRows(items);
+  const int total = counts.Men + counts.Women + counts.Youths;
+  const int step = std::min(20, (box.Width() - 32) / std::max(1, total));
+  const int x0 = box.Left + 5;
+  const int y0 = box.Top + 4;
+  int men = 0;
+  int women = 0;
+  int youths = 0;
+  std::vector<std::optional<TIconPlace>> places;
+  places.reserve(items.size());
+  for (TRowGroup group : items) {
+    switch (group) {
+      case TRowGroup::AdultMan: places.push_back(TIconPlace{x0 + men++ * step, y0}); break;
+      case TRowGroup::AdultWoman: places.push_back(TIconPlace{x0 + (counts.Men + women++) * step, y0 + 3}); break;
+      case TRowGroup::Youth:
+        places.push_back(TIconPlace{x0 + (counts.Men + counts.Women + youths++) * step, y0});
+        break;
+      case TRowGroup::Other: places.emplace_back(); break;
+    }
+  }
+  return places;
+}
+
+std::vector<TIconPlace> ArrangeAnimalPen(const TWorkRect& box, const std::vector<TAnimalKind>& kinds) {
+  std::array<int, AnimalKindCount> next{};
+  std::vector<TIconPlace> places;
+  places.reserve(kinds.size());
+  for (TAnimalKind kind : kinds) {
+    const auto k = static_cast<std::size_t>(kind);
+    const int c = next[k]++;
+    places.push_back({box.Left + (c % 12) * 29 + 5, box.Top + (c / 12) * 13 + AnimalRowBase[k]});
+  }
+  return places;
+}
+
+TWorkRect KeepInside(const TWorkRect& rect, int x, int y, int viewWidth, int viewHeight) {
+  TWorkRect moved = rect.MovedTo(x, y);
+  if (moved.Left < 0) {
+    moved = moved.MovedTo(0, moved.Top);
+  } else if (moved.Right > viewWidth) {
+    moved = moved.MovedTo(std::max(0, viewWidth - moved.Width()), moved.Top);
+  }
+  if (moved.Top < 0) {
+    moved = moved.MovedTo(moved.Left, 0);
+  } else if (moved.Bottom > viewHeight) {
+    moved = moved.MovedTo(moved.Left, std::max(0, viewHeight - moved.Height()));
+  }
+  return moved;
+}
+
+}  // namespace fjordheim

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+#include "core/council/council_meeting.h"
+#include "gui/council/text_bubbla.h"
+
+namespace fjordheim {
+
+/// The council meeting on screen: the picture of the chief and his five advisers, and the
+/// speech bubble of whoever was clicked last.
+class TCouncilImage : public QWidget {
+ public:
+  /// The generator, the bubble pictures and the background are not owned.
+  TCouncilImage(QWidget* parent, TAdviceGenerator& generator, const TPictureList* bubblePictures,
+                const QPixmap& background);
+
+  void StartMeeting(TAdviceSeason season, TRandom& random);
+  /// A new meeting picture of the same size, shown at the next repaint.
+  void SetBackground(const QPixmap& background);
+
+  const TCouncilMeeting& Meeting() const { return FMeeting; }
+  const TTextBubbla& Bubble() const { return FBubble; }
+
+  /// Raised once a meeting, when the fifth adviser is heard.
+  std::function<void()> OnAllHeard;
+  /// Raised every time an adviser speaks; the owner plays the advice's recording.
+  std::function<void(const TAdviceNode& advice)> OnAdvice;
+  /// The chief's recording, a file name in the sound folder, for channel 1.
+  std::function<void(const std::string& soundFile)> OnChiefSound;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  void ShowAnswer(const TCouncilAnswer& answer);
+
+  TCouncilMeeting FMeeting;
+  TTextBubbla FBubble;
+  QPixmap FBackground;
+  QImage FBuffer;
+};
+
+}  // namespace fjordheim

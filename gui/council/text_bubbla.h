@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include "core/work/work_rect.h"
+#include "gui/controls/picture_list.h"
+
+class QPainter;
+class QWidget;
+
+namespace fjordheim {
+
+/// A speech bubble drawn on its owner: a bubble picture with a text centred in its text
+/// area, broken into centred lines at word boundaries, bold 10 point.
+class TTextBubbla {
+ public:
+  static constexpr QSize FallbackSize{210, 150};
+
+  /// The pictures are not owned; every frame has the size of the first one.
+  TTextBubbla(QWidget* owner, const TPictureList* pictures, int x, int y);
+
+  void SetText(const QString& text) { FText = text; }
+  /// Repaints where the bubble was and where it now is.
+  void MoveTo(int x, int y);
+  void Invalidate() const;
+  void Draw(QPainter& painter) const;
+  /// The rectangle the text is drawn in, in owner pixels.
+  QRect TextBlock(QPainter& painter) const;
+
+  void SetTextRect(const TWorkRect& rect) { FTextRect = rect; }
+  void SetFrame(int frame) { FFrame = frame; }
+  void SetVisible(bool visible) { FVisible = visible; }
+  const TWorkRect& Bounds() const { return FBounds; }
+  const QString& Text() const { return FText; }
+  bool Visible() const { return FVisible; }
+  int Frame() const { return FFrame; }
+
+ private:
+  QWidget* FOwner;
+  const TPictureList* FPictures;
+  TWorkRect FBounds;
+  TWorkRect FTextRect;
+  QString FText;
+  int FFrame = 0;
+  bool FVisible = false;
+};
+
+}  // namespace fjordheim

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+
+#include "core/decisions/decision_board.h"
+#include "gui/dialogs/game_layout.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace fjordheim {
+
+/// "Andre avgjørelser": the chief ticks three of the five tasks offered this season and
+/// learns which were right. The rules are those of the decision board.
+class TDecisionForm : public QDialog {
+ public:
+  TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layout = TGameLayout());
+
+  /// The generator of the coming season (not owned) draws new tasks.
+  void SetGenerator(TDecisionGenerator* generator);
+  /// Starts a showing: rows refreshed, "OK" and "Avbryt" shown, "Lukk" hidden.
+  void Prepare();
+  /// Prepare, show modally, and true only when three picks were accepted.
+  bool Execute();
+  std::int32_t Score() const { return FBoard.Score(); }
+  const TDecisionBoard& Board() const { return FBoard; }
+
+  /// Shows a message of the window; a message box unless the owner says otherwise.
+  std::function<void(const QString& message)> OnMessage;
+
+  QCheckBox* CheckBox(int row) const { return FRows[static_cast<std::size_t>(row)].Box; }
+  QFrame* RowPanel(int row) const { return FRows[static_cast<std::size_t>(row)].Panel; }
+  QLabel* RightLabel(int row) const { return FRows[static_cast<std::size_t>(row)].Right; }
+  QLabel* ExplanationLabel(int row) const { return FRows[static_cast<std::size_t>(row)].Explanation; }
+  QLabel* TextLabel(int row) const { return FRows[static_cast<std::size_t>(row)].Text; }
+  QLabel* VerdictLabel() const { return FVerdict; }
+  QPushButton* OkButton() const { return FOk; }
+  QPushButton* CancelButton() const { return FCancel; }
+  QPushButton* CloseButton() const { return FClose; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct TRow {
+    QCheckBox* Box = nullptr;
+    QFrame* Panel = nullptr;
+    QLabel* Text = nullptr;
+    QLabel* Explanation = nullptr;
+    QLabel* Right = nullptr;
+  };
+
+  void TickRow(int row);
+  void Confirm();
+  void ShowBoard();
+  void Tell(const std::string& message);
+
+  TRandom& FRandom;
+  TDecisionBoard FBoard;
+  std::array<TRow, TDecisionBoard::RowCount> FRows;
+  QLabel* FVerdict = nullptr;
+  QPushButton* FOk = nullptr;
+  QPushButton* FCancel = nullptr;
+  QPushButton* FClose = nullptr;
+};
+
+}  // namespace fjordheim

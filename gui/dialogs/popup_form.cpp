@@ -1,0 +1,36 @@
+#include "gui/dialogs/popup_form.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace fjordheim {
+
+TPopupForm::TPopupForm(QWidget* parent, const TTip& tip, const QPixmap& picture, TGameLayout layout)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+  setWindowTitle(QString::fromUtf8("Morsomt å vite..."));
+  setFixedSize(layout.Scaled(333), layout.Scaled(202));
+  setStyleSheet("QDialog { background: #ffffe1; }");
+  auto* panel = new QFrame(this);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  layout.Place(panel, 0, 0, 124, 202);
+  auto* image = new QLabel(panel);
+  image->setGeometry(panel->rect().adjusted(2, 2, -2, -2));
+  if (!picture.isNull()) image->setPixmap(picture.scaled(image->size(), Qt::KeepAspectRatio));
+  auto* heading = new QLabel("Visste du at", this);
+  layout.Place(heading, 132, 4, 190, 20);
+  FText = new QLabel(QString::fromStdString(tip.Text), this);
+  FText->setTextFormat(Qt::PlainText);
+  FText->setWordWrap(true);
+  FText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  layout.Place(FText, 132, 32, 193, 129);
+  FMore = new QPushButton("Les mer...", this);
+  layout.Place(FMore, 244, 168, 73, 25);
+  FMore->setVisible(tip.MoreButton);
+  FClose = new QPushButton("Lukk", this);
+  layout.Place(FClose, 140, 168, 73, 25);
+  connect(FMore, &QPushButton::clicked, this, [this] { done(ReadMore); });
+  connect(FClose, &QPushButton::clicked, this, [this] { done(Close); });
+}
+
+}  // namespace fjordheim

@@ -1,0 +1,39 @@
+#include "gui/dialogs/score_form.h"
+
+#include <QFontDatabase>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace fjordheim {
+
+TScoreForm::TScoreForm(QWidget* parent, std::int32_t score, bool listed, const TScoreList& list, TGameLayout layout)
+    : QDialog(parent) {
+  setWindowTitle("Topplistan");
+  setFixedSize(layout.Scaled(429), layout.Scaled(329));
+  FScore = new QLabel(QString("Du fikk %1 poeng.").arg(score), this);
+  layout.Place(FScore, 8, 16, 405, 16);
+  FCongratulation = new QLabel(QString::fromUtf8("Gratulerer! Du har kommet med på topplisten."), this);
+  layout.Place(FCongratulation, 8, 36, 405, 16);
+  FCongratulation->setVisible(listed);
+  auto* heading = new QLabel(QString::fromUtf8("De ti mest fremgangsrike høvdingene"), this);
+  layout.Place(heading, 8, 68, 405, 16);
+  auto* panel = new QFrame(this);
+  layout.Place(panel, 4, 88, 413, 177);
+  FMemo = new QPlainTextEdit(panel);
+  FMemo->setReadOnly(true);
+  FMemo->setStyleSheet("background: #f0f0f0;");
+  // The lines line their scores up with blanks, which only a fixed-width font keeps.
+  FMemo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  QStringList lines;
+  for (const std::string& line : list.Lines()) lines.push_back(QString::fromStdString(line));
+  FMemo->setPlainText(lines.join('\n'));
+  layout.Place(FMemo, 4, 4, 405, 169);
+  auto* close = new QPushButton("Lukk", this);
+  close->setDefault(true);
+  layout.Place(close, 176, 272, 75, 25);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace fjordheim

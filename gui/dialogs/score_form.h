@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+#include "core/game/score_list.h"
+#include "gui/dialogs/game_layout.h"
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace fjordheim {
+
+/// "Topplistan": the village's score, a congratulation when it made the list, and the ten
+/// best chiefs. The list itself is kept by the score file's owner.
+class TScoreForm : public QDialog {
+ public:
+  TScoreForm(QWidget* parent, std::int32_t score, bool listed, const TScoreList& list,
+             TGameLayout layout = TGameLayout());
+
+  QLabel* ScoreLabel() const { return FScore; }
+  QLabel* CongratulationLabel() const { return FCongratulation; }
+  QPlainTextEdit* Memo() const { return FMemo; }
+
+ private:
+  QLabel* FScore = nullptr;
+  QLabel* FCongratulation = nullptr;
+  QPlainTextEdit* FMemo = nullptr;
+};
+
+}  // namespace fjordheim

@@ -1,0 +1,33 @@
+#include "gui/dialogs/seas_dlg.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace fjordheim {
+
+TSeasDlg::TSeasDlg(QWidget* parent, const QPixmap& picture, TGameLayout layout) : QDialog(parent) {
+  setWindowTitle("Informasjon");
+  setFixedSize(layout.Scaled(281), layout.Scaled(131));
+  setStyleSheet("QDialog { background: #ffffe1; }");
+  auto* image = new QLabel(this);
+  layout.Place(image, 8, 8, 80, 80);
+  if (!picture.isNull()) image->setPixmap(picture.scaled(image->size(), Qt::KeepAspectRatio));
+  auto* heading = new QLabel(QString::fromUtf8("Før du kan gå videre til neste årstid må du:"), this);
+  heading->setFont(layout.PointFont(heading->font(), 8, true));
+  heading->setWordWrap(true);
+  layout.Place(heading, 100, 8, 175, 40);
+  FL1 = new QLabel(this);
+  layout.Place(FL1, 100, 52, 175, 16);
+  FL2 = new QLabel(this);
+  layout.Place(FL2, 100, 72, 175, 16);
+  auto* ok = new QPushButton("OK", this);
+  layout.Place(ok, 103, 98, 75, 25);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TSeasDlg::SetMissing(const QString& first, const QString& second) {
+  FL1->setText(first);
+  FL2->setText(second);
+}
+
+}  // namespace fjordheim

@@ -1,0 +1,83 @@
+#include "gui/dialogs/season_report_form.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "gui/dialogs/picture_area_image.h"
+
+namespace fjordheim {
+
+namespace {
+
+const QColor WindowColour(255, 255, 225);
+
+}  // namespace
+
+TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const TPictureList* smallHumans,
+                                 const TPictureList* smallCattle, TGameLayout layout)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+      FLayout(layout),
+      FSmallHumans(smallHumans),
+      FSmallCattle(smallCattle) {
+  setWindowTitle("Dette hendte...");
+  setFont(layout.PixelFont("MS Sans Serif", 10));
+  setFixedSize(layout.Scaled(488), layout.Scaled(305));
+  setStyleSheet("QDialog { background: #ffffe1; }");
+  const auto group = [&](const char* title, int x, int y) {
+    auto* box = new QGroupBox(QString::fromUtf8(title), this);
+    layout.Place(box, x, y, 225, 113);
+    return box;
+  };
+  const auto label = [&](QWidget* parentBox, const QString& text, int x, int y, int w, int h, bool wrap) {
+    auto* l = new QLabel(text, parentBox);
+    l->setTextFormat(Qt::PlainText);
+    l->setFont(font());
+    l->setWordWrap(wrap);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout.Place(l, x, y, w, h);
+    return l;
+  };
+  QGroupBox* born = group("Fødte barn", 8, 8);
+  label(born, "Gutter", 8, 24, 60, 16, false);
+  label(born, "Jenter", 112, 24, 60, 16, false);
+  FBornHumanImage = label(born, {}, 8, 40, 209, 25, false);
+  FBirthLabel = label(born, {}, 8, 74, 209, 31, true);
+  QGroupBox* bornAnimals = group("Fødte dyr", 248, 8);
+  FBornCattleImage = label(bornAnimals, {}, 8, 16, 209, 57, false);
+  // The sentences may run a line longer than the design height where the font is wider.
+  FCattleBirthLabel = label(bornAnimals, {}, 8, 80, 209, 32, true);
+  QGroupBox* deadAnimals = group("Døde dyr", 248, 128);
+  FDeadCattleImage = label(deadAnimals, {}, 8, 16, 209, 57, false);
+  FCattleDeathLabel = label(deadAnimals, {}, 8, 81, 209, 31, true);
+  QGroupBox* dead = group("Døde mennesker", 8, 128);
+  label(dead, "Gamle", 8, 24, 50, 16, false);
+  label(dead, "Voksne", 8, 40, 50, 16, false);
+  label(dead, "Barn", 8, 56, 50, 16, false);
+  FDeadHumanImage = label(dead, {}, 64, 24, 153, 50, false);
+  FDeathLabel = label(dead, {}, 8, 80, 213, 30, true);
+  auto* close = new QPushButton("Lukk", this);
+  layout.Place(close, 184, 248, 113, 25);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TSeasonInfoForm::ShowArea(QLabel* target, const TPictureArea& area, const TPictureList* pictures,
+                               int fallbackSize) {
+  const QPixmap image = PictureAreaImage(area, pictures, WindowColour, fallbackSize);
+  target->setPixmap(image.scaled(target->size()));
+}
+
+void TSeasonInfoForm::FillReport(const TSeasonChangeInfo& info) {
+  const TSeasonReport report(info);
+  setWindowTitle(QString::fromStdString(report.Caption));
+  FBirthLabel->setText(QString::fromStdString(report.BirthText));
+  FDeathLabel->setText(QString::fromStdString(report.DeathText));
+  FCattleBirthLabel->setText(QString::fromStdString(report.AnimalBirthText));
+  FCattleDeathLabel->setText(QString::fromStdString(report.AnimalDeathText));
+  ShowArea(FBornHumanImage, report.BornHumans, FSmallHumans, TSeasonReport::HumanPictureSize);
+  ShowArea(FDeadHumanImage, report.DeadHumans, FSmallHumans, TSeasonReport::HumanPictureSize);
+  ShowArea(FBornCattleImage, report.BornAnimals, FSmallCattle, TSeasonReport::AnimalPictureSize);
+  ShowArea(FDeadCattleImage, report.DeadAnimals, FSmallCattle, TSeasonReport::AnimalPictureSize);
+}
+
+}  // namespace fjordheim

@@ -1,0 +1,25 @@
+#include "gui/work/creature_container.h"
+
+#include "core/work/work_layout.h"
+#include "gui/work/creature.h"
+
+namespace fjordheim {
+
+void TCreatureContainer::Arrange() {
+  if (!FAutoArrange) return;
+  std::vector<TAnimalKind> kinds;
+  QList<TCreature*> animals;
+  for (TCustomCreature* icon : Items()) {
+    if (auto* animal = dynamic_cast<TCreature*>(icon)) {
+      animals.push_back(animal);
+      kinds.push_back(animal->Kind());
+    }
+  }
+  const std::vector<TIconPlace> places = ArrangeAnimalPen(Bounds(), kinds);
+  for (qsizetype i = 0; i < animals.size(); ++i) {
+    animals[i]->MoveTo(places[static_cast<std::size_t>(i)].X, places[static_cast<std::size_t>(i)].Y);
+  }
+  Invalidate();
+}
+
+}  // namespace fjordheim

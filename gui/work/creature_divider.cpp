@@ -1,0 +1,77 @@
+#include "gui/work/creature_divider.h"
+
+#include <QKeyEvent>
+
+#include "core/work/work_layout.h"
+#include "core/work/work_places.h"
+#include "gui/work/creature.h"
+#include "gui/work/creature_container.h"
+
+namespace fjordheim {
+
+namespace {
+
+bool IsMarked(const TCustomCreature* icon) {
+  const auto* animal = dynamic_cast<const TCreature*>(icon);
+  return animal != nullptr && animal->State() == TCreature::Marked;
+}
+
+}  // namespace
+
+TCreatureDivider::TCreatureDivider(QWidget* parent, const QPixmap& background) : TCustomDivider(parent, background) {
+  SetKeyHelp(QString::fromUtf8(SlaughterKeysHelp));
+}
+
+TCreatureContainer* TCreatureDivider::SlaughterContainer() const {
+  for (const auto& container : Containers()) {
+    auto* pen = dynamic_cast<TCreatureContainer*>(container.get());
+    if (pen != nullptr && pen->IsSlaughter()) return pen;
+  }
+  return nullptr;
+}
+
+void TCreatureDivider::MouseDown(bool plain, int x, int y) {
+  const TCustomCreature* hit = IconAt(x, y);
+  if (hit != nullptr && IsMarked(hit)) return;
+  TCustomDivider::MouseDown(plain, x, y);
+}
+
+bool TCreatureDivider::CanBandSelect(const TCustomCreature* icon) const { return !IsMarked(icon); }
+
+void TCreatureDivider::DragDrop(int x, int y) {
+  TCustomContainer* target = ContainerAt(x, y);
+  QList<TCustomContainer*> oldContainers;
+  for (TCustomCreature* icon : Dragged()) oldContainers.push_back(icon->Container());
+  if (target != nullptr) {
+    for (TCustomCreature* icon : Dragged()) icon->SetContainer(target);
+  }
+  Rearrange(target, oldContainers);
+}
+
+void TCreatureDivider::MarkSelected() {
+  TCreatureContainer* pen = SlaughterContainer();
+  if (pen == nullptr) return;
+  QList<TCustomContainer*> oldContainers;
+  for (TCustomCreature* icon : SelectedIcons()) {
+    if (IsMarked(icon)) continue;
+    oldContainers.push_back(icon->Container());
+    icon->SetContainer(pen);
+  }
+  std::vector<TAnimalKind> kinds;
+  for (const TCustomCreature* icon : pen->Items()) kinds.push_back(static_cast<const TCreature*>(icon)->Kind());
+  const std::vector<TIconPlace> places = ArrangeAnimalPen(pen->Bounds(), kinds);
+  for (qsizetype i = 0; i < pen->Items().size(); ++i) {
+    pen->Items()[i]->MoveTo(places[static_cast<std::size_t>(i)].X, places[static_cast<std::size_t>(i)].Y);
+  }
+  Rearrange(nullptr, oldContainers);
+}
+
+void TCreatureDivider::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Delete) {
+    MarkSelected();
+    return;
+  }
+  TCustomDivider::keyPressEvent(event);
+}
+
+}  // namespace fjordheim

@@ -1,0 +1,18 @@
+#include "gui/work/human.h"
+
+#include "core/work/work_layout.h"
+
+namespace fjordheim {
+
+THuman::THuman(TCustomDivider* view, int x, int y, THumanInfo* person, const TIconPictures* images,
+               TCustomContainer* container)
+    : TCustomCreature(view, x, y, images, container, FallbackSize), FPerson(person) {
+  SetImageIndex(HumanPictureIndex(*person));
+}
+
+void THuman::Draw(QPainter& painter) {
+  SetImageIndex(HumanPictureIndex(*FPerson));
+  TCustomCreature::Draw(painter);
+}
+
+}  // namespace fjordheim
