@@ -27,7 +27,7 @@ namespace fjordheim {
 /// A person's figure: on the work page exactly while the person is a youth or an adult.
 struct THumanFigure {
   TFigureId Id = 0;
-  const THumanInfo* Person = nullptr;
+  THumanInfo* Person = nullptr;
   bool InWork = false;
 };
 
@@ -78,7 +78,8 @@ class TGameController {
   TGameController& operator=(const TGameController&) = delete;
   ~TGameController();
 
-  /// A new game with the starting village of the land startChoice (0, 1 or 2).
+  /// A new game with the starting village of the land startChoice (0, 1 or 2), shown on the
+  /// main panel with the season's music.
   void NewGame(const std::string& chiefName, std::int32_t chiefFace, int startChoice);
   /// Replaces the game by the saved one at path (a game path) and takes the loaded chief's
   /// entry off the score list. On any error the message is shown and the game in play stays
@@ -111,6 +112,9 @@ class TGameController {
 
   long double ChiefRating(bool withTrade) const;
   TRatingFactors RatingFactors() const;
+  /// The rating a chief of this standing earns with this village.
+  static long double RatingOf(const TVillage& village, std::int32_t standing, bool withTrade);
+  static TRatingFactors FactorsOf(const TVillage& village, std::int32_t standing);
   /// 0 for a rating (with trade) of 2.0 or more, 1 from 1.0, 2 from 0.5, else 3.
   int StatusPictureIndex() const;
 
@@ -147,6 +151,8 @@ class TGameController {
   std::string ChroniclePath() const;
   /// The chief's own page of bookmarks.
   const std::string& BookmarkFile() const { return FBookmarkFile; }
+  /// Off for runs that must not touch the saved-game folder (the simulator, tests).
+  void SetAutosave(bool enabled) { FAutosave = enabled; }
 
   /// The advice and decision index of a season, or of the special situation when there is one.
   static TAdviceSeason AdviceSeasonOf(TSeason season, TSpecialSituation situation);
@@ -158,7 +164,7 @@ class TGameController {
   void BuildVillageView();
   void FreeVillageView();
   void RefreshWorkPool();
-  void AddHumanFigure(const THumanInfo& person);
+  void AddHumanFigure(THumanInfo& person);
   void AddAnimalFigures(TAnimalKind kind, int count);
   void RemoveSlaughtered();
   void SlaughterMarked();
@@ -205,6 +211,8 @@ class TGameController {
   std::int32_t FPopupSeasonCounter = 0;
   std::int32_t FPopupIndex = 0;
   std::int32_t FSeasonDecisionScore = 0;
+  bool FAutosave = true;
+  bool FAutosaveFailed = false;
   bool FInGame = false;
   bool FDeposed = false;
   std::array<bool, 4> FButtons{};
