@@ -139,6 +139,8 @@ class TGameController {
   bool Heard(int area) const;
   const TAdviceGenerator& Advice() const { return *FAdvice; }
   TDecisionBoard& DecisionBoard() { return FBoard; }
+  /// The generator whose tasks the board offers this season; row i is its option i.
+  const TDecisionGenerator& SeasonDecisions() const { return *FDecisions[static_cast<std::size_t>(FMeetingSeason)]; }
   const std::vector<THumanFigure>& HumanFigures() const { return FHumanFigures; }
   const std::vector<TAnimalFigure>& AnimalFigures(TAnimalKind kind) const {
     return FAnimalFigures[static_cast<std::size_t>(kind)];
