@@ -1,15 +1,20 @@
 #include "core/game/play_policy.h"
 
+#include <array>
 #include <vector>
 
 namespace fjordheim {
 
 namespace {
 
-TWorkKind WorkFor(const THumanInfo& person, int& men, int& women) {
-  if (person.IsYouth()) return TWorkKind::Farming;
-  if (person.Sex == TSex::Male) return (men++ % 2 == 0) ? TWorkKind::Farming : TWorkKind::HuntFish;
-  return (women++ % 3 == 0) ? TWorkKind::Cattle : TWorkKind::Household;
+// Half the workers hunt and fish all year; of the others a quarter brings the harvest in
+// in autumn and keeps the cattle in the other seasons, and a quarter keeps the household:
+// the split that feeds the founding village best season after season.
+TWorkKind WorkFor(int worker, TSeason season) {
+  constexpr std::array<TWorkKind, 4> Turns{TWorkKind::HuntFish, TWorkKind::HuntFish, TWorkKind::Household,
+                                          TWorkKind::Cattle};
+  const TWorkKind work = Turns[static_cast<std::size_t>(worker) % Turns.size()];
+  return work == TWorkKind::Cattle && season == TSeason::Autumn ? TWorkKind::Farming : work;
 }
 
 }  // namespace
@@ -27,10 +32,9 @@ TSeasonChange TPlayPolicy::PlaySeason(TGameController& game) {
 }
 
 void TPlayPolicy::DivideWork(TGameController& game) {
-  int men = 0;
-  int women = 0;
+  int worker = 0;
   for (const THumanFigure& figure : game.HumanFigures()) {
-    if (figure.InWork) game.SetWork(figure.Id, WorkFor(*figure.Person, men, women));
+    if (figure.InWork) game.SetWork(figure.Id, WorkFor(worker++, game.Village().Season));
   }
 }
 

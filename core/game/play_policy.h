@@ -7,9 +7,9 @@
 namespace fjordheim {
 
 /// A simple chief, as a teacher would run one to see how long he lasts: hears the whole
-/// council, sends the men to the fields and the hunt, the women to the household and the
-/// cattle and the youths to the fields, slaughters what the pen cannot feed in autumn, and
-/// takes the right decisions or three at random.
+/// council, sends half the workers hunting and fishing and a quarter each to the household
+/// and the cattle, slaughters in autumn what the pen holds beyond a fixed herd, and takes
+/// the right decisions or three at random.
 class TPlayPolicy {
  public:
   TPlayPolicy(TRandom& random, bool rightDecisions) : FRandom(random), FRightDecisions(rightDecisions) {}
@@ -25,8 +25,10 @@ class TPlayPolicy {
   static constexpr int KeptCows = 12;
   static constexpr int KeptOthers = 20;
 
- private:
+ /// Every figure on the work page at its work.
   void DivideWork(TGameController& game);
+
+ private:
   void Slaughter(TGameController& game);
 
   TRandom& FRandom;
