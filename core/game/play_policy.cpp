@@ -1,20 +1,16 @@
 #include "core/game/play_policy.h"
 
-#include <array>
 #include <vector>
 
 namespace fjordheim {
 
 namespace {
 
-// Half the workers hunt and fish all year; of the others a quarter brings the harvest in
-// in autumn and keeps the cattle in the other seasons, and a quarter keeps the household:
-// the split that feeds the founding village best season after season.
-TWorkKind WorkFor(int worker, TSeason season) {
-  constexpr std::array<TWorkKind, 4> Turns{TWorkKind::HuntFish, TWorkKind::HuntFish, TWorkKind::Household,
-                                          TWorkKind::Cattle};
-  const TWorkKind work = Turns[static_cast<std::size_t>(worker) % Turns.size()];
-  return work == TWorkKind::Cattle && season == TSeason::Autumn ? TWorkKind::Farming : work;
+// The men and the youths hunt and fish; of the women one in three keeps the cattle and the
+// others the household: a split that feeds the founding village year after year.
+TWorkKind WorkFor(const THumanInfo& person, int& women) {
+  if (!person.IsAdultWoman()) return TWorkKind::HuntFish;
+  return women++ % 3 == 0 ? TWorkKind::Cattle : TWorkKind::Household;
 }
 
 }  // namespace
@@ -32,9 +28,9 @@ TSeasonChange TPlayPolicy::PlaySeason(TGameController& game) {
 }
 
 void TPlayPolicy::DivideWork(TGameController& game) {
-  int worker = 0;
+  int women = 0;
   for (const THumanFigure& figure : game.HumanFigures()) {
-    if (figure.InWork) game.SetWork(figure.Id, WorkFor(worker++, game.Village().Season));
+    if (figure.InWork) game.SetWork(figure.Id, WorkFor(*figure.Person, women));
   }
 }
 

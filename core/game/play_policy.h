@@ -7,9 +7,9 @@
 namespace fjordheim {
 
 /// A simple chief, as a teacher would run one to see how long he lasts: hears the whole
-/// council, sends half the workers hunting and fishing and a quarter each to the household
-/// and the cattle, slaughters in autumn what the pen holds beyond a fixed herd, and takes
-/// the right decisions or three at random.
+/// council, sends the men and youths hunting and fishing and the women to the household and
+/// the cattle, slaughters in autumn what the pen holds beyond a fixed herd, and takes the
+/// right decisions or three at random.
 class TPlayPolicy {
  public:
   TPlayPolicy(TRandom& random, bool rightDecisions) : FRandom(random), FRightDecisions(rightDecisions) {}
