@@ -33,6 +33,11 @@ std::int32_t ScoreOf(const TVillage& village) {
                                                             std::numeric_limits<std::int32_t>::max()));
 }
 
+// The popup counters come from a saved file and may stand at the top of their range.
+void CountUp(std::int32_t& counter) {
+  if (counter < std::numeric_limits<std::int32_t>::max()) ++counter;
+}
+
 std::string AdvicePath(const TSettings& settings) { return settings.DataPath() + "advice.txt"; }
 
 }  // namespace
@@ -231,9 +236,10 @@ void TGameController::ShowEvent(const TCatastNode& event) {
 }
 
 void TGameController::PopupStep() {
-  ++FPopupSeasonCounter;
-  if (FPopupSeasonCounter < FSettings.PopupPeriod() + FRandom.Random(FSettings.PopupRandom())) return;
-  ++FPopupIndex;
+  CountUp(FPopupSeasonCounter);
+  const std::int64_t due = static_cast<std::int64_t>(FSettings.PopupPeriod()) + FRandom.Random(FSettings.PopupRandom());
+  if (FPopupSeasonCounter < due) return;
+  CountUp(FPopupIndex);
   if (FPopupIndex > FSettings.PopupCount()) FPopupIndex = 0;
   FPopupSeasonCounter = 0;
   if (FPopupIndex == 0) return;

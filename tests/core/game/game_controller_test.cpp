@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 #include "core/common/lines.h"
 #include "core/game/saved_game.h"
@@ -230,6 +231,24 @@ TEST(GameControllerTest, SaveAndLoadKeepTheGameAndClearThePhases) {
   EXPECT_EQ(TScoreList::FromBytes(bytes).At(1), (TScoreEntry{"Olav", 999}));
   EXPECT_EQ(TScoreList::FromBytes(bytes).At(2), TScoreEntry{});
   EXPECT_EQ(PlaySeason(rig), TSeasonChange::Changed);
+}
+
+TEST(GameControllerTest, LoadedValuesAtTheEndsOfTheirRangesPlayOn) {
+  TGameFolder folder("extremes");
+  folder.WritePopups(0, 0, {"", ""});
+  TSavedGame saved;
+  saved.ChiefName = "Ragnar";
+  saved.ChiefStanding = 1000;
+  saved.PopupSeasonCounter = std::numeric_limits<std::int32_t>::max();
+  saved.PopupIndex = std::numeric_limits<std::int32_t>::max();
+  saved.CatastropheCountdown = std::numeric_limits<std::int32_t>::min();
+  SaveSavedGame(folder.GameFile("edge.tun"), saved);
+  TGameRig rig(folder, 19);
+  ASSERT_TRUE(rig.Game->LoadGame(folder.GameFile("edge.tun")));
+  EXPECT_EQ(rig.Game->ChiefStanding(), 20);
+  EXPECT_EQ(PlaySeason(rig), TSeasonChange::Changed);
+  EXPECT_EQ(rig.Game->PopupIndex(), 0);
+  EXPECT_EQ(rig.Game->PopupSeasonCounter(), 0);
 }
 
 TEST(GameControllerTest, FailingLoadLeavesTheGameInPlayWhole) {

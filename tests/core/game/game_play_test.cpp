@@ -115,6 +115,22 @@ TEST(GamePlayTest, AutosaveAndChronicleAfterEverySeasonNeverOverThePlayersFile) 
   EXPECT_TRUE(rig.View.Messages.empty());
 }
 
+TEST(GamePlayTest, MissingAdviceAndDecisionsDoNotBlockTheSeason) {
+  TGameFolder folder("empty");
+  std::filesystem::remove_all(folder.Root / "Data");
+  TGameRig rig(folder, 23);
+  EXPECT_FALSE(rig.Sink.Messages.empty());
+  rig.Game->NewGame("Olav", 0, 0);
+  rig.HearCouncil();
+  EXPECT_EQ(rig.Game->HearAdviser(2), nullptr);
+  EXPECT_TRUE(rig.Game->CouncilHeld());
+  rig.Game->TakeDecisions();
+  EXPECT_TRUE(rig.Game->DecisionsTaken());
+  EXPECT_EQ(rig.Game->ChiefStanding(), 0);
+  rig.Policy.DivideWork(*rig.Game);
+  EXPECT_EQ(rig.Game->BtnChgSeasonClick(), TSeasonChange::Changed);
+}
+
 // Copies the data set of the source tree into a game folder as the build writes it.
 void WriteShippedData(const std::filesystem::path& source, const std::filesystem::path& target) {
   for (const auto& entry : std::filesystem::recursive_directory_iterator(source)) {
