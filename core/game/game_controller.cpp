@@ -126,8 +126,7 @@ bool TGameController::LoadGame(const std::string& path) {
   return true;
 }
 
-bool TGameController::SaveGame(const std::string& path) {
-  if (!FInGame) return false;
+TSavedGame TGameController::SavedGame() const {
   TSavedGame game;
   game.ChiefName = FChiefName;
   game.ChiefFace = FChiefFace;
@@ -137,9 +136,14 @@ bool TGameController::SaveGame(const std::string& path) {
   game.CatastropheCountdown = FCatastropheCheck.Countdown;
   game.TradedThisYear = FTradedThisYear;
   game.Village = FVillage;
+  return game;
+}
+
+bool TGameController::SaveGame(const std::string& path) {
+  if (!FInGame) return false;
   FPlayerSaves.insert(ResolvePath(path));
   try {
-    SaveSavedGame(path, game);
+    SaveSavedGame(path, SavedGame());
   } catch (const std::exception& error) {
     FView.ShowMessage(error.what());
     return false;
@@ -293,17 +297,8 @@ void TGameController::Autosave() {
   const std::string path = AutosavePath();
   bool written = WriteFileAtomically(ChroniclePath(), FChronicle.ToCsv());
   if (!FPlayerSaves.contains(ResolvePath(path))) {
-    TSavedGame game;
-    game.ChiefName = FChiefName;
-    game.ChiefFace = FChiefFace;
-    game.ChiefStanding = FChiefStanding;
-    game.PopupSeasonCounter = FPopupSeasonCounter;
-    game.PopupIndex = FPopupIndex;
-    game.CatastropheCountdown = FCatastropheCheck.Countdown;
-    game.TradedThisYear = FTradedThisYear;
-    game.Village = FVillage;
     try {
-      SaveSavedGame(path, game);
+      SaveSavedGame(path, SavedGame());
     } catch (const std::exception&) {
       written = false;
     }
