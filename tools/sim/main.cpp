@@ -4,6 +4,7 @@
 
 #include "tools/sim/sim_game.h"
 #include "tools/sim/sim_options.h"
+#include "tools/sim/sim_play.h"
 
 int main(int argc, char** argv) {
   using namespace fjordheim;
@@ -17,6 +18,12 @@ int main(int argc, char** argv) {
   if (options.Help) {
     std::cout << SimUsage();
     return 0;
+  }
+  if (options.Play) {
+    const TPlayResult result = PlayGame(options, std::cout, std::cerr);
+    std::cerr << "The chief lasted " << result.Seasons << " seasons"
+              << (result.Deposed ? " and was deposed.\n" : " and still rules.\n");
+    return std::cout.good() ? 0 : 1;
   }
   TSimGame game(options);
   if (options.Csv) std::cout << CsvHeader() << '\n';

@@ -1,20 +1,13 @@
 #include "tools/sim/sim_game.h"
 
+#include "core/game/game_controller.h"
+
 namespace fjordheim {
 
 namespace {
 
 // An event comes in one season of four, on average.
 constexpr int EventChance = 4;
-
-// The judgement of a chief who keeps the given standing with the council, as the game makes it after
-// every season change: the council's view, how many adults survived and how well the goods cover.
-float SeasonRating(const TVillage& village, int standing) {
-  const long double council = (standing + 20) * 0.025L;
-  const long double survival = 2 - 6 / (village.SurvivalFactor() + 3);
-  const long double trade = 0.5L * village.Trade.DemandCoverage();
-  return static_cast<float>(council * survival * trade / 0.125L);
-}
 
 }  // namespace
 
@@ -48,7 +41,8 @@ TSeasonRecord TSimGame::PlaySeason() {
   }
   FBirths = 0;
   FVillage.ChangeSeason(FRandom);
-  FVillage.AddRating(SeasonRating(FVillage, FOptions.Standing));
+  // The game's own judgement of a chief who keeps this standing with the council.
+  FVillage.AddRating(static_cast<float>(TGameController::RatingOf(FVillage, FOptions.Standing, true)));
   return RecordOf(FVillage, FBirths);
 }
 

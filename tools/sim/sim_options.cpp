@@ -104,6 +104,9 @@ std::string ApplyValued(std::string_view name, std::string_view value, TSimOptio
     const auto standing = ParseNumber<int>(value, -20, 20);
     if (!standing) return "--standing wants a whole number from -20 to 20";
     options.Standing = *standing;
+  } else if (name == "--game") {
+    if (value.empty()) return "--game wants a folder";
+    options.GameFolder = std::string(value);
   } else if (name == "--work") {
     return ParseWorkPlan(value, options.Work);
   } else {
@@ -113,7 +116,7 @@ std::string ApplyValued(std::string_view name, std::string_view value, TSimOptio
 }
 
 bool TakesValue(std::string_view name) {
-  for (std::string_view valued : {"--land", "--seed", "--seasons", "--standing", "--work", "--slaughter"}) {
+  for (std::string_view valued : {"--land", "--seed", "--seasons", "--standing", "--work", "--slaughter", "--game"}) {
     if (name == valued) return true;
   }
   return false;
@@ -123,6 +126,7 @@ bool TakesValue(std::string_view name) {
 
 TSimParseResult ParseSimArguments(const std::vector<std::string>& arguments) {
   TSimOptions options;
+  options.GameFolder = FJORDHEIM_DEFAULT_GAME_DIR;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     std::string_view name = arguments[i];
     std::optional<std::string_view> value;
@@ -136,6 +140,10 @@ TSimParseResult ParseSimArguments(const std::vector<std::string>& arguments) {
       options.Events = true;
     } else if (name == "--csv" && !value) {
       options.Csv = true;
+    } else if (name == "--play" && !value) {
+      options.Play = true;
+    } else if (name == "--random-decisions" && !value) {
+      options.RandomDecisions = true;
     } else if (TakesValue(name)) {
       if (!value) {
         if (i + 1 == arguments.size()) return {std::nullopt, std::string(name) + " wants a value"};
@@ -165,6 +173,13 @@ std::string SimUsage() {
          "                    it weighs the seasonal rating the score is made of\n"
          "  --events          now and then a village event (good harvest, frost, fire, ...)\n"
          "  --csv             print a comma-separated table instead of lines\n"
+         "  --play            play whole games through the game's turn cycle with a simple chief\n"
+         "                    (hears the council, divides the work, takes the right decisions)\n"
+         "                    until he is deposed or --seasons have passed; prints the chronicle\n"
+         "                    and how many seasons the chief lasted\n"
+         "  --random-decisions  with --play: three decisions at random instead of the right ones\n"
+         "  --game DIR        with --play: the game folder with tunstad.ini and the data set\n"
+         "                    (default: the game folder of the build)\n"
          "  --help            print this text\n";
 }
 

@@ -30,6 +30,13 @@ struct TSimOptions {
   bool Events = false;
   bool Csv = false;
   bool Help = false;
+  /// Plays whole games through the game's own turn cycle on a data set, with the simple
+  /// chief, instead of the fixed plan; Seasons is then the most a chief may last.
+  bool Play = false;
+  /// In play mode: three decisions at random instead of the right ones.
+  bool RandomDecisions = false;
+  /// In play mode: the game folder holding "tunstad.ini" and the data set.
+  std::string GameFolder;
 };
 
 /// The options, or the reason the arguments were refused.
