@@ -4,6 +4,7 @@
 #include <exception>
 #include <filesystem>
 #include <limits>
+#include <unordered_set>
 #include <utility>
 
 #include "core/common/atomic_file.h"
@@ -125,8 +126,7 @@ bool TGameController::LoadGame(const std::string& path) {
   return true;
 }
 
-bool TGameController::SaveGame(const std::string& path) {
-  if (!FInGame) return false;
+TSavedGame TGameController::SavedGame() const {
   TSavedGame game;
   game.ChiefName = FChiefName;
   game.ChiefFace = FChiefFace;
@@ -136,9 +136,14 @@ bool TGameController::SaveGame(const std::string& path) {
   game.CatastropheCountdown = FCatastropheCheck.Countdown;
   game.TradedThisYear = FTradedThisYear;
   game.Village = FVillage;
+  return game;
+}
+
+bool TGameController::SaveGame(const std::string& path) {
+  if (!FInGame) return false;
   FPlayerSaves.insert(ResolvePath(path));
   try {
-    SaveSavedGame(path, game);
+    SaveSavedGame(path, SavedGame());
   } catch (const std::exception& error) {
     FView.ShowMessage(error.what());
     return false;
@@ -292,17 +297,8 @@ void TGameController::Autosave() {
   const std::string path = AutosavePath();
   bool written = WriteFileAtomically(ChroniclePath(), FChronicle.ToCsv());
   if (!FPlayerSaves.contains(ResolvePath(path))) {
-    TSavedGame game;
-    game.ChiefName = FChiefName;
-    game.ChiefFace = FChiefFace;
-    game.ChiefStanding = FChiefStanding;
-    game.PopupSeasonCounter = FPopupSeasonCounter;
-    game.PopupIndex = FPopupIndex;
-    game.CatastropheCountdown = FCatastropheCheck.Countdown;
-    game.TradedThisYear = FTradedThisYear;
-    game.Village = FVillage;
     try {
-      SaveSavedGame(path, game);
+      SaveSavedGame(path, SavedGame());
     } catch (const std::exception&) {
       written = false;
     }
@@ -553,15 +549,18 @@ void TGameController::OnBirths(const TPersonRefs& born) {
   }
 }
 
+// A hard season can take thousands at once; the figures are walked once, not once a death.
 void TGameController::OnDeaths(const TPersonList& dead) {
+  std::unordered_set<const THumanInfo*> dying;
   for (const auto& person : dead) {
     FSeasonInfo.AddDeath(person->AgeGroup());
-    const auto found = std::find_if(FHumanFigures.begin(), FHumanFigures.end(),
-                                    [&](const THumanFigure& figure) { return figure.Person == person.get(); });
-    if (found == FHumanFigures.end()) continue;
-    FView.HumanFigureRemoved(found->Id);
-    FHumanFigures.erase(found);
+    dying.insert(person.get());
   }
+  std::erase_if(FHumanFigures, [&](const THumanFigure& figure) {
+    if (!dying.contains(figure.Person)) return false;
+    FView.HumanFigureRemoved(figure.Id);
+    return true;
+  });
 }
 
 void TGameController::OnAnimalBirths(const TAnimalCounts& counts) {
@@ -583,17 +582,18 @@ void TGameController::OnAnimalLosses(const TAnimalCounts& counts) {
   }
 }
 
+// Figures are numbered as they are made and appended, so every list is in number order.
 THumanFigure* TGameController::FindHumanFigure(TFigureId id) {
-  const auto found =
-      std::find_if(FHumanFigures.begin(), FHumanFigures.end(), [id](const THumanFigure& figure) { return figure.Id == id; });
-  return found == FHumanFigures.end() ? nullptr : &*found;
+  const auto found = std::lower_bound(FHumanFigures.begin(), FHumanFigures.end(), id,
+                                      [](const THumanFigure& figure, TFigureId wanted) { return figure.Id < wanted; });
+  return found != FHumanFigures.end() && found->Id == id ? &*found : nullptr;
 }
 
 TAnimalFigure* TGameController::FindAnimalFigure(TFigureId id) {
   for (auto& figures : FAnimalFigures) {
-    const auto found =
-        std::find_if(figures.begin(), figures.end(), [id](const TAnimalFigure& figure) { return figure.Id == id; });
-    if (found != figures.end()) return &*found;
+    const auto found = std::lower_bound(figures.begin(), figures.end(), id,
+                                        [](const TAnimalFigure& figure, TFigureId wanted) { return figure.Id < wanted; });
+    if (found != figures.end() && found->Id == id) return &*found;
   }
   return nullptr;
 }

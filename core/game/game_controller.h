@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,6 +22,8 @@
 #include "core/village/village.h"
 
 namespace fjordheim {
+
+struct TSavedGame;
 
 /// A person's figure: on the work page exactly while the person is a youth or an adult.
 struct THumanFigure {
@@ -189,6 +190,7 @@ class TGameController {
   void Autosave();
   void ShowScoreList();
   std::string GameFile(const std::string& name) const;
+  TSavedGame SavedGame() const;
   THumanFigure* FindHumanFigure(TFigureId id);
   TAnimalFigure* FindAnimalFigure(TFigureId id);
 
