@@ -139,6 +139,8 @@ class TGameController {
   int HeardCount() const;
   bool Heard(int area) const;
   const TAdviceGenerator& Advice() const { return *FAdvice; }
+  /// The council view draws its meeting's advice from the same generator the cycle reads.
+  TAdviceGenerator& Advice() { return *FAdvice; }
   TDecisionBoard& DecisionBoard() { return FBoard; }
   /// The generator whose tasks the board offers this season; row i is its option i.
   const TDecisionGenerator& SeasonDecisions() const { return *FDecisions[static_cast<std::size_t>(FMeetingSeason)]; }

@@ -6,20 +6,20 @@
 
 namespace fjordheim {
 
-/// What the main window asks of the game. The turn-cycle controller takes this place;
-/// until then TGameStandIn answers. Every operation may throw with a message for the
-/// player; the main window shows it and the game in play stays as it was.
+/// What the main window asks of the game; TScreenGame answers with the turn cycle. Every
+/// operation may throw with a message for the player; the main window shows it and the
+/// game in play stays as it was.
 class TGameActions {
  public:
   virtual ~TGameActions() = default;
 
   /// A new chief was accepted: found the village of the land chosen.
   virtual void NewGame() = 0;
-  virtual void LoadGame(const std::string& path) = 0;
+  /// False when the game was not loaded; the player has been told why.
+  virtual bool LoadGame(const std::string& path) = 0;
   virtual void SaveGame(const std::string& path) = 0;
   virtual void ChangeSeason() = 0;
   virtual void TakeDecisions() = 0;
-  virtual void Slaughter() = 0;
   virtual void ShowVillageStatus() = 0;
   /// The chief leaves: the score list for a chief past the first year, then no village.
   virtual void LeaveGame() = 0;

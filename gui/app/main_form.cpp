@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QIcon>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
@@ -21,7 +22,7 @@
 #include "core/pages/bookmark_file.h"
 #include "core/pages/bookmark_page.h"
 #include "core/settings/name_tables.h"
-#include "gui/app/game_stand_in.h"
+#include "gui/app/screen_game.h"
 #include "gui/app/scaled_view.h"
 #include "gui/controls/custom_image.h"
 #include "gui/controls/picture_button.h"
@@ -102,7 +103,7 @@ TMainForm::TMainForm(TSettings& settings, TRandom& random, TMessageSink& sink, s
       FSettings(settings),
       FRandom(random),
       FSink(sink),
-      FActions(actions ? std::move(actions) : std::make_unique<TGameStandIn>()),
+      FActions(std::move(actions)),
       FPictures(&sink),
       FOutput(std::make_unique<TAudioSinkOutput>()),
       FSound(settings.SoundOff(), settings.SoundPath(), *FOutput, &sink) {
@@ -134,6 +135,7 @@ TMainForm::TMainForm(TSettings& settings, TRandom& random, TMessageSink& sink, s
     if (MainPanelShown() && (ShownPage() == TPage::Main || ShownPage() == TPage::Council)) PlaySeasonMusic();
   });
   FArkiv = new TArkivForm(FSettings.PicsPath(), FPictures, this);
+  if (!FActions) FActions = std::make_unique<TScreenGame>(*this, FSettings, FRandom, FSink);
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     if (state != Qt::ApplicationActive) {
       FSound.StopAllWaves();
@@ -220,10 +222,7 @@ void TMainForm::BuildButtons() {
   bind(TButton::Surf, [this] { Guarded([this] { BtnSurfClick(); }); });
   bind(TButton::Council, [this] { Guarded([this] { BtnCouncilClick(); }); });
   bind(TButton::Work, [this] { Guarded([this] { BtnWorkClick(); }); });
-  bind(TButton::Slakt, [this] {
-    FSound.PlayClick();
-    Guarded([this] { FActions->Slaughter(); });
-  });
+  bind(TButton::Slakt, [this] { Guarded([this] { BtnSlaktClick(); }); });
   bind(TButton::Beslut, [this] {
     FSound.PlayClick();
     Guarded([this] { FActions->TakeDecisions(); });
@@ -240,17 +239,6 @@ TPictureButton* TMainForm::Button(TButton button) const { return FButtons[static
 bool TMainForm::MainPanelShown() const { return !FMainPanel->isHidden(); }
 TMainForm::TPage TMainForm::ShownPage() const { return static_cast<TPage>(FPageControl->currentIndex()); }
 QWidget* TMainForm::PageWidget(TPage page) const { return FPageControl->widget(static_cast<int>(page)); }
-
-template <typename TStep>
-void TMainForm::Guarded(TStep&& step) {
-  try {
-    step();
-  } catch (const std::exception& error) {
-    ShowError(error);
-  } catch (...) {
-    FSink.ShowMessage("Ukjent feil");
-  }
-}
 
 void TMainForm::ShowError(const std::exception& error) { FSink.ShowMessage(error.what()); }
 
@@ -332,13 +320,9 @@ void TMainForm::LoadFromTitle() {
   const std::string file = FArkiv->ChooseOpenFile();
   if (file.empty()) return;
   FSound.StopWave(3);
-  try {
-    FActions->LoadGame(file);
-  } catch (const std::exception& error) {
-    ShowError(error);
-    return;
-  }
-  ShowGame();
+  bool loaded = false;
+  Guarded([this, &file, &loaded] { loaded = FActions->LoadGame(file); });
+  if (loaded) ShowGame();
 }
 
 void TMainForm::StartNewGame() {
@@ -372,6 +356,42 @@ void TMainForm::ShowTitle() {
   FIntroPanel->show();
   SetIntroPicture("Intropic.bmp");
   FIntroStep = 0;
+}
+
+void TMainForm::ShowPage(TPage page) { FPageControl->setCurrentIndex(static_cast<int>(page)); }
+
+void TMainForm::SetStatusCaption(const std::string& caption) {
+  FStatusBitBtn->setText(QString::fromStdString(caption));
+}
+
+void TMainForm::SetStatusPicture(int index) {
+  if (index < 0 || index >= FStatusPictures.Count()) return;
+  FStatusBitBtn->setIcon(QIcon(QPixmap::fromImage(FStatusPictures.Picture(index))));
+  FStatusBitBtn->setIconSize(FStatusPictures.Size());
+}
+
+void TMainForm::ShowVillagePicture(const std::string& picture, const std::string& zoneMap) {
+  if (FHotSpots.Indoor()) return;
+  FVillageImage->SetPicture(FPictures.Load(picture));
+  Guarded([this, &zoneMap] { FVillageImage->SetMaskFile(zoneMap); });
+}
+
+void TMainForm::ShowMainPanel() {
+  FIntroPanel->hide();
+  FMainPanel->show();
+}
+
+void TMainForm::ShowIntroPanel() {
+  FMainPanel->hide();
+  FIntroPanel->show();
+}
+
+void TMainForm::ShowDeposition(const std::string& picture, const std::string& text) {
+  FIntroImage->SetPicture(FPictures.Load(picture));
+  FIntroLabel2->setText(QString::fromStdString(text));
+  FIntroTextPanel2->show();
+  FIntroStep = 4;
+  FScreen->repaint();
 }
 
 void TMainForm::UpdateStatusCaption() { FStatusBitBtn->setText(QString::fromStdString(FActions->StatusCaption())); }
@@ -499,6 +519,12 @@ void TMainForm::BtnWorkClick() {
   FSound.StopAllWaves();
 }
 
+void TMainForm::BtnSlaktClick() {
+  FSound.PlayClick();
+  FPageControl->setCurrentIndex(static_cast<int>(TPage::Cattle));
+  FSound.StopAllWaves();
+}
+
 void TMainForm::BtnFileClick() {
   FSound.PlayClick();
   FArkiv->SetGame(FSettings.GamePath(), FSettings.ChiefName);
@@ -515,10 +541,7 @@ void TMainForm::BtnFileClick() {
     case TArkivForm::LoadResult: {
       const std::string file = FArkiv->OpenFileName();
       bool loaded = false;
-      Guarded([this, &file, &loaded] {
-        FActions->LoadGame(file);
-        loaded = true;
-      });
+      Guarded([this, &file, &loaded] { loaded = FActions->LoadGame(file); });
       if (loaded) ShowGame();
       break;
     }

@@ -4,8 +4,10 @@
 #include <QWidget>
 
 #include <array>
+#include <exception>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "core/common/random.h"
 #include "core/game/village_hot_spots.h"
@@ -37,8 +39,8 @@ class TMainForm : public QWidget {
   Q_OBJECT
 
  public:
-  /// Messages for the player go to sink; the game's steps to actions (a stand-in when
-  /// none is given).
+  /// Messages for the player go to sink; the game's steps to actions (the turn cycle on
+  /// this window when none is given).
   TMainForm(TSettings& settings, TRandom& random, TMessageSink& sink, std::unique_ptr<TGameActions> actions = nullptr,
             QWidget* parent = nullptr);
   ~TMainForm() override;
@@ -64,6 +66,32 @@ class TMainForm : public QWidget {
   const std::string& BookmarkFile() const { return FBookmarkFile; }
   TSoundPlayer& Sound() { return FSound; }
   const TPictureList& BubblePictures() const { return FBubblePictures; }
+  const TPictureList& AnimalPictures() const { return FAnimalPictures; }
+  const TPictureList& PeoplePictures() const { return FPeoplePictures; }
+  const TPictureList& GoodsPictures() const { return FGoodsPictures; }
+  TPictureLoader& Pictures() { return FPictures; }
+
+  void ShowPage(TPage page);
+  void SetStatusCaption(const std::string& caption);
+  /// The status button's glyph, "status1" … "status4" for 0 … 3.
+  void SetStatusPicture(int index);
+  /// The village picture and its zones (game paths); the indoor view keeps its own.
+  void ShowVillagePicture(const std::string& picture, const std::string& zoneMap);
+  void ShowMainPanel();
+  void ShowIntroPanel();
+  /// The deposition picture and text on the intro panel; a click leads back to the title.
+  void ShowDeposition(const std::string& picture, const std::string& text);
+  /// Runs one step so that nothing it throws leaves the event loop: it is shown instead.
+  template <typename TStep>
+  void RunGuarded(TStep&& step) {
+    try {
+      step();
+    } catch (const std::exception& error) {
+      ShowError(error);
+    } catch (...) {
+      FSink.ShowMessage("Ukjent feil");
+    }
+  }
 
   /// The village picture of the season, as a new season or a loaded game shows it.
   void ShowVillageSeason(TSeason season);
@@ -84,6 +112,7 @@ class TMainForm : public QWidget {
   void BtnSurfClick();
   void BtnCouncilClick();
   void BtnWorkClick();
+  void BtnSlaktClick();
   void BtnFileClick();
 
  protected:
@@ -101,9 +130,10 @@ class TMainForm : public QWidget {
   void LoadFromTitle();
   void SetIntroPicture(const char* name);
   void ShowError(const std::exception& error);
-  /// Runs one command so that nothing it throws leaves the event loop.
   template <typename TStep>
-  void Guarded(TStep&& step);
+  void Guarded(TStep&& step) {
+    RunGuarded(std::forward<TStep>(step));
+  }
 
   TSettings& FSettings;
   TRandom& FRandom;

@@ -9,8 +9,10 @@
 
 namespace fjordheim {
 
-TDecisionForm::TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layout)
-    : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint), FRandom(random) {
+TDecisionForm::TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layout, TDecisionBoard* board)
+    : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      FRandom(random),
+      FBoard(board != nullptr ? *board : FOwnBoard) {
   setWindowTitle(QString::fromUtf8("Andre avgjørelser"));
   setFixedSize(layout.Scaled(306), layout.Scaled(351));
   auto* title = new QLabel(

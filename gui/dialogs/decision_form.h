@@ -19,7 +19,8 @@ namespace fjordheim {
 /// learns which were right. The rules are those of the decision board.
 class TDecisionForm : public QDialog {
  public:
-  TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layout = TGameLayout());
+  /// The window ticks on board when one is given (not owned), else on a board of its own.
+  TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layout = TGameLayout(), TDecisionBoard* board = nullptr);
 
   /// The generator of the coming season (not owned) draws new tasks.
   void SetGenerator(TDecisionGenerator* generator);
@@ -61,7 +62,8 @@ class TDecisionForm : public QDialog {
   void Tell(const std::string& message);
 
   TRandom& FRandom;
-  TDecisionBoard FBoard;
+  TDecisionBoard FOwnBoard;
+  TDecisionBoard& FBoard;
   std::array<TRow, TDecisionBoard::RowCount> FRows;
   QLabel* FVerdict = nullptr;
   QPushButton* FOk = nullptr;

@@ -8,15 +8,15 @@
 
 namespace fjordheim {
 
-TScoreForm::TScoreForm(QWidget* parent, std::int32_t score, bool listed, const TScoreList& list, TGameLayout layout)
+TScoreForm::TScoreForm(QWidget* parent, const TScoreOutcome& outcome, TGameLayout layout)
     : QDialog(parent) {
   setWindowTitle("Topplistan");
   setFixedSize(layout.Scaled(429), layout.Scaled(329));
-  FScore = new QLabel(QString("Du fikk %1 poeng.").arg(score), this);
+  FScore = new QLabel(QString::fromStdString(outcome.ScoreText), this);
   layout.Place(FScore, 8, 16, 405, 16);
   FCongratulation = new QLabel(QString::fromUtf8("Gratulerer! Du har kommet med på topplisten."), this);
   layout.Place(FCongratulation, 8, 36, 405, 16);
-  FCongratulation->setVisible(listed);
+  FCongratulation->setVisible(outcome.Listed);
   auto* heading = new QLabel(QString::fromUtf8("De ti mest fremgangsrike høvdingene"), this);
   layout.Place(heading, 8, 68, 405, 16);
   auto* panel = new QFrame(this);
@@ -27,7 +27,7 @@ TScoreForm::TScoreForm(QWidget* parent, std::int32_t score, bool listed, const T
   // The lines line their scores up with blanks, which only a fixed-width font keeps.
   FMemo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   QStringList lines;
-  for (const std::string& line : list.Lines()) lines.push_back(QString::fromStdString(line));
+  for (const std::string& line : outcome.Lines) lines.push_back(QString::fromStdString(line));
   FMemo->setPlainText(lines.join('\n'));
   layout.Place(FMemo, 4, 4, 405, 169);
   auto* close = new QPushButton("Lukk", this);

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "core/game/score_list.h"
+#include "core/game/score_file.h"
 #include "gui/dialogs/game_layout.h"
 
 class QLabel;
@@ -14,8 +14,7 @@ namespace fjordheim {
 /// best chiefs. The list itself is kept by the score file's owner.
 class TScoreForm : public QDialog {
  public:
-  TScoreForm(QWidget* parent, std::int32_t score, bool listed, const TScoreList& list,
-             TGameLayout layout = TGameLayout());
+  explicit TScoreForm(QWidget* parent, const TScoreOutcome& outcome, TGameLayout layout = TGameLayout());
 
   QLabel* ScoreLabel() const { return FScore; }
   QLabel* CongratulationLabel() const { return FCongratulation; }

@@ -67,8 +67,9 @@ void TSeasonInfoForm::ShowArea(QLabel* target, const TPictureArea& area, const T
   target->setPixmap(image.scaled(target->size()));
 }
 
-void TSeasonInfoForm::FillReport(const TSeasonChangeInfo& info) {
-  const TSeasonReport report(info);
+void TSeasonInfoForm::FillReport(const TSeasonChangeInfo& info) { FillReport(TSeasonReport(info)); }
+
+void TSeasonInfoForm::FillReport(const TSeasonReport& report) {
   setWindowTitle(QString::fromStdString(report.Caption));
   FBirthLabel->setText(QString::fromStdString(report.BirthText));
   FDeathLabel->setText(QString::fromStdString(report.DeathText));

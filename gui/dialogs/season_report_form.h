@@ -21,6 +21,7 @@ class TSeasonInfoForm : public QDialog {
                   TGameLayout layout = TGameLayout());
 
   void FillReport(const TSeasonChangeInfo& info);
+  void FillReport(const TSeasonReport& report);
 
   QLabel* BirthLabel() const { return FBirthLabel; }
   QLabel* DeathLabel() const { return FDeathLabel; }

@@ -22,6 +22,11 @@ TCreatureDivider::TCreatureDivider(QWidget* parent, const QPixmap& background) :
   SetKeyHelp(QString::fromUtf8(SlaughterKeysHelp));
 }
 
+bool TCreatureDivider::MayMark(TCustomCreature* icon) const {
+  auto* animal = dynamic_cast<TCreature*>(icon);
+  return animal != nullptr && (!OnMark || OnMark(*animal));
+}
+
 TCreatureContainer* TCreatureDivider::SlaughterContainer() const {
   for (const auto& container : Containers()) {
     auto* pen = dynamic_cast<TCreatureContainer*>(container.get());
@@ -43,7 +48,12 @@ void TCreatureDivider::DragDrop(int x, int y) {
   QList<TCustomContainer*> oldContainers;
   for (TCustomCreature* icon : Dragged()) oldContainers.push_back(icon->Container());
   if (target != nullptr) {
-    for (TCustomCreature* icon : Dragged()) icon->SetContainer(target);
+    const auto* pen = dynamic_cast<const TCreatureContainer*>(target);
+    const bool slaughter = pen != nullptr && pen->IsSlaughter();
+    for (TCustomCreature* icon : Dragged()) {
+      if (slaughter && !MayMark(icon)) continue;
+      icon->SetContainer(target);
+    }
   }
   Rearrange(target, oldContainers);
 }
@@ -53,7 +63,7 @@ void TCreatureDivider::MarkSelected() {
   if (pen == nullptr) return;
   QList<TCustomContainer*> oldContainers;
   for (TCustomCreature* icon : SelectedIcons()) {
-    if (IsMarked(icon)) continue;
+    if (IsMarked(icon) || !MayMark(icon)) continue;
     oldContainers.push_back(icon->Container());
     icon->SetContainer(pen);
   }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <functional>
+
 #include "gui/work/custom_divider.h"
 
 namespace fjordheim {
 
+class TCreature;
 class TCreatureContainer;
 
 /// The slaughter page: animals dropped into the slaughter area are marked and stay there;
@@ -16,12 +19,17 @@ class TCreatureDivider : public TCustomDivider {
   /// after the animals already there.
   void MarkSelected();
   TCreatureContainer* SlaughterContainer() const;
+  /// Asked before an animal goes into the slaughter area; false leaves it in the pen.
+  std::function<bool(TCreature& animal)> OnMark;
 
  protected:
   void MouseDown(bool plain, int x, int y) override;
   void DragDrop(int x, int y) override;
   bool CanBandSelect(const TCustomCreature* icon) const override;
   void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  bool MayMark(TCustomCreature* icon) const;
 };
 
 }  // namespace fjordheim

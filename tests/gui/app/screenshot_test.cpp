@@ -16,11 +16,10 @@ namespace {
 class TSeasonGame : public TGameActions {
  public:
   void NewGame() override {}
-  void LoadGame(const std::string&) override {}
+  bool LoadGame(const std::string&) override { return true; }
   void SaveGame(const std::string&) override {}
   void ChangeSeason() override {}
   void TakeDecisions() override {}
-  void Slaughter() override {}
   void ShowVillageStatus() override {}
   void LeaveGame() override {}
   TSeason Season() const override { return Now; }

@@ -113,8 +113,8 @@ TEST(EventWindows, CatastropheTipScoreAndSeasonDialogsShowTheirTexts) {
   EXPECT_TRUE(popup.MoreButton()->isHidden());
   SaveScreenshot(popup, "tip_window");
 
-  TScoreList list = TScoreList::StartedBy("Olav", 120);
-  TScoreForm score(nullptr, 120, true, list);
+  TScoreOutcome outcome{"Du fikk 120 poeng.", true, TScoreList::StartedBy("Olav", 120).Lines(), true};
+  TScoreForm score(nullptr, outcome);
   score.show();
   EXPECT_EQ(score.ScoreLabel()->text(), "Du fikk 120 poeng.");
   EXPECT_TRUE(score.Memo()->toPlainText().startsWith("1.    "));

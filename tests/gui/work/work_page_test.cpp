@@ -225,6 +225,20 @@ TEST_F(SlaughterPage, AnAnimalDroppedForSlaughterIsMarkedAndCannotBePickedUp) {
   SaveScreenshot(FDivider, "slaughter_page");
 }
 
+TEST_F(SlaughterPage, AnAnimalTheOwnerRefusesStaysLiveInThePenByMouseAndByKey) {
+  FDivider.OnMark = [this](TCreature& animal) { return &animal != At(0); };
+  QTest::mouseClick(&FDivider, Qt::LeftButton, {}, PointOn(FDivider, At(0)));
+  QTest::mouseClick(&FDivider, Qt::LeftButton, Qt::ShiftModifier, PointOn(FDivider, At(2)));
+  Drag(FDivider, PointOn(FDivider, At(2)), {200, 300});
+  EXPECT_EQ(At(0)->State(), TCreature::Alive);
+  EXPECT_EQ(At(0)->Container(), FPen);
+  EXPECT_EQ(At(2)->State(), TCreature::Marked);
+  QTest::mouseClick(&FDivider, Qt::LeftButton, {}, PointOn(FDivider, At(0)));
+  QTest::keyClick(&FDivider, Qt::Key_Delete);
+  EXPECT_EQ(At(0)->State(), TCreature::Alive);
+  EXPECT_EQ(FSlaughter->Items().size(), 1);
+}
+
 TEST_F(SlaughterPage, LiveAnimalsDroppedOutsideSnapBackUnmarked) {
   const TWorkRect before = At(2)->Bounds();
   Drag(FDivider, PointOn(FDivider, At(2)), {500, 450});

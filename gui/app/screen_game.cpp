@@ -1,0 +1,312 @@
+#include "gui/app/screen_game.h"
+
+#include <QMessageBox>
+
+#include "core/game/score_file.h"
+#include "core/work/work_places.h"
+#include "gui/app/main_form.h"
+#include "gui/controls/picture_button.h"
+#include "gui/council/council_image.h"
+#include "gui/dialogs/catastrophe_dlg.h"
+#include "gui/dialogs/decision_form.h"
+#include "gui/dialogs/popup_form.h"
+#include "gui/dialogs/score_form.h"
+#include "gui/dialogs/seas_dlg.h"
+#include "gui/dialogs/season_report_form.h"
+#include "gui/dialogs/status_form.h"
+#include "gui/work/creature.h"
+#include "gui/work/creature_container.h"
+#include "gui/work/creature_divider.h"
+#include "gui/work/human.h"
+#include "gui/work/human_container.h"
+#include "gui/work/human_container_ii.h"
+#include "gui/work/human_divider.h"
+
+namespace fjordheim {
+
+TScreenGame::TScreenGame(TMainForm& form, TSettings& settings, TRandom& random, TMessageSink& sink)
+    : FForm(form),
+      FSettings(settings),
+      FRandom(random),
+      FSink(sink),
+      FController(settings, random, *this, sink) {
+  const std::string& pics = FSettings.PicsPath();
+  FSmallHumans = CreatePictureList(qRgb(255, 0, 255), {"rboy", "rgirl"}, pics, FForm.Pictures());
+  FReportCattle = CreatePictureList(qRgb(255, 0, 255), {"rcow", "rpig", "rsheep", "rhen"}, pics, FForm.Pictures());
+  FStatusCattle = CreatePictureList(qRgb(255, 0, 255), {"scow", "spig", "ssheep", "shen"}, pics, FForm.Pictures());
+  BuildCouncilPage();
+  BuildWorkPage();
+  BuildSlaughterPage();
+}
+
+// The figures leave their pages before the pages go with the main window.
+TScreenGame::~TScreenGame() { FiguresCleared(); }
+
+void TScreenGame::BuildCouncilPage() {
+  QWidget* page = FForm.PageWidget(TMainForm::TPage::Council);
+  FCouncil = new TCouncilImage(page, FController.Advice(), &FForm.BubblePictures(),
+                               Picture(FSettings.PicsPath() + "Consult.bmp"));
+  FCouncil->setGeometry(page->rect());
+  FCouncil->OnAdvice = [this](const TAdviceNode& advice) {
+    FForm.RunGuarded([this, &advice] { FController.HearAdviser(static_cast<int>(advice.Area)); });
+  };
+  FCouncil->OnAllHeard = [this] { FForm.RunGuarded([this] { HearAdvisersOfMeeting(); }); };
+  FCouncil->OnChiefSound = [this](const std::string& file) {
+    FForm.Sound().PlayWave(FSettings.SoundPath() + file, 1, 0, false, false);
+  };
+}
+
+void TScreenGame::BuildWorkPage() {
+  QWidget* page = FForm.PageWidget(TMainForm::TPage::Work);
+  FWork = new THumanDivider(page, Picture(FSettings.PicsPath() + "WorkDiv.bmp"));
+  FWork->move(0, 0);
+  for (const TWorkPlace& place : WorkPlaces) {
+    FWork->AddContainer(std::make_unique<THumanContainer>(FWork, place.Bounds, place.Kind));
+  }
+  FWork->AddContainer(std::make_unique<THumanContainerII>(FWork, IdleStripBounds, TWorkKind::Idle));
+  FWork->OnSetWork = [this](THumanInfo& person, TWorkKind work) {
+    FForm.RunGuarded([this, &person, work] { SetWorkOf(person, work); });
+  };
+}
+
+void TScreenGame::BuildSlaughterPage() {
+  QWidget* page = FForm.PageWidget(TMainForm::TPage::Cattle);
+  FSlaughter = new TCreatureDivider(page, Picture(FSettings.PicsPath() + "SlaughtD.bmp"));
+  FSlaughter->move(0, 0);
+  FSlaughter->AddContainer(std::make_unique<TCreatureContainer>(FSlaughter, AnimalPenBounds, true, false));
+  FSlaughter->AddContainer(std::make_unique<TCreatureContainer>(FSlaughter, SlaughterPenBounds, false, true));
+  FSlaughter->OnMark = [this](TCreature& animal) {
+    bool marked = false;
+    FForm.RunGuarded([this, &animal, &marked] { marked = Mark(animal); });
+    return marked;
+  };
+}
+
+QPixmap TScreenGame::Picture(const std::string& path) {
+  return path.empty() ? QPixmap() : QPixmap::fromImage(FForm.Pictures().Load(path));
+}
+
+// An adviser without advice answers without a recording; the meeting still counts him heard.
+void TScreenGame::HearAdvisersOfMeeting() {
+  for (int area = 0; area < AdviceAreaCount; ++area) {
+    if (FCouncil->Meeting().Heard(area) && !FController.Heard(area)) FController.HearAdviser(area);
+  }
+}
+
+void TScreenGame::SetWorkOf(const THumanInfo& person, TWorkKind work) {
+  for (const THumanFigure& figure : FController.HumanFigures()) {
+    if (figure.Person != &person) continue;
+    const TChoiceOutcome outcome = FController.SetWork(figure.Id, work);
+    if (!outcome.Accepted) {
+      // The page moved the figure already; it goes back to the work the person keeps.
+      HumanFigureShownAt(figure.Id, person.Work);
+      WorkPageArranged();
+    }
+    Tell(outcome);
+    return;
+  }
+}
+
+bool TScreenGame::Mark(const TCreature& animal) {
+  for (const auto& [id, icon] : FAnimals) {
+    if (icon.get() != &animal) continue;
+    FPageMarks = true;
+    const TChoiceOutcome outcome = FController.MarkForSlaughter(id);
+    FPageMarks = false;
+    Tell(outcome);
+    return outcome.Accepted;
+  }
+  return false;
+}
+
+void TScreenGame::Tell(const TChoiceOutcome& outcome) {
+  if (!outcome.Message.empty()) ShowMessage(outcome.Message);
+}
+
+void TScreenGame::NewGame() {
+  FController.NewGame(FSettings.ChiefName, FSettings.ChiefFace, FSettings.StartChoice);
+}
+
+bool TScreenGame::LoadGame(const std::string& path) { return FController.LoadGame(path); }
+void TScreenGame::SaveGame(const std::string& path) { FController.SaveGame(path); }
+void TScreenGame::ChangeSeason() { FController.BtnChgSeasonClick(); }
+void TScreenGame::TakeDecisions() { FController.TakeDecisions(); }
+void TScreenGame::LeaveGame() { FController.Leave(); }
+TSeason TScreenGame::Season() const { return FController.Village().Season; }
+std::string TScreenGame::StatusCaption() const { return FController.InGame() ? FController.StatusCaption() : std::string(); }
+
+void TScreenGame::ShowVillageStatus() {
+  if (!FController.InGame()) return;
+  TVillageStatusForm status(&FForm, &FStatusCattle, &FForm.GoodsPictures(),
+                            Picture(FSettings.PicsPath() + "thermo.bmp"));
+  const TRatingFactors factors = FController.RatingFactors();
+  status.SetVillage(&FController.Village());
+  status.SetVillageFactor(factors.Survival);
+  status.SetChiefFactor(factors.Standing);
+  status.SetTradeFactor(factors.Trade);
+  status.Update();
+  status.exec();
+}
+
+void TScreenGame::PlayClick() { FForm.Sound().PlayClick(); }
+
+void TScreenGame::PlayWave(const std::string& file, int channel, int volume, bool loop, bool wait) {
+  FForm.Sound().PlayWave(file, channel, volume, loop, wait);
+}
+
+void TScreenGame::StopAllWaves() { FForm.Sound().StopAllWaves(); }
+void TScreenGame::PlaySeasonMusic(TSeason) { FForm.PlaySeasonMusic(); }
+
+void TScreenGame::ShowSeasonDialog(const std::string& line1, const std::string& line2) {
+  TSeasDlg dialog(&FForm);
+  dialog.SetMissing(QString::fromStdString(line1), QString::fromStdString(line2));
+  dialog.exec();
+}
+
+void TScreenGame::ShowCatastrophe(const TCatastNode& event, const std::string& picture) {
+  TCatastDlg dialog(&FForm, event, Picture(picture));
+  dialog.exec();
+}
+
+void TScreenGame::ShowSeasonReport(const TSeasonReport& report) {
+  TSeasonInfoForm form(&FForm, &FSmallHumans, &FReportCattle);
+  form.FillReport(report);
+  form.exec();
+}
+
+int TScreenGame::ShowTip(const TTip& tip, const std::string& picture) {
+  TPopupForm popup(&FForm, tip, Picture(picture));
+  return popup.exec() == TPopupForm::ReadMore ? TPopupForm::ReadMore : TPopupForm::Close;
+}
+
+void TScreenGame::ShowPage(const std::string& page) { FForm.ShowPageInBrowser(page); }
+
+void TScreenGame::ShowScoreList(const TScoreOutcome& outcome) {
+  TScoreForm form(&FForm, outcome);
+  form.exec();
+}
+
+bool TScreenGame::RunDecisionWindow(TDecisionBoard& board) {
+  TDecisionForm form(&FForm, FRandom, TGameLayout(), &board);
+  form.OnMessage = [this](const QString& message) { FSink.ShowMessage(message.toStdString()); };
+  return form.Execute();
+}
+
+void TScreenGame::ShowMessage(const std::string& text) { FSink.ShowMessage(text); }
+
+bool TScreenGame::AskYesNo(const std::string& text) {
+  return QMessageBox::question(&FForm, QString::fromUtf8("Spør"), QString::fromStdString(text),
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void TScreenGame::SetButtonVisible(TGameButton button, bool visible) {
+  TMainForm::TButton which = TMainForm::TButton::Work;
+  switch (button) {
+    case TGameButton::Work: which = TMainForm::TButton::Work; break;
+    case TGameButton::Slaughter: which = TMainForm::TButton::Slakt; break;
+    case TGameButton::Decisions: which = TMainForm::TButton::Beslut; break;
+    case TGameButton::Trade: which = TMainForm::TButton::Trade; break;
+  }
+  FForm.Button(which)->setVisible(visible);
+}
+
+void TScreenGame::SetStatusCaption(const std::string& caption) { FForm.SetStatusCaption(caption); }
+void TScreenGame::SetStatusPicture(int index) { FForm.SetStatusPicture(index); }
+
+void TScreenGame::ShowVillagePicture(const std::string& picture, const std::string& zoneMap) {
+  FForm.ShowVillagePicture(picture, zoneMap);
+}
+
+void TScreenGame::ShowMainPage() { FForm.ShowPage(TMainForm::TPage::Main); }
+void TScreenGame::ShowMainPanel() { FForm.ShowMainPanel(); }
+
+void TScreenGame::ShowCouncilPicture(const std::string& picture) {
+  FCouncil->SetBackground(Picture(picture));
+  FCouncil->update();
+}
+
+void TScreenGame::CouncilMeetingStarted() { FCouncil->StartMeeting(FController.MeetingSeason(), FRandom); }
+void TScreenGame::ShowIntroPanel() { FForm.ShowIntroPanel(); }
+
+void TScreenGame::ShowDeposition(const std::string& picture, const std::string& text) {
+  FForm.ShowDeposition(picture, text);
+}
+
+// The main window starts the outro itself once the leave has returned.
+void TScreenGame::StartOutro() {}
+
+void TScreenGame::HumanFigureAdded(TFigureId id, const THumanInfo& person) {
+  for (const THumanFigure& figure : FController.HumanFigures()) {
+    if (figure.Id != id || figure.Person != &person) continue;
+    FHumans[id] = std::make_unique<THuman>(FWork, 0, 0, figure.Person, &FForm.PeoplePictures(), nullptr);
+    return;
+  }
+}
+
+void TScreenGame::HumanFigureShownAt(TFigureId id, TWorkKind work) {
+  const auto found = FHumans.find(id);
+  if (found == FHumans.end()) return;
+  THuman* icon = found->second.get();
+  if (!FWork->Icons().contains(icon)) FWork->AddIcon(icon);
+  icon->SetContainer(FWork->ContainerOf(work));
+}
+
+void TScreenGame::HumanFigureLeftWork(TFigureId id) {
+  const auto found = FHumans.find(id);
+  if (found == FHumans.end()) return;
+  found->second->SetContainer(nullptr);
+  FWork->RemoveIcon(found->second.get());
+}
+
+void TScreenGame::HumanFigureRemoved(TFigureId id) {
+  HumanFigureLeftWork(id);
+  FHumans.erase(id);
+}
+
+void TScreenGame::AnimalFigureAdded(TFigureId id, TAnimalKind kind) {
+  TCustomContainer* pen = FSlaughter->Containers().front().get();
+  auto icon = std::make_unique<TCreature>(FSlaughter, 0, 0, kind, &FForm.AnimalPictures(), pen);
+  FSlaughter->AddIcon(icon.get());
+  FAnimals[id] = std::move(icon);
+}
+
+void TScreenGame::AnimalFigureMarked(TFigureId id) {
+  if (FPageMarks) return;
+  const auto found = FAnimals.find(id);
+  if (found != FAnimals.end()) found->second->SetContainer(FSlaughter->SlaughterContainer());
+}
+
+void TScreenGame::AnimalFigureRemoved(TFigureId id) {
+  const auto found = FAnimals.find(id);
+  if (found == FAnimals.end()) return;
+  found->second->SetContainer(nullptr);
+  FSlaughter->RemoveIcon(found->second.get());
+  FAnimals.erase(found);
+}
+
+void TScreenGame::WorkPageArranged() {
+  for (const auto& container : FWork->Containers()) container->Arrange();
+  FWork->update();
+}
+
+void TScreenGame::AnimalPenArranged() {
+  for (const auto& container : FSlaughter->Containers()) container->Arrange();
+  FSlaughter->update();
+}
+
+void TScreenGame::FiguresCleared() {
+  for (auto& [id, icon] : FHumans) {
+    icon->SetContainer(nullptr);
+    FWork->RemoveIcon(icon.get());
+  }
+  FHumans.clear();
+  for (auto& [id, icon] : FAnimals) {
+    icon->SetContainer(nullptr);
+    FSlaughter->RemoveIcon(icon.get());
+  }
+  FAnimals.clear();
+  FWork->update();
+  FSlaughter->update();
+}
+
+}  // namespace fjordheim

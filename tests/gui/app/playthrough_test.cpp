@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <string>
+
+#include "gui/app/main_form.h"
+#include "gui/app/screen_game.h"
+#include "gui/controls/picture_button.h"
+#include "gui/council/council_image.h"
+#include "gui/dialogs/catastrophe_dlg.h"
+#include "gui/dialogs/decision_form.h"
+#include "gui/dialogs/popup_form.h"
+#include "gui/dialogs/score_form.h"
+#include "gui/dialogs/seas_dlg.h"
+#include "gui/dialogs/season_report_form.h"
+#include "gui/work/creature_divider.h"
+#include "gui/work/human_divider.h"
+#include "tests/gui/screenshot.h"
+#include "tests/gui/support/modal_script.h"
+
+namespace fjordheim {
+namespace {
+
+// One point inside each adviser's figure on the council picture.
+constexpr std::array<QPoint, AdviceAreaCount> Advisers{{{420, 150}, {500, 100}, {350, 100}, {250, 100}, {100, 100}}};
+
+QString GameFolder() { return QCoreApplication::applicationDirPath() + "/../../game"; }
+
+TSeason After(TSeason season) { return static_cast<TSeason>((static_cast<int>(season) + 1) % SeasonCount); }
+
+// The season windows have no meta-object of their own; the test names them.
+std::string WindowName(QWidget* modal) {
+  if (dynamic_cast<TDecisionForm*>(modal)) return "decisions";
+  if (dynamic_cast<TPopupForm*>(modal)) return "tip";
+  if (dynamic_cast<TSeasDlg*>(modal)) return "season_dialog";
+  if (dynamic_cast<TCatastDlg*>(modal)) return "catastrophe";
+  if (dynamic_cast<TSeasonInfoForm*>(modal)) return "season_report";
+  if (dynamic_cast<TScoreForm*>(modal)) return "score";
+  if (dynamic_cast<QMessageBox*>(modal)) return "message";
+  return "other";
+}
+
+void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2)); }
+
+// Answers whatever window the turn cycle opens, as a player who reads and goes on, and
+// keeps a picture of each.
+struct TPlayer {
+  int Shots = 0;
+  int Reports = 0;
+  int Decisions = 0;
+  std::vector<std::string> Windows;
+
+  void Answer(QWidget* modal) {
+    Windows.push_back(WindowName(modal));
+    SaveScreenshot(*modal, QString("play_%1_%2").arg(++Shots, 2, 10, QChar('0')).arg(QString::fromStdString(Windows.back())));
+    if (auto* decisions = dynamic_cast<TDecisionForm*>(modal)) {
+      for (int row = 0; row < 3; ++row) decisions->CheckBox(row)->click();
+      decisions->OkButton()->click();
+      ++Decisions;
+      SaveScreenshot(*modal, QString("play_%1_decisions_verdict").arg(Shots, 2, 10, QChar('0')));
+      if (decisions->isVisible()) decisions->CloseButton()->click();
+    } else if (auto* tip = dynamic_cast<TPopupForm*>(modal)) {
+      tip->done(TPopupForm::Close);
+    } else if (auto* box = dynamic_cast<QMessageBox*>(modal)) {
+      box->buttons().front()->click();
+    } else if (auto* dialog = dynamic_cast<QDialog*>(modal)) {
+      if (dynamic_cast<TSeasonInfoForm*>(modal) != nullptr) ++Reports;
+      dialog->accept();
+    }
+  }
+};
+
+struct Playthrough : ::testing::Test {
+  void SetUp() override {
+    if (!QFileInfo::exists(GameFolder() + "/Bilder/viautumn.bmp")) GTEST_SKIP() << "the game's files are not made";
+  }
+};
+
+TEST_F(Playthrough, TwoSeasonsFromTheCouncilToTheSeasonReport) {
+  // The score list of a deposed chief is kept in the game's own folder.
+  QDir().mkpath(GameFolder() + "/Game");
+  TRandom random(11);
+  TSettings settings((GameFolder() + "/fjordheim").toStdString(), random);
+  TCollectingMessageSink sink;
+  TMainForm form(settings, random, sink);
+  auto* game = dynamic_cast<TScreenGame*>(&form.Actions());
+  ASSERT_NE(game, nullptr);
+  TGameController& controller = game->Controller();
+  controller.SetAutosave(false);
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+  TPlayer player;
+  std::deque<TModalScript::TAction> answers;
+  for (int i = 0; i < 80; ++i) answers.push_back([&player](QWidget* modal) { player.Answer(modal); });
+  TModalScript script(std::move(answers));
+
+  settings.ChiefName = "Olav";
+  form.Actions().NewGame();
+  form.ShowGame();
+  ASSERT_TRUE(controller.InGame());
+  EXPECT_TRUE(form.Button(TMainForm::TButton::Work)->isHidden());
+  const TSeason first = controller.Village().Season;
+
+  for (int season = 0; season < 2; ++season) {
+    const QString at = QString("play_season%1_").arg(season + 1);
+    SaveScreenshot(*form.Screen(), at + "village");
+    // Next season before the council: the season dialog says what is missing.
+    QTest::keyClick(&form, Qt::Key_N);
+    EXPECT_EQ(controller.Village().Season, season == 0 ? first : After(first));
+
+    Click(form.Button(TMainForm::TButton::Council));
+    ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Council);
+    for (QPoint adviser : Advisers) QTest::mouseClick(game->Council(), Qt::LeftButton, {}, adviser);
+    SaveScreenshot(*form.Screen(), at + "council");
+    ASSERT_EQ(controller.HeardCount(), AdviceAreaCount);
+    ASSERT_TRUE(form.Button(TMainForm::TButton::Work)->isVisible());
+
+    Click(form.Button(TMainForm::TButton::Work));
+    ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Work);
+    THumanDivider* work = game->WorkDivider();
+    work->setFocus();
+    // Everyone to the fields, then the first in reading order to hunting and fishing.
+    QTest::keyClick(work, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(work, Qt::Key_4);
+    for (Qt::Key work_key : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_1, Qt::Key_2, Qt::Key_3}) {
+      QTest::keyClick(work, Qt::Key_Right);
+      QTest::keyClick(work, work_key);
+    }
+    SaveScreenshot(*form.Screen(), at + "work");
+    int hunters = 0;
+    int farmers = 0;
+    for (const THumanFigure& figure : controller.HumanFigures()) {
+      if (!figure.InWork) continue;
+      hunters += figure.Person->Work == TWorkKind::HuntFish;
+      farmers += figure.Person->Work == TWorkKind::Farming;
+    }
+    EXPECT_GT(hunters, 0);
+    EXPECT_GT(farmers, 0);
+
+    Click(form.Button(TMainForm::TButton::Slakt));
+    ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Cattle);
+    TCreatureDivider* slaughter = game->SlaughterDivider();
+    slaughter->setFocus();
+    QTest::keyClick(slaughter, Qt::Key_Right);
+    QTest::keyClick(slaughter, Qt::Key_Delete);
+    SaveScreenshot(*form.Screen(), at + "slaughter");
+    int marked = 0;
+    for (int kind = 0; kind < AnimalKindCount; ++kind) {
+      for (const TAnimalFigure& figure : controller.AnimalFigures(static_cast<TAnimalKind>(kind))) marked += figure.Marked;
+    }
+    EXPECT_EQ(marked, 1);
+
+    Click(form.Button(TMainForm::TButton::Beslut));
+    EXPECT_TRUE(controller.DecisionsTaken());
+
+    const int reports = player.Reports;
+    Click(form.Button(TMainForm::TButton::ChgSeason));
+    EXPECT_EQ(player.Reports, reports + 1);
+    // A first winter with few hands may end the chief; the game then shows his deposition.
+    if (controller.Deposed()) {
+      ASSERT_EQ(season, 1) << "deposed after the first season";
+      EXPECT_FALSE(form.MainPanelShown());
+      SaveScreenshot(*form.Screen(), "play_deposition");
+      EXPECT_NE(std::find(player.Windows.begin(), player.Windows.end(), "score"), player.Windows.end());
+      break;
+    }
+    EXPECT_EQ(form.ShownPage(), TMainForm::TPage::Main);
+  }
+  EXPECT_EQ(controller.Village().Season, After(After(first)));
+  EXPECT_EQ(player.Reports, 2);
+  EXPECT_EQ(player.Decisions, 2);
+  EXPECT_NE(std::find(player.Windows.begin(), player.Windows.end(), "season_dialog"), player.Windows.end());
+  if (!controller.Deposed()) SaveScreenshot(*form.Screen(), "play_season3_village");
+  for (const std::string& message : sink.Messages) ADD_FAILURE() << "message during play: " << message;
+}
+
+}  // namespace
+}  // namespace fjordheim
