@@ -190,13 +190,8 @@ void TMainForm::BuildMainPanel() {
   panelImage->SetPicture(FPictures.Load(FSettings.PicsPath() + "panel.bmp"));
   for (std::size_t i = 0; i < ButtonPlaces.size(); ++i) {
     const TButtonPlace& place = ButtonPlaces[i];
-    auto* button = new TPictureButton(panelPanel);
-    button->setGeometry(place.Place);
-    const std::string base = FSettings.PicsPath() + "Buttons\\" + place.Name;
-    button->SetPicture1(FPictures.Load(base + "1.bmp"));
-    button->SetPicture2(FPictures.Load(base + "2.bmp"));
-    button->SetPicture3(FPictures.Load(base + "3.bmp"));
-    button->SetMoveFocus(true);
+    TPictureButton* button =
+        CreatePictureButton(panelPanel, FPictures, FSettings.PicsPath(), place.Name, place.Place, true);
     const QKeySequence key(place.Key);
     button->setToolTip(QString::fromUtf8(place.Hint) + " (" + key.toString(QKeySequence::NativeText) + ")");
     FButtons[i] = button;

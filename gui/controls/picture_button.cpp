@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "gui/controls/picture_loader.h"
+
 namespace fjordheim {
 
 TPictureButton::TPictureButton(QWidget* parent) : QWidget(parent) {
@@ -86,6 +88,20 @@ void TPictureButton::TimerTick() {
   } else {
     FMoveCount = 0;
   }
+}
+
+TPictureButton* CreatePictureButton(QWidget* parent, TPictureLoader& pictures, const std::string& picsPath,
+                                    std::string_view name, QRect where, bool lightsUp) {
+  auto* button = new TPictureButton(parent);
+  button->setGeometry(where);
+  const std::string base = picsPath + "Buttons\\" + std::string(name);
+  button->SetPicture1(pictures.Load(base + "1.bmp"));
+  button->SetPicture2(pictures.Load(base + "2.bmp"));
+  if (lightsUp) {
+    button->SetPicture3(pictures.Load(base + "3.bmp"));
+    button->SetMoveFocus(true);
+  }
+  return button;
 }
 
 }  // namespace fjordheim

@@ -5,8 +5,12 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace fjordheim {
+
+class TPictureLoader;
 
 /// A button drawn from pictures: normal, pressed and, for a button with MoveFocus, a
 /// highlighted one while the mouse moves over it. The light goes out on the first
@@ -53,5 +57,11 @@ class TPictureButton : public QWidget {
   int FMoveCount = 0;
   QTimer FTimer;
 };
+
+/// Makes a picture button at `where` from the pictures "Buttons\<name>1.bmp" (normal) and
+/// "2.bmp" (pressed) of the pictures folder, and for a button that lights up "3.bmp"
+/// (highlighted).
+TPictureButton* CreatePictureButton(QWidget* parent, TPictureLoader& pictures, const std::string& picsPath,
+                                    std::string_view name, QRect where, bool lightsUp);
 
 }  // namespace fjordheim

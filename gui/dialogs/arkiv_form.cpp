@@ -14,13 +14,7 @@ namespace {
 
 TPictureButton* ArkivButton(QWidget* parent, TPictureLoader& pictures, const std::string& picsPath, const char* name,
                             QRect where, const char* hint) {
-  auto* button = new TPictureButton(parent);
-  button->setGeometry(where);
-  const std::string base = picsPath + "Buttons\\" + name;
-  button->SetPicture1(pictures.Load(base + "1.bmp"));
-  button->SetPicture2(pictures.Load(base + "2.bmp"));
-  button->SetPicture3(pictures.Load(base + "3.bmp"));
-  button->SetMoveFocus(true);
+  TPictureButton* button = CreatePictureButton(parent, pictures, picsPath, name, where, true);
   button->setToolTip(QString::fromUtf8(hint));
   return button;
 }

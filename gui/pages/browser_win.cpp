@@ -19,11 +19,7 @@ namespace {
 
 TPictureButton* SurfButton(QWidget* parent, TPictureLoader& pictures, const std::string& picsPath, const char* name,
                            QRect where, const char* hint) {
-  auto* button = new TPictureButton(parent);
-  button->setGeometry(where);
-  const std::string base = picsPath + "Buttons\\" + name;
-  button->SetPicture1(pictures.Load(base + "1.bmp"));
-  button->SetPicture2(pictures.Load(base + "2.bmp"));
+  TPictureButton* button = CreatePictureButton(parent, pictures, picsPath, name, where, false);
   button->setToolTip(QString::fromUtf8(hint));
   return button;
 }
