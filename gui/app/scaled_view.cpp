@@ -1,11 +1,27 @@
 #include "gui/app/scaled_view.h"
 
 #include <QGraphicsProxyWidget>
+#include <QGraphicsSceneMouseEvent>
 #include <QMouseEvent>
 
 #include <cmath>
 
 namespace fjordheim {
+namespace {
+
+// A scene gives the release only to the item that accepted the press, but most game
+// widgets act on the release alone and leave the press unaccepted. The screen
+// therefore takes every press, so the release reaches the widget that was pressed,
+// as it would in a plain window.
+class TScreenProxy : public QGraphicsProxyWidget {
+ protected:
+  void mousePressEvent(QGraphicsSceneMouseEvent* event) override {
+    QGraphicsProxyWidget::mousePressEvent(event);
+    event->accept();
+  }
+};
+
+}  // namespace
 
 TScaledView::TScaledView(QWidget* screen, QWidget* parent) : QGraphicsView(parent) {
   setFrameShape(QFrame::NoFrame);
@@ -16,7 +32,9 @@ TScaledView::TScaledView(QWidget* screen, QWidget* parent) : QGraphicsView(paren
   setMouseTracking(true);
   FScene.setBackgroundBrush(Qt::black);
   screen->setFixedSize(GameWidth, GameHeight);
-  FProxy = FScene.addWidget(screen);
+  FProxy = new TScreenProxy;
+  FProxy->setWidget(screen);
+  FScene.addItem(FProxy);
   FProxy->setPos(0, 0);
   setScene(&FScene);
   ApplyScale();

@@ -138,6 +138,26 @@ TEST_F(MainForm, TheWholeIntroLeadsIntoARunningGame) {
   EXPECT_EQ(Form->ShownPage(), TMainForm::TPage::Main);
 }
 
+// The player's mouse reaches the game through the scaled view, not widget by widget:
+// a press and release on the title must arrive as a click on the title picture.
+TEST_F(MainForm, AClickOnTheScaledTitleOpensTheStartDialog) {
+  QImage picture(GameWidth, GameHeight, QImage::Format_RGB32);
+  picture.fill(Qt::darkBlue);
+  ASSERT_TRUE(picture.save(Folder.Path("Bilder/Intropic.bmp"), "BMP"));
+  Form->ShowTitle();
+  Form->resize(1280, 960);
+  Form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+  bool opened = false;
+  TModalScript title({[&opened](QWidget* m) {
+    opened = Modal<TStartGameForm>(m) != nullptr;
+    m->close();
+  }});
+  QWidget* screen = Form->View()->viewport();
+  QTest::mouseClick(screen, Qt::LeftButton, {}, screen->rect().center());
+  EXPECT_TRUE(opened);
+}
+
 TEST_F(MainForm, AWrongFirstAnswerLeadsBackToTheTitle) {
   PlayIntroTo(false);
   EXPECT_EQ(Form->IntroStep(), 4);
