@@ -1,7 +1,10 @@
 #include "core/settings/settings.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
+#include "core/common/path_resolver.h"
 #include "core/settings/ini_file.h"
 
 namespace fjordheim {
@@ -83,6 +86,13 @@ std::string TSettings::PopupSectionOf(std::int32_t n) const {
 void TSettings::NormaliseFolders() {
   for (std::string* folder : {&FLocalPath, &FSoundPath, &FPicsPath, &FDataPath, &FHtmlPath, &FBookmPath, &FGamePath}) {
     *folder = NormaliseFolder(*folder);
+  }
+}
+
+void TSettings::CreateWritableFolders() const {
+  for (const std::string* folder : {&FBookmPath, &FGamePath}) {
+    std::error_code ignored;
+    std::filesystem::create_directories(ResolvePath(*folder), ignored);
   }
 }
 

@@ -53,6 +53,12 @@ class TSettings {
   /// main window does when it is created.
   void NormaliseFolders();
 
+  /// Makes the two folders the game writes into, for personal pages and saved games,
+  /// when they are missing (a fresh copy of the game, or a folder a teacher cleared
+  /// away), so that the first page or save does not fail. A folder that cannot be
+  /// made is reported by the writer that needs it.
+  void CreateWritableFolders() const;
+
   /// The player's name; empty until a game is started or loaded.
   std::string ChiefName;
   /// The number of the face picture chosen in the intro.

@@ -114,6 +114,7 @@ TMainForm::TMainForm(TSettings& settings, TRandom& random, TMessageSink& sink, s
   setPalette(colours);
 
   FSettings.NormaliseFolders();
+  FSettings.CreateWritableFolders();
   BuildPictureLists();
   FScreen = BlackPanel(nullptr, {0, 0, GameWidth, GameHeight});
   BuildIntroPanel();

@@ -62,7 +62,6 @@ TIntroForm::TIntroForm(const std::string& picsPath, TPictureLoader& pictures, TM
   Button3->setGeometry(340, 143, 60, 24);
   Button3->setDefault(true);
   connect(Button3, &QPushButton::clicked, this, &TIntroForm::Button3Click);
-  connect(NameEdit, &QLineEdit::returnPressed, this, &TIntroForm::Button3Click);
 
   auto* sida2 = new QWidget;
   Label(sida2, "Hvordan vil du se ut?", {8, 8, 250, 20});

@@ -67,6 +67,16 @@ TEST_F(SettingsTest, BookmarkAndGameFoldersFollowTheLocalFolder) {
   EXPECT_EQ(settings.SoundPath(), Folder() + "Sound\\");
 }
 
+TEST_F(SettingsTest, MissingWritableFoldersAreMadeAndExistingOnesFoundInAnyCase) {
+  Write("GAME/old.tun", "x");
+  const TSettings settings = Load();
+  settings.CreateWritableFolders();
+  EXPECT_TRUE(fs::is_directory(FFolder / "Bookm"));
+  EXPECT_FALSE(fs::exists(FFolder / "Game"));
+  EXPECT_TRUE(fs::exists(FFolder / "GAME" / "old.tun"));
+  EXPECT_FALSE(fs::exists(FFolder / "Data"));
+}
+
 TEST_F(SettingsTest, EmptyFolderValuesTakeTheDefault) {
   Write("tunstad.ini", "[tunstad]\nlocalpath=\nDATAPATH=   \nHTMLPATH=sider/\n");
   const TSettings settings = Load();
