@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
   fjordheim::TMessageBoxSink sink;
   fjordheim::TMainForm mainForm(settings, random, sink);
   sink.SetParent(&mainForm);
+  sink.SetLayoutSource([&mainForm] { return mainForm.GameLayout(); });
   mainForm.show();
   return QApplication::exec();
 }

@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 
 #include "core/common/path_resolver.h"
@@ -29,6 +30,7 @@
 #include "gui/controls/zone_image.h"
 #include "gui/dialogs/arkiv_form.h"
 #include "gui/dialogs/first_decision_form.h"
+#include "gui/dialogs/game_message_box.h"
 #include "gui/dialogs/intro_form.h"
 #include "gui/dialogs/start_game_form.h"
 #include "gui/pages/browser_win.h"
@@ -147,6 +149,8 @@ TMainForm::TMainForm(TSettings& settings, TRandom& random, TMessageSink& sink, s
 }
 
 TMainForm::~TMainForm() { FSound.DoneSound(); }
+
+TGameLayout TMainForm::GameLayout() const { return TGameLayout(std::max(1.0, FView->Scale().Factor)); }
 
 void TMainForm::BuildPictureLists() {
   const std::string& pics = FSettings.PicsPath();
@@ -272,7 +276,7 @@ void TMainForm::IntroClick() {
     case 0: {
       FSound.PlayWave(sounds + "a1.wav", 2, -1500, true, false);
       FSound.PlayWave(sounds + "a2.wav", 3, -1000, true, false);
-      TStartGameForm start(this);
+      TStartGameForm start(this, GameLayout());
       const int result = start.exec();
       if (result == TStartGameForm::NewGameResult) {
         SetIntroPicture("Journey.bmp");
@@ -395,7 +399,7 @@ void TMainForm::UpdateStatusCaption() { FStatusBitBtn->setText(QString::fromStdS
 void TMainForm::ChooseChief() {
   const std::string& pics = FSettings.PicsPath();
   {
-    TIntroForm intro(pics, FPictures, FSink, this);
+    TIntroForm intro(pics, FPictures, FSink, this, GameLayout());
     intro.exec();
     FSettings.ChiefName = intro.ChiefName();
     FSettings.ChiefFace = intro.ChiefFace();
@@ -404,9 +408,9 @@ void TMainForm::ChooseChief() {
   FBookmarkFile = BookmarkFilePath(FSettings.BookmPath(), FSettings.ChiefName);
   FBrowser->SetPlayerPage(FBookmarkFile);
   const bool exists = QFileInfo::exists(QString::fromStdString(ResolvePath(FBookmarkFile)));
-  const bool keep = exists && QMessageBox::question(this, QString::fromUtf8("Spør"),
-                                                    QString::fromUtf8("Navnet er i bruk fra før. Vil du bruke den hjemmesiden?"),
-                                                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  const bool keep = exists && ShowGameMessageBox(this, GameLayout(), QMessageBox::Question, QString::fromUtf8("Spør"),
+                                                QString::fromUtf8("Navnet er i bruk fra før. Vil du bruke den hjemmesiden?"),
+                                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   if (!keep) CreateBookmarkFile(FSettings.DataPath(), FBookmarkFile, FSink);
   TBookmarkPage::UpdateSection(FBookmarkFile, "NAME", ChiefPageTitle(FSettings.ChiefName), FSink);
 
@@ -421,7 +425,7 @@ void TMainForm::ChooseChief() {
   {
     std::array<std::string, 3> answers;
     for (std::size_t i = 0; i < answers.size(); ++i) answers[i] = draw->Slots[i].Text;
-    TFirstDecisionForm decision(pics, FPictures, answers, this);
+    TFirstDecisionForm decision(pics, FPictures, answers, this, GameLayout());
     slot = decision.exec() - TFirstDecisionForm::FirstResult;
   }
   if (slot < 0 || slot >= TFirstDecisionDraw::SlotCount) slot = (draw->RightSlot + 1) % TFirstDecisionDraw::SlotCount;
@@ -453,6 +457,7 @@ void TMainForm::PlaySeasonMusic() {
 
 void TMainForm::ShowPageInBrowser(const std::string& path) {
   FSound.StopAllWaves();
+  FBrowser->SetLayout(GameLayout());
   FBrowser->ShowPage(path);
 }
 
@@ -500,6 +505,7 @@ void TMainForm::BtnVillageClick() {
 
 void TMainForm::BtnSurfClick() {
   FSound.PlayClick();
+  FBrowser->SetLayout(GameLayout());
   FBrowser->ShowPage(FBookmarkFile);
   FBrowser->raise();
 }
@@ -524,6 +530,7 @@ void TMainForm::BtnSlaktClick() {
 void TMainForm::BtnFileClick() {
   FSound.PlayClick();
   FArkiv->SetGame(FSettings.GamePath(), FSettings.ChiefName);
+  FArkiv->SetLayout(GameLayout());
   switch (FArkiv->exec()) {
     case TArkivForm::ExitResult:
       Guarded([this] { FActions->LeaveGame(); });

@@ -16,6 +16,7 @@
 #include "core/sound/sound_player.h"
 #include "gui/controls/picture_list.h"
 #include "gui/controls/picture_loader.h"
+#include "gui/dialogs/game_layout.h"
 
 class QLabel;
 class QPushButton;
@@ -57,6 +58,9 @@ class TMainForm : public QWidget {
   TPictureButton* Button(TButton button) const;
   QWidget* Screen() const { return FScreen; }
   TScaledView* View() const { return FView; }
+  /// The layout of the windows opened over the game: the game's scale, but never below
+  /// the size the windows were drawn for, so that their texts stay readable.
+  TGameLayout GameLayout() const;
   TZoneImage* VillageImage() const { return FVillageImage; }
   QWidget* PageWidget(TPage page) const;
   TBrowserWin* Browser() const { return FBrowser; }

@@ -1,7 +1,5 @@
 #include "gui/app/screen_game.h"
 
-#include <QMessageBox>
-
 #include "core/game/score_file.h"
 #include "core/work/work_places.h"
 #include "gui/app/main_form.h"
@@ -9,6 +7,7 @@
 #include "gui/council/council_image.h"
 #include "gui/dialogs/catastrophe_dlg.h"
 #include "gui/dialogs/decision_form.h"
+#include "gui/dialogs/game_message_box.h"
 #include "gui/dialogs/popup_form.h"
 #include "gui/dialogs/score_form.h"
 #include "gui/dialogs/seas_dlg.h"
@@ -138,7 +137,7 @@ std::string TScreenGame::StatusCaption() const { return FController.InGame() ? F
 void TScreenGame::ShowVillageStatus() {
   if (!FController.InGame()) return;
   TVillageStatusForm status(&FForm, &FStatusCattle, &FForm.GoodsPictures(),
-                            Picture(FSettings.PicsPath() + "thermo.bmp"));
+                            Picture(FSettings.PicsPath() + "thermo.bmp"), FForm.GameLayout());
   const TRatingFactors factors = FController.RatingFactors();
   status.SetVillage(&FController.Village());
   status.SetVillageFactor(factors.Survival);
@@ -158,36 +157,36 @@ void TScreenGame::StopAllWaves() { FForm.Sound().StopAllWaves(); }
 void TScreenGame::PlaySeasonMusic(TSeason) { FForm.PlaySeasonMusic(); }
 
 void TScreenGame::ShowSeasonDialog(const std::string& line1, const std::string& line2) {
-  TSeasDlg dialog(&FForm);
+  TSeasDlg dialog(&FForm, QPixmap(), FForm.GameLayout());
   dialog.SetMissing(QString::fromStdString(line1), QString::fromStdString(line2));
   dialog.exec();
 }
 
 void TScreenGame::ShowCatastrophe(const TCatastNode& event, const std::string& picture) {
-  TCatastDlg dialog(&FForm, event, Picture(picture));
+  TCatastDlg dialog(&FForm, event, Picture(picture), FForm.GameLayout());
   dialog.exec();
 }
 
 void TScreenGame::ShowSeasonReport(const TSeasonReport& report) {
-  TSeasonInfoForm form(&FForm, &FSmallHumans, &FReportCattle);
+  TSeasonInfoForm form(&FForm, &FSmallHumans, &FReportCattle, FForm.GameLayout());
   form.FillReport(report);
   form.exec();
 }
 
 int TScreenGame::ShowTip(const TTip& tip, const std::string& picture) {
-  TPopupForm popup(&FForm, tip, Picture(picture));
+  TPopupForm popup(&FForm, tip, Picture(picture), FForm.GameLayout());
   return popup.exec() == TPopupForm::ReadMore ? TPopupForm::ReadMore : TPopupForm::Close;
 }
 
 void TScreenGame::ShowPage(const std::string& page) { FForm.ShowPageInBrowser(page); }
 
 void TScreenGame::ShowScoreList(const TScoreOutcome& outcome) {
-  TScoreForm form(&FForm, outcome);
+  TScoreForm form(&FForm, outcome, FForm.GameLayout());
   form.exec();
 }
 
 bool TScreenGame::RunDecisionWindow(TDecisionBoard& board) {
-  TDecisionForm form(&FForm, FRandom, TGameLayout(), &board);
+  TDecisionForm form(&FForm, FRandom, FForm.GameLayout(), &board);
   form.OnMessage = [this](const QString& message) { FSink.ShowMessage(message.toStdString()); };
   return form.Execute();
 }
@@ -195,8 +194,8 @@ bool TScreenGame::RunDecisionWindow(TDecisionBoard& board) {
 void TScreenGame::ShowMessage(const std::string& text) { FSink.ShowMessage(text); }
 
 bool TScreenGame::AskYesNo(const std::string& text) {
-  return QMessageBox::question(&FForm, QString::fromUtf8("Spør"), QString::fromStdString(text),
-                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  return ShowGameMessageBox(&FForm, FForm.GameLayout(), QMessageBox::Question, QString::fromUtf8("Spør"),
+                            QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void TScreenGame::SetButtonVisible(TGameButton button, bool visible) {

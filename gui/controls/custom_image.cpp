@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace fjordheim {
 
 TCustomImage::TCustomImage(QWidget* parent) : QWidget(parent) { resize(DefaultSize, DefaultSize); }
@@ -27,23 +29,33 @@ void TCustomImage::SetStretch(bool stretch) {
   update();
 }
 
+void TCustomImage::SetScale(double scale) {
+  FScale = scale > 0 ? scale : 1.0;
+  PictureChanged();
+}
+
+QSize TCustomImage::ScaledPictureSize() const {
+  return {static_cast<int>(FPicture.width() * FScale + 0.5), static_cast<int>(FPicture.height() * FScale + 0.5)};
+}
+
 QRect TCustomImage::DestRect() const {
   if (FStretch) return rect();
-  if (FCenter) {
-    return {(width() - FPicture.width()) / 2, (height() - FPicture.height()) / 2, FPicture.width(), FPicture.height()};
-  }
-  return {0, 0, FPicture.width(), FPicture.height()};
+  const QSize shown = ScaledPictureSize();
+  if (FCenter) return {(width() - shown.width()) / 2, (height() - shown.height()) / 2, shown.width(), shown.height()};
+  return {{0, 0}, shown};
 }
 
 void TCustomImage::PictureChanged() {
-  if (FAutoSize && FPicture.width() > 0 && FPicture.height() > 0) resize(FPicture.size());
-  setAttribute(Qt::WA_OpaquePaintEvent, !FPicture.isNull() && !FPicture.hasAlphaChannel() && FPicture.size() == size());
+  if (FAutoSize && FPicture.width() > 0 && FPicture.height() > 0) resize(ScaledPictureSize());
+  setAttribute(Qt::WA_OpaquePaintEvent, !FPicture.isNull() && !FPicture.hasAlphaChannel() && ScaledPictureSize() == size());
   update();
 }
 
 void TCustomImage::paintEvent(QPaintEvent*) {
   if (FPicture.isNull()) return;
   QPainter painter(this);
+  // Whole scales keep the pixels crisp, as the game screen does.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, std::floor(FScale) != FScale);
   painter.drawImage(DestRect(), FPicture);
 }
 

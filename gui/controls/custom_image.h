@@ -6,7 +6,8 @@
 namespace fjordheim {
 
 /// A picture control: the picture at the top left, centred, or stretched over the
-/// control; with AutoSize the control takes the picture's size.
+/// control; with AutoSize the control takes the picture's size. Unstretched, the picture
+/// is drawn at its size times the scale.
 class TCustomImage : public QWidget {
   Q_OBJECT
 
@@ -20,6 +21,8 @@ class TCustomImage : public QWidget {
   void SetAutoSize(bool autoSize);
   void SetCenter(bool center);
   void SetStretch(bool stretch);
+  void SetScale(double scale);
+  double Scale() const { return FScale; }
   bool AutoSize() const { return FAutoSize; }
 
   /// The rectangle the picture is drawn into.
@@ -31,6 +34,7 @@ class TCustomImage : public QWidget {
 
  protected:
   virtual void PictureChanged();
+  QSize ScaledPictureSize() const;
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -39,6 +43,7 @@ class TCustomImage : public QWidget {
   bool FAutoSize = false;
   bool FCenter = false;
   bool FStretch = false;
+  double FScale = 1.0;
 };
 
 }  // namespace fjordheim

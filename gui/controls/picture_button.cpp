@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 #include "gui/controls/picture_loader.h"
 
 namespace fjordheim {
@@ -29,6 +31,11 @@ void TPictureButton::SetPicture3(const QImage& picture) {
   update();
 }
 
+void TPictureButton::SetScale(double scale) {
+  FScale = scale > 0 ? scale : 1.0;
+  update();
+}
+
 const QImage& TPictureButton::ShownPicture() const {
   switch (FState) {
     case TState::Pressed: return FPicture2;
@@ -42,7 +49,8 @@ void TPictureButton::paintEvent(QPaintEvent*) {
   const QImage& picture = ShownPicture();
   if (picture.isNull()) return;
   QPainter painter(this);
-  painter.drawImage(0, 0, picture);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, std::floor(FScale) != FScale);
+  painter.drawImage(QRectF(0, 0, picture.width() * FScale, picture.height() * FScale), picture);
 }
 
 void TPictureButton::mousePressEvent(QMouseEvent* event) {

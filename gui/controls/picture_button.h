@@ -27,6 +27,8 @@ class TPictureButton : public QWidget {
   void SetPicture1(const QImage& picture);
   void SetPicture2(const QImage& picture);
   void SetPicture3(const QImage& picture);
+  /// Draws the pictures at their size times scale.
+  void SetScale(double scale);
   void SetMoveFocus(bool moveFocus) { FMoveFocus = moveFocus; }
   bool MoveFocus() const { return FMoveFocus; }
   TState State() const { return FState; }
@@ -54,6 +56,7 @@ class TPictureButton : public QWidget {
   int FLastY = 0;
   bool FButtonDown = false;
   bool FMoveFocus = false;
+  double FScale = 1.0;
   int FMoveCount = 0;
   QTimer FTimer;
 };

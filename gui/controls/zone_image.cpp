@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 #include "core/common/path_resolver.h"
 
 namespace fjordheim {
@@ -11,6 +13,11 @@ TZoneImage::TZoneImage(QWidget* parent) : QWidget(parent) { setMouseTracking(tru
 
 void TZoneImage::SetPicture(const QImage& picture) {
   FPicture = picture;
+  update();
+}
+
+void TZoneImage::SetScale(double scale) {
+  FScale = scale > 0 ? scale : 1.0;
   update();
 }
 
@@ -26,16 +33,24 @@ std::uint8_t TZoneImage::ZoneAt(int x, int y) const { return FMask.ZoneAt(x, y, 
 void TZoneImage::paintEvent(QPaintEvent*) {
   if (FPicture.isNull()) return;
   QPainter painter(this);
-  painter.drawImage(0, 0, FPicture);
+  // Whole scales keep the pixels crisp, as the game screen does.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, std::floor(FScale) != FScale);
+  painter.drawImage(QRectF(0, 0, FPicture.width() * FScale, FPicture.height() * FScale), FPicture);
+}
+
+// The picture pixel whose square holds the point, so that a click lands on the zone the
+// enlarged picture shows there.
+QPoint TZoneImage::PicturePixel(QPointF at) const {
+  return {static_cast<int>(std::floor(at.x() / FScale)), static_cast<int>(std::floor(at.y() / FScale))};
 }
 
 void TZoneImage::mouseMoveEvent(QMouseEvent* event) {
-  emit MouseMoved(event->position().toPoint());
+  emit MouseMoved(PicturePixel(event->position()));
   QWidget::mouseMoveEvent(event);
 }
 
 void TZoneImage::mouseReleaseEvent(QMouseEvent* event) {
-  emit MouseReleased(event->position().toPoint());
+  emit MouseReleased(PicturePixel(event->position()));
   QWidget::mouseReleaseEvent(event);
 }
 

@@ -10,8 +10,9 @@
 
 namespace fjordheim {
 
-/// A picture at the top left, unstretched, with a mask of hit zones beside it: which
-/// zone of the picture lies under a pixel.
+/// A picture at the top left, unstretched or enlarged by a scale, with a mask of hit zones
+/// beside it: which zone of the picture lies under a pixel. Positions, in the signals as
+/// in ZoneAt, are pixels of the picture, whatever the scale it is drawn at.
 class TZoneImage : public QWidget {
   Q_OBJECT
 
@@ -20,6 +21,9 @@ class TZoneImage : public QWidget {
 
   void SetPicture(const QImage& picture);
   const QImage& Picture() const { return FPicture; }
+  /// Draws each picture pixel as a square of scale × scale screen pixels.
+  void SetScale(double scale);
+  double Scale() const { return FScale; }
 
   /// Loads the mask at path (a game path) unless it is the one loaded already, compared
   /// without regard to letter case. Throws std::runtime_error when it cannot be read; the
@@ -40,7 +44,10 @@ class TZoneImage : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  QPoint PicturePixel(QPointF at) const;
+
   QImage FPicture;
+  double FScale = 1.0;
   std::string FMaskFile;
   TZoneMask FMask;
 };

@@ -13,8 +13,8 @@ namespace fjordheim {
 namespace {
 
 TPictureButton* ArkivButton(QWidget* parent, TPictureLoader& pictures, const std::string& picsPath, const char* name,
-                            QRect where, const char* hint) {
-  TPictureButton* button = CreatePictureButton(parent, pictures, picsPath, name, where, true);
+                            const char* hint) {
+  TPictureButton* button = CreatePictureButton(parent, pictures, picsPath, name, QRect(), true);
   button->setToolTip(QString::fromUtf8(hint));
   return button;
 }
@@ -36,23 +36,38 @@ std::string FirstSelected(const QFileDialog* box) {
 
 }  // namespace
 
-TArkivForm::TArkivForm(const std::string& picsPath, TPictureLoader& pictures, QWidget* parent) : QDialog(parent) {
+TArkivForm::TArkivForm(const std::string& picsPath, TPictureLoader& pictures, QWidget* parent, TGameLayout layout)
+    : QDialog(parent), FBaseFont(font()) {
   setWindowTitle(QStringLiteral("Arkiv"));
-  setFixedSize(226, 62);
   setAutoFillBackground(true);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, QColor(191, 63, 0));
   setPalette(colours);
-  auto* background = new TCustomImage(this);
-  background->setGeometry(0, 0, 226, 62);
-  background->SetStretch(true);
-  background->SetPicture(pictures.Load(picsPath + "arkiv.bmp"));
-  BtnSave = ArkivButton(this, pictures, picsPath, "BtnSave", {12, 12, 65, 45}, "Lagre");
-  BtnLoad = ArkivButton(this, pictures, picsPath, "BtnLoad", {81, 12, 61, 44}, "Åpne");
-  BtnExit = ArkivButton(this, pictures, picsPath, "BtnExit", {166, 5, 56, 55}, "Avslutte programmet");
+  FBackground = new TCustomImage(this);
+  FBackground->SetStretch(true);
+  FBackground->SetPicture(pictures.Load(picsPath + "arkiv.bmp"));
+  BtnSave = ArkivButton(this, pictures, picsPath, "BtnSave", "Lagre");
+  BtnLoad = ArkivButton(this, pictures, picsPath, "BtnLoad", "Åpne");
+  BtnExit = ArkivButton(this, pictures, picsPath, "BtnExit", "Avslutte programmet");
+  SetLayout(layout);
   connect(BtnSave, &TPictureButton::Clicked, this, &TArkivForm::BtnSaveClick);
   connect(BtnLoad, &TPictureButton::Clicked, this, &TArkivForm::BtnLoadClick);
   connect(BtnExit, &TPictureButton::Clicked, this, [this] { done(ExitResult); });
+}
+
+void TArkivForm::SetLayout(TGameLayout layout) {
+  FLayout = layout;
+  setFont(FLayout.Font(FBaseFont));
+  setFixedSize(FLayout.Size(226, 62));
+  FLayout.Place(FBackground, 0, 0, 226, 62);
+  PlaceButton(BtnSave, 12, 12, 65, 45);
+  PlaceButton(BtnLoad, 81, 12, 61, 44);
+  PlaceButton(BtnExit, 166, 5, 56, 55);
+}
+
+void TArkivForm::PlaceButton(TPictureButton* button, int x, int y, int width, int height) {
+  FLayout.Place(button, x, y, width, height);
+  button->SetScale(FLayout.Scale());
 }
 
 QFileDialog& TArkivForm::SaveDialog1() {

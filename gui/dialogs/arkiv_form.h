@@ -4,10 +4,13 @@
 
 #include <string>
 
+#include "gui/dialogs/game_layout.h"
+
 class QFileDialog;
 
 namespace fjordheim {
 
+class TCustomImage;
 class TPictureButton;
 class TPictureLoader;
 
@@ -22,7 +25,11 @@ class TArkivForm : public QDialog {
   static constexpr int LoadResult = 203;
   static constexpr int NothingResult = 2;
 
-  TArkivForm(const std::string& picsPath, TPictureLoader& pictures, QWidget* parent = nullptr);
+  TArkivForm(const std::string& picsPath, TPictureLoader& pictures, QWidget* parent = nullptr,
+             TGameLayout layout = TGameLayout());
+
+  /// Lays the window out anew at the game's present scale; the file boxes keep Qt's own.
+  void SetLayout(TGameLayout layout);
 
   /// The folder of saved games and the chief's name, for the proposed file name.
   void SetGame(const std::string& gamePath, const std::string& chiefName);
@@ -41,11 +48,15 @@ class TArkivForm : public QDialog {
   void BtnSaveClick();
   void BtnLoadClick();
   QString GameFolder() const;
+  void PlaceButton(TPictureButton* button, int x, int y, int width, int height);
   // The file boxes are made at their first use: they are slow to build and most runs
   // never need both.
   QFileDialog& SaveDialog1();
   QFileDialog& OpenDialog1();
 
+  TGameLayout FLayout;
+  QFont FBaseFont;
+  TCustomImage* FBackground;
   std::string FGamePath;
   std::string FChiefName;
   bool FOpenFolderSet = false;

@@ -9,6 +9,7 @@ namespace fjordheim {
 TCatastDlg::TCatastDlg(QWidget* parent, const TCatastNode& event, const QPixmap& picture, TGameLayout layout)
     : QDialog(parent) {
   setWindowTitle(QString::fromUtf8("Hva hendte nå?"));
+  setFont(layout.Font(font()));
   setFixedSize(layout.Scaled(480), layout.Scaled(247));
   setStyleSheet("QDialog { background: #ffffe1; }");
   auto* image = new QLabel(this);

@@ -14,6 +14,7 @@ TDecisionForm::TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layou
       FRandom(random),
       FBoard(board != nullptr ? *board : FOwnBoard) {
   setWindowTitle(QString::fromUtf8("Andre avgjørelser"));
+  setFont(layout.Font(font()));
   setFixedSize(layout.Scaled(306), layout.Scaled(351));
   auto* title = new QLabel(
       QString::fromUtf8("Velg tre arbeidsoppgaver du synes burde gjøres på denne tiden av året."), this);

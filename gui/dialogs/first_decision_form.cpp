@@ -11,34 +11,37 @@
 namespace fjordheim {
 
 TFirstDecisionForm::TFirstDecisionForm(const std::string& picsPath, TPictureLoader& pictures,
-                                       const std::array<std::string, 3>& answers, QWidget* parent)
+                                       const std::array<std::string, 3>& answers, QWidget* parent,
+                                       TGameLayout layout)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setWindowTitle(QString::fromUtf8("Din første beslutning"));
-  setFixedSize(467, 203);
+  setFont(layout.Font(font()));
+  setFixedSize(layout.Size(467, 203));
   setAutoFillBackground(true);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
   setPalette(colours);
   auto* bevel = new QFrame(this);
   bevel->setFrameStyle(QFrame::Box | QFrame::Raised);
-  bevel->setGeometry(4, 4, 166, 195);
+  layout.Place(bevel, 4, 4, 166, 195);
   auto* image = new TCustomImage(this);
-  image->move(8, 8);
+  image->move(layout.Scaled(8), layout.Scaled(8));
+  image->SetScale(layout.Scale());
   image->SetAutoSize(true);
   image->SetPicture(pictures.Load(picsPath + "firstdec.bmp"));
   auto* bask = new QLabel(QString::fromUtf8("Innbyggerne i byen venter spent på din første beslutning. Hva gjør du?"), this);
-  bask->setGeometry(176, 8, 283, 40);
+  layout.Place(bask, 176, 8, 283, 40);
   bask->setWordWrap(true);
   constexpr std::array<int, 3> Tops{56, 104, 152};
   for (int i = 0; i < 3; ++i) {
     const auto slot = static_cast<std::size_t>(i);
     Labels[slot] = new QLabel(QString::fromStdString(answers[slot]), this);
-    Labels[slot]->setGeometry(208, Tops[slot], 246, 41);
+    layout.Place(Labels[slot], 208, Tops[slot], 246, 41);
     Labels[slot]->setWordWrap(true);
     Labels[slot]->setCursor(Qt::PointingHandCursor);
     Labels[slot]->installEventFilter(this);
     Buttons[slot] = new QPushButton(QStringLiteral("?"), this);
-    Buttons[slot]->setGeometry(176, Tops[slot], 21, 21);
+    layout.Place(Buttons[slot], 176, Tops[slot], 21, 21);
     connect(Buttons[slot], &QPushButton::clicked, this, [this, i] { done(FirstResult + i); });
   }
 }

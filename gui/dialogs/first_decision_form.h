@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "gui/dialogs/game_layout.h"
+
 class QLabel;
 class QPushButton;
 
@@ -21,7 +23,7 @@ class TFirstDecisionForm : public QDialog {
   static constexpr int FirstResult = 201;
 
   TFirstDecisionForm(const std::string& picsPath, TPictureLoader& pictures, const std::array<std::string, 3>& answers,
-                     QWidget* parent = nullptr);
+                     QWidget* parent = nullptr, TGameLayout layout = TGameLayout());
 
   std::array<QLabel*, 3> Labels{};
   std::array<QPushButton*, 3> Buttons{};

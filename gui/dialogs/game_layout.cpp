@@ -24,4 +24,14 @@ QFont TGameLayout::PointFont(const QFont& base, int points, bool bold) const {
   return font;
 }
 
+QFont TGameLayout::Font(const QFont& base) const {
+  QFont font(base);
+  if (base.pixelSize() > 0) {
+    font.setPixelSize(std::max(1, Scaled(base.pixelSize())));
+  } else if (base.pointSizeF() > 0) {
+    font.setPointSizeF(base.pointSizeF() * FScale);
+  }
+  return font;
+}
+
 }  // namespace fjordheim

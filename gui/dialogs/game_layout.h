@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -18,11 +19,14 @@ class TGameLayout {
   QRect Rect(int x, int y, int width, int height) const {
     return {Scaled(x), Scaled(y), Scaled(width), Scaled(height)};
   }
+  QSize Size(int width, int height) const { return {Scaled(width), Scaled(height)}; }
   void Place(QWidget* widget, int x, int y, int width, int height) const;
   /// A font of the given character height in game pixels.
   QFont PixelFont(const QString& family, int pixels, bool bold = false) const;
   /// A font of the given size in points, scaled with the game.
   QFont PointFont(const QFont& base, int points, bool bold = false) const;
+  /// The base font at the game's scale, whether its size is given in points or pixels.
+  QFont Font(const QFont& base) const;
   double Scale() const { return FScale; }
 
  private:

@@ -20,9 +20,9 @@ namespace fjordheim {
 
 namespace {
 
-QLabel* Label(QWidget* parent, const char* text, QRect where) {
+QLabel* Label(QWidget* parent, const TGameLayout& layout, const char* text, QRect where) {
   auto* label = new QLabel(QString::fromUtf8(text), parent);
-  label->setGeometry(where);
+  layout.Place(label, where.x(), where.y(), where.width(), where.height());
   label->setWordWrap(true);
   return label;
 }
@@ -39,9 +39,15 @@ std::optional<std::uint8_t> LandOfZone(std::uint8_t zone) {
 
 }  // namespace
 
-TIntroForm::TIntroForm(const std::string& picsPath, TPictureLoader& pictures, TMessageSink& sink, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), FPicsPath(picsPath), FPictures(pictures), FSink(sink) {
+TIntroForm::TIntroForm(const std::string& picsPath, TPictureLoader& pictures, TMessageSink& sink, QWidget* parent,
+                       TGameLayout layout)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      FPicsPath(picsPath),
+      FPictures(pictures),
+      FLayout(layout),
+      FSink(sink) {
   setWindowTitle(QString::fromUtf8("Høvding"));
+  setFont(FLayout.Font(font()));
   setAutoFillBackground(true);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
@@ -50,43 +56,46 @@ TIntroForm::TIntroForm(const std::string& picsPath, TPictureLoader& pictures, TM
 
   auto* sida1 = new QWidget;
   auto* introImage = new TCustomImage(sida1);
-  introImage->setGeometry(0, 0, 157, 210);
+  FLayout.Place(introImage, 0, 0, 157, 210);
+  introImage->SetScale(FLayout.Scale());
   introImage->SetPicture(FPictures.Load(FPicsPath + "IChief.bmp"));
-  Label(sida1, "En ny høvding velges...", {170, 12, 240, 20});
-  Label(sida1, "Byrådet har valgt deg til byens nye høvding.", {170, 40, 240, 36});
-  Label(sida1, "Hva heter du? Skriv navnet ditt, og trykk OK.", {170, 80, 240, 36});
-  Label(sida1, "Jeg heter:", {170, 124, 80, 20});
+  Label(sida1, FLayout, "En ny høvding velges...", {170, 12, 240, 20});
+  Label(sida1, FLayout, "Byrådet har valgt deg til byens nye høvding.", {170, 40, 240, 36});
+  Label(sida1, FLayout, "Hva heter du? Skriv navnet ditt, og trykk OK.", {170, 80, 240, 36});
+  Label(sida1, FLayout, "Jeg heter:", {170, 124, 80, 20});
   NameEdit = new QLineEdit(sida1);
-  NameEdit->setGeometry(170, 144, 160, 22);
+  FLayout.Place(NameEdit, 170, 144, 160, 22);
   Button3 = new QPushButton(QStringLiteral("OK"), sida1);
-  Button3->setGeometry(340, 143, 60, 24);
+  FLayout.Place(Button3, 340, 143, 60, 24);
   Button3->setDefault(true);
   connect(Button3, &QPushButton::clicked, this, &TIntroForm::Button3Click);
 
   auto* sida2 = new QWidget;
-  Label(sida2, "Hvordan vil du se ut?", {8, 8, 250, 20});
+  Label(sida2, FLayout, "Hvordan vil du se ut?", {8, 8, 250, 20});
   FFaceImage = new TCustomImage(sida2);
-  FFaceImage->move(58, 36);
+  FFaceImage->move(FLayout.Scaled(58), FLayout.Scaled(36));
+  FFaceImage->SetScale(FLayout.Scale());
   FFaceImage->SetAutoSize(true);
   FaceSB = new QScrollBar(Qt::Horizontal, sida2);
   FaceSB->setRange(0, FaceCount - 1);
-  FaceSB->setGeometry(8, 250, 257, 18);
+  FLayout.Place(FaceSB, 8, 250, 257, 18);
   connect(FaceSB, &QScrollBar::valueChanged, this, &TIntroForm::ShowFace);
   Button1 = new QPushButton(QStringLiteral("OK"), sida2);
-  Button1->setGeometry(96, 290, 80, 26);
+  FLayout.Place(Button1, 96, 290, 80, 26);
   connect(Button1, &QPushButton::clicked, this, &TIntroForm::Button1Click);
 
   auto* sida3 = new QWidget;
   Image2 = new TZoneImage(sida3);
-  Image2->setGeometry(0, 0, 273, 300);
+  FLayout.Place(Image2, 0, 0, 273, 300);
+  Image2->SetScale(FLayout.Scale());
   connect(Image2, &TZoneImage::MouseReleased, this, &TIntroForm::Image2MouseUp);
-  Label(sida3, "Klikk på det landet du vil at byen din skal ligge i.", {4, 302, 265, 40});
+  Label(sida3, FLayout, "Klikk på det landet du vil at byen din skal ligge i.", {4, 302, 265, 40});
 
   FNotebook->addWidget(sida1);
   FNotebook->addWidget(sida2);
   FNotebook->addWidget(sida3);
   FNotebook->setCurrentIndex(0);
-  setFixedSize(418, 210);
+  setFixedSize(FLayout.Size(418, 210));
   FNotebook->setGeometry(rect());
 }
 
@@ -100,7 +109,7 @@ void TIntroForm::Button3Click() {
     return;
   }
   ShowFace(FaceSB->value());
-  setFixedSize(273, 347);
+  setFixedSize(FLayout.Size(273, 347));
   FNotebook->setGeometry(rect());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().center() - rect().center());
   FNotebook->setCurrentIndex(1);

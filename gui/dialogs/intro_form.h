@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "gui/dialogs/game_layout.h"
+
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
@@ -27,7 +29,8 @@ class TIntroForm : public QDialog {
  public:
   static constexpr int FaceCount = 12;
 
-  TIntroForm(const std::string& picsPath, TPictureLoader& pictures, TMessageSink& sink, QWidget* parent = nullptr);
+  TIntroForm(const std::string& picsPath, TPictureLoader& pictures, TMessageSink& sink, QWidget* parent = nullptr,
+             TGameLayout layout = TGameLayout());
 
   std::string ChiefName() const;
   int ChiefFace() const;
@@ -41,7 +44,7 @@ class TIntroForm : public QDialog {
   QPushButton* Button1;
   TZoneImage* Image2;
 
-  /// A mouse release on the map at pixel (x, y).
+  /// A mouse release on the map at pixel (x, y) of the map's picture.
   void Image2MouseUp(QPoint at);
 
  public slots:
@@ -57,6 +60,7 @@ class TIntroForm : public QDialog {
 
   std::string FPicsPath;
   TPictureLoader& FPictures;
+  TGameLayout FLayout;
   TMessageSink& FSink;
   QStackedWidget* FNotebook;
   TCustomImage* FFaceImage;

@@ -9,6 +9,7 @@ namespace fjordheim {
 TPopupForm::TPopupForm(QWidget* parent, const TTip& tip, const QPixmap& picture, TGameLayout layout)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setWindowTitle(QString::fromUtf8("Morsomt å vite..."));
+  setFont(layout.Font(font()));
   setFixedSize(layout.Scaled(333), layout.Scaled(202));
   setStyleSheet("QDialog { background: #ffffe1; }");
   auto* panel = new QFrame(this);

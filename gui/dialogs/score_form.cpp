@@ -11,6 +11,7 @@ namespace fjordheim {
 TScoreForm::TScoreForm(QWidget* parent, const TScoreOutcome& outcome, TGameLayout layout)
     : QDialog(parent) {
   setWindowTitle("Topplistan");
+  setFont(layout.Font(font()));
   setFixedSize(layout.Scaled(429), layout.Scaled(329));
   FScore = new QLabel(QString::fromStdString(outcome.ScoreText), this);
   layout.Place(FScore, 8, 16, 405, 16);
@@ -25,7 +26,7 @@ TScoreForm::TScoreForm(QWidget* parent, const TScoreOutcome& outcome, TGameLayou
   FMemo->setReadOnly(true);
   FMemo->setStyleSheet("background: #f0f0f0;");
   // The lines line their scores up with blanks, which only a fixed-width font keeps.
-  FMemo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  FMemo->setFont(layout.Font(QFontDatabase::systemFont(QFontDatabase::FixedFont)));
   QStringList lines;
   for (const std::string& line : outcome.Lines) lines.push_back(QString::fromStdString(line));
   FMemo->setPlainText(lines.join('\n'));

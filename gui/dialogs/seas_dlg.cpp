@@ -7,6 +7,7 @@ namespace fjordheim {
 
 TSeasDlg::TSeasDlg(QWidget* parent, const QPixmap& picture, TGameLayout layout) : QDialog(parent) {
   setWindowTitle("Informasjon");
+  setFont(layout.Font(font()));
   setFixedSize(layout.Scaled(281), layout.Scaled(131));
   setStyleSheet("QDialog { background: #ffffe1; }");
   auto* image = new QLabel(this);

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "gui/dialogs/game_layout.h"
+
 class QPushButton;
 
 namespace fjordheim {
@@ -15,7 +17,7 @@ class TStartGameForm : public QDialog {
   static constexpr int LoadGameResult = 102;
   static constexpr int ExitResult = 103;
 
-  explicit TStartGameForm(QWidget* parent = nullptr);
+  explicit TStartGameForm(QWidget* parent = nullptr, TGameLayout layout = TGameLayout());
 
   QPushButton* BtnNewGame;
   QPushButton* BtnLoadGame;

@@ -14,31 +14,32 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-void AddLabel(QWidget* parent, const char* text, int x, int y) {
+void AddLabel(QWidget* parent, const TGameLayout& layout, const char* text, int x, int y) {
   auto* label = new QLabel(QString::fromUtf8(text), parent);
-  label->move(x, y);
+  label->move(layout.Scaled(x), layout.Scaled(y));
 }
 
 }  // namespace
 
-TAddBookmDlg::TAddBookmDlg(TMessageSink& sink, QWidget* parent) : QDialog(parent), FSink(sink) {
-  setFixedSize(372, 217);
-  AddLabel(this, BookmarkTitleLabel, 8, 8);
+TAddBookmDlg::TAddBookmDlg(TMessageSink& sink, QWidget* parent, TGameLayout layout) : QDialog(parent), FSink(sink) {
+  setFont(layout.Font(font()));
+  setFixedSize(layout.Size(372, 217));
+  AddLabel(this, layout, BookmarkTitleLabel, 8, 8);
   TitleEdit = new QLineEdit(this);
-  TitleEdit->setGeometry(8, 24, 129, 21);
-  AddLabel(this, BookmarkUrlLabel, 152, 8);
+  layout.Place(TitleEdit, 8, 24, 129, 21);
+  AddLabel(this, layout, BookmarkUrlLabel, 152, 8);
   UrlEdit = new QLineEdit(this);
-  UrlEdit->setGeometry(152, 24, 205, 21);
-  AddLabel(this, BookmarkListLabel, 8, 52);
+  layout.Place(UrlEdit, 152, 24, 205, 21);
+  AddLabel(this, layout, BookmarkListLabel, 8, 52);
   SectionLB = new QListWidget(this);
-  SectionLB->setGeometry(8, 68, 129, 97);
-  AddLabel(this, BookmarkTextLabel, 152, 52);
+  layout.Place(SectionLB, 8, 68, 129, 97);
+  AddLabel(this, layout, BookmarkTextLabel, 152, 52);
   Memo = new QPlainTextEdit(this);
-  Memo->setGeometry(152, 68, 205, 97);
+  layout.Place(Memo, 152, 68, 205, 97);
   Button1 = new QPushButton(Q(BookmarkOkButton), this);
-  Button1->setGeometry(92, 180, 81, 25);
+  layout.Place(Button1, 92, 180, 81, 25);
   Button2 = new QPushButton(Q(BookmarkCancelButton), this);
-  Button2->setGeometry(204, 180, 81, 25);
+  layout.Place(Button2, 204, 180, 81, 25);
   connect(Button1, &QPushButton::clicked, this, &TAddBookmDlg::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/pages/bookmark_editor.h"
+#include "gui/dialogs/game_layout.h"
 
 class QLineEdit;
 class QListWidget;
@@ -22,7 +23,7 @@ class TAddBookmDlg : public QDialog {
   Q_OBJECT
 
  public:
-  TAddBookmDlg(TMessageSink& sink, QWidget* parent = nullptr);
+  TAddBookmDlg(TMessageSink& sink, QWidget* parent = nullptr, TGameLayout layout = TGameLayout());
   ~TAddBookmDlg() override;
 
   /// Reads the page, appends the new entry, shows the dialog modally and saves on OK.

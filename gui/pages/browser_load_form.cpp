@@ -4,9 +4,10 @@
 
 namespace fjordheim {
 
-TBrowserLoadForm::TBrowserLoadForm(QWidget* parent)
+TBrowserLoadForm::TBrowserLoadForm(QWidget* parent, TGameLayout layout)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-  setFixedSize(283, 30);
+  setFont(layout.Font(font()));
+  setFixedSize(layout.Size(283, 30));
   auto* panel = new QLabel(QString::fromUtf8("Laster Web browser. Dette kan ta litt tid så vær tålmodig."), this);
   panel->setGeometry(rect());
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);

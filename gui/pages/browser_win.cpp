@@ -18,48 +18,43 @@ namespace fjordheim {
 namespace {
 
 TPictureButton* SurfButton(QWidget* parent, TPictureLoader& pictures, const std::string& picsPath, const char* name,
-                           QRect where, const char* hint) {
-  TPictureButton* button = CreatePictureButton(parent, pictures, picsPath, name, where, false);
+                           const char* hint) {
+  TPictureButton* button = CreatePictureButton(parent, pictures, picsPath, name, QRect(), false);
   button->setToolTip(QString::fromUtf8(hint));
   return button;
 }
 
 }  // namespace
 
-TBrowserWin::TBrowserWin(const std::string& picsPath, TPictureLoader& pictures, TMessageSink& sink, QWidget* parent)
-    : QWidget(parent, Qt::Window), FPicsPath(picsPath), FSink(sink) {
+TBrowserWin::TBrowserWin(const std::string& picsPath, TPictureLoader& pictures, TMessageSink& sink, QWidget* parent,
+                         TGameLayout layout)
+    : QWidget(parent, Qt::Window), FPicsPath(picsPath), FSink(sink), FLayout(layout), FBaseFont(font()) {
   setWindowTitle(QStringLiteral("Les mer..."));
-  resize(601, 442);
   setAutoFillBackground(true);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, QColor(231, 99, 0));
   setPalette(colours);
 
-  auto* buttonPanel = new QWidget(this);
-  buttonPanel->setGeometry(0, 0, width(), 54);
-  buttonPanel->setAutoFillBackground(true);
-  QPalette panelColours = buttonPanel->palette();
+  FButtonPanel = new QWidget(this);
+  FButtonPanel->setAutoFillBackground(true);
+  QPalette panelColours = FButtonPanel->palette();
   panelColours.setColor(QPalette::Window, QColor(191, 63, 0));
-  buttonPanel->setPalette(panelColours);
-  auto* banner = new TCustomImage(buttonPanel);
-  banner->setGeometry(buttonPanel->rect());
-  banner->SetStretch(true);
-  banner->SetPicture(pictures.Load(picsPath + "banner.bmp"));
-  BtnSurfMeny = SurfButton(buttonPanel, pictures, picsPath, "BtnSurfMeny", {18, 7, 53, 43}, "Gå til din side");
-  BtnSurfBm = SurfButton(buttonPanel, pictures, picsPath, "BtnSurfBm", {112, 4, 59, 52}, "Legg til bokmerke");
-  BtnAddText = SurfButton(buttonPanel, pictures, picsPath, "BtnAddText", {177, 6, 43, 45}, "Legg til egen tekst");
-  BtnSurfBack = SurfButton(buttonPanel, pictures, picsPath, "BtnSurfBack", {240, 12, 35, 38}, "Forrige side");
-  BtnSurfForward = SurfButton(buttonPanel, pictures, picsPath, "BtnSurfForward", {285, 9, 34, 41}, "Neste side");
-  BtnVillage = SurfButton(buttonPanel, pictures, picsPath, "BtnVillage", {533, 5, 51, 49}, "Gå til hovedbildet");
+  FButtonPanel->setPalette(panelColours);
+  FBanner = new TCustomImage(FButtonPanel);
+  FBanner->SetStretch(true);
+  FBanner->SetPicture(pictures.Load(picsPath + "banner.bmp"));
+  BtnSurfMeny = SurfButton(FButtonPanel, pictures, picsPath, "BtnSurfMeny", "Gå til din side");
+  BtnSurfBm = SurfButton(FButtonPanel, pictures, picsPath, "BtnSurfBm", "Legg til bokmerke");
+  BtnAddText = SurfButton(FButtonPanel, pictures, picsPath, "BtnAddText", "Legg til egen tekst");
+  BtnSurfBack = SurfButton(FButtonPanel, pictures, picsPath, "BtnSurfBack", "Forrige side");
+  BtnSurfForward = SurfButton(FButtonPanel, pictures, picsPath, "BtnSurfForward", "Neste side");
+  BtnVillage = SurfButton(FButtonPanel, pictures, picsPath, "BtnVillage", "Gå til hovedbildet");
 
-  auto* browserPanel = new QLabel(QStringLiteral("Vent litt.."), this);
-  browserPanel->setGeometry(0, 54, width(), height() - 54);
-  browserPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  browserPanel->setLineWidth(3);
-  Browser = new QTextBrowser(browserPanel);
-  Browser->setGeometry(browserPanel->rect().adjusted(3, 3, -3, -3));
+  FBrowserPanel = new QLabel(QStringLiteral("Vent litt.."), this);
+  FBrowserPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Browser = new QTextBrowser(FBrowserPanel);
   Browser->setOpenLinks(true);
-  FLoadForm = new TBrowserLoadForm(this);
+  PlaceControls();
 
   connect(BtnSurfMeny, &TPictureButton::Clicked, this, &TBrowserWin::BtnSurfMenyClick);
   connect(BtnSurfBack, &TPictureButton::Clicked, this, &TBrowserWin::BtnSurfBackClick);
@@ -67,6 +62,35 @@ TBrowserWin::TBrowserWin(const std::string& picsPath, TPictureLoader& pictures, 
   connect(BtnSurfBm, &TPictureButton::Clicked, this, [this] { AddEntry(true); });
   connect(BtnAddText, &TPictureButton::Clicked, this, [this] { AddEntry(false); });
   connect(BtnVillage, &TPictureButton::Clicked, this, &QWidget::close);
+}
+
+void TBrowserWin::SetLayout(TGameLayout layout) {
+  if (layout.Scale() == FLayout.Scale()) return;
+  FLayout = layout;
+  PlaceControls();
+}
+
+void TBrowserWin::PlaceControls() {
+  // The pages size their text relative to the browser's font, so the whole text grows.
+  setFont(FLayout.Font(FBaseFont));
+  resize(FLayout.Size(601, 442));
+  FLayout.Place(FButtonPanel, 0, 0, 601, 54);
+  FBanner->setGeometry(FButtonPanel->rect());
+  PlaceButton(BtnSurfMeny, 18, 7, 53, 43);
+  PlaceButton(BtnSurfBm, 112, 4, 59, 52);
+  PlaceButton(BtnAddText, 177, 6, 43, 45);
+  PlaceButton(BtnSurfBack, 240, 12, 35, 38);
+  PlaceButton(BtnSurfForward, 285, 9, 34, 41);
+  PlaceButton(BtnVillage, 533, 5, 51, 49);
+  FLayout.Place(FBrowserPanel, 0, 54, 601, 442 - 54);
+  const int bevel = FLayout.Scaled(3);
+  FBrowserPanel->setLineWidth(bevel);
+  Browser->setGeometry(FBrowserPanel->rect().adjusted(bevel, bevel, -bevel, -bevel));
+}
+
+void TBrowserWin::PlaceButton(TPictureButton* button, int x, int y, int width, int height) {
+  FLayout.Place(button, x, y, width, height);
+  button->SetScale(FLayout.Scale());
 }
 
 void TBrowserWin::ShowPage(const std::string& path) {
@@ -85,11 +109,12 @@ void TBrowserWin::showEvent(QShowEvent* event) {
   if (FShownOnce) return;
   // The first showing loads the player's page behind the notice.
   FShownOnce = true;
-  FLoadForm->show();
+  TBrowserLoadForm notice(this, FLayout);
+  notice.show();
   QApplication::processEvents();
   if (!FPlayerPage.empty() && Browser->source().isEmpty()) ShowPage(FPlayerPage);
   QApplication::processEvents();
-  FLoadForm->hide();
+  notice.hide();
 }
 
 void TBrowserWin::changeEvent(QEvent* event) {
@@ -122,7 +147,7 @@ void TBrowserWin::BtnSurfForwardClick() {
 
 void TBrowserWin::AddEntry(bool bookmark) {
   {
-    TAddBookmDlg dialog(FSink, this);
+    TAddBookmDlg dialog(FSink, this, FLayout);
     if (bookmark) {
       dialog.Execute(FPlayerPage, NewBookmarkTitle, LocationUrl(), "");
     } else {

@@ -2,13 +2,18 @@
 
 #include <QWidget>
 
+#include <QFont>
+
 #include <string>
 
+#include "gui/dialogs/game_layout.h"
+
+class QLabel;
 class QTextBrowser;
 
 namespace fjordheim {
 
-class TBrowserLoadForm;
+class TCustomImage;
 class TMessageSink;
 class TPictureButton;
 class TPictureLoader;
@@ -20,7 +25,13 @@ class TBrowserWin : public QWidget {
   Q_OBJECT
 
  public:
-  TBrowserWin(const std::string& picsPath, TPictureLoader& pictures, TMessageSink& sink, QWidget* parent = nullptr);
+  TBrowserWin(const std::string& picsPath, TPictureLoader& pictures, TMessageSink& sink, QWidget* parent = nullptr,
+              TGameLayout layout = TGameLayout());
+
+  /// Lays the window out at the game's present scale, the page text zoomed with it; a
+  /// window already at that scale keeps the size the player gave it.
+  void SetLayout(TGameLayout layout);
+  const TGameLayout& Layout() const { return FLayout; }
 
   /// The player's own page (a game path), set when a game starts.
   void SetPlayerPage(const std::string& page) { FPlayerPage = page; }
@@ -55,12 +66,19 @@ class TBrowserWin : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  void PlaceControls();
+  void PlaceButton(TPictureButton* button, int x, int y, int width, int height);
+
   std::string FPicsPath;
   TMessageSink& FSink;
   std::string FPlayerPage;
   bool FShownOnce = false;
   bool FNeedsReload = false;
-  TBrowserLoadForm* FLoadForm;
+  TGameLayout FLayout;
+  QFont FBaseFont;
+  QWidget* FButtonPanel;
+  TCustomImage* FBanner;
+  QLabel* FBrowserPanel;
 };
 
 }  // namespace fjordheim
