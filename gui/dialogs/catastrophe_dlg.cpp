@@ -11,7 +11,10 @@ TCatastDlg::TCatastDlg(QWidget* parent, const TCatastNode& event, const QPixmap&
   setWindowTitle(QString::fromUtf8("Hva hendte nå?"));
   setFont(layout.Font(font()));
   setFixedSize(layout.Scaled(480), layout.Scaled(247));
-  setStyleSheet("QDialog { background: #ffffe1; }");
+  // A style sheet on the window would keep its scaled font from the controls in its panels.
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, QColor(255, 255, 225));
+  setPalette(colours);
   auto* image = new QLabel(this);
   layout.Place(image, 8, 8, 200, 200);
   if (picture.isNull()) {

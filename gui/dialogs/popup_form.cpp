@@ -11,12 +11,16 @@ TPopupForm::TPopupForm(QWidget* parent, const TTip& tip, const QPixmap& picture,
   setWindowTitle(QString::fromUtf8("Morsomt å vite..."));
   setFont(layout.Font(font()));
   setFixedSize(layout.Scaled(333), layout.Scaled(202));
-  setStyleSheet("QDialog { background: #ffffe1; }");
+  // A style sheet on the window would keep its scaled font from the controls in its panels.
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, QColor(255, 255, 225));
+  setPalette(colours);
   auto* panel = new QFrame(this);
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   layout.Place(panel, 0, 0, 124, 202);
   auto* image = new QLabel(panel);
-  image->setGeometry(panel->rect().adjusted(2, 2, -2, -2));
+  const int bevel = layout.Scaled(2);
+  image->setGeometry(panel->rect().adjusted(bevel, bevel, -bevel, -bevel));
   if (!picture.isNull()) image->setPixmap(picture.scaled(image->size(), Qt::KeepAspectRatio));
   auto* heading = new QLabel("Visste du at", this);
   layout.Place(heading, 132, 4, 190, 20);

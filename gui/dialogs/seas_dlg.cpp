@@ -9,7 +9,10 @@ TSeasDlg::TSeasDlg(QWidget* parent, const QPixmap& picture, TGameLayout layout) 
   setWindowTitle("Informasjon");
   setFont(layout.Font(font()));
   setFixedSize(layout.Scaled(281), layout.Scaled(131));
-  setStyleSheet("QDialog { background: #ffffe1; }");
+  // A style sheet on the window would keep its scaled font from the controls in its panels.
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, QColor(255, 255, 225));
+  setPalette(colours);
   auto* image = new QLabel(this);
   layout.Place(image, 8, 8, 80, 80);
   if (!picture.isNull()) image->setPixmap(picture.scaled(image->size(), Qt::KeepAspectRatio));

@@ -23,7 +23,10 @@ TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const TPictureList* smallHuman
   setWindowTitle("Dette hendte...");
   setFont(layout.PixelFont("MS Sans Serif", 10));
   setFixedSize(layout.Scaled(488), layout.Scaled(305));
-  setStyleSheet("QDialog { background: #ffffe1; }");
+  // A style sheet on the window would keep its scaled font from the controls in its panels.
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, WindowColour);
+  setPalette(colours);
   const auto group = [&](const char* title, int x, int y) {
     auto* box = new QGroupBox(QString::fromUtf8(title), this);
     layout.Place(box, x, y, 225, 113);

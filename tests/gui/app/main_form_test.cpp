@@ -158,6 +158,40 @@ TEST_F(MainForm, AClickOnTheScaledTitleOpensTheStartDialog) {
   EXPECT_TRUE(opened);
 }
 
+// The windows the game opens are enlarged with the game (the test screen allows only a
+// factor between 1 and 2); on a screen too small for the game they keep the size they
+// were drawn for.
+TEST_F(MainForm, TheWindowsItOpensTakeTheScaleOfTheGame) {
+  Form->resize(1280, 960);
+  Form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+  const double factor = Form->View()->Scale().Factor;
+  ASSERT_GT(factor, 1.0);
+  const TGameLayout game(factor);
+  EXPECT_EQ(Form->GameLayout().Scale(), factor);
+  QSize start;
+  QRect save;
+  TModalScript windows({[&start](QWidget* m) {
+                          start = Modal<TStartGameForm>(m)->size();
+                          m->close();
+                        },
+                        [&save](QWidget* m) {
+                          save = Modal<TArkivForm>(m)->BtnSave->geometry();
+                          m->close();
+                        }});
+  Form->IntroClick();
+  Form->ShowGame();
+  Form->BtnFileClick();
+  EXPECT_EQ(start, game.Size(162, 134));
+  EXPECT_EQ(save, game.Rect(12, 12, 65, 45));
+  Form->BtnSurfClick();
+  EXPECT_EQ(Form->Browser()->size(), game.Size(601, 442));
+  Form->Browser()->close();
+  Form->resize(320, 240);
+  QApplication::processEvents();
+  EXPECT_EQ(Form->GameLayout().Scale(), 1.0);
+}
+
 TEST_F(MainForm, AWrongFirstAnswerLeadsBackToTheTitle) {
   PlayIntroTo(false);
   EXPECT_EQ(Form->IntroStep(), 4);
