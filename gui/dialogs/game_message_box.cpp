@@ -7,6 +7,11 @@ QMessageBox::StandardButton ShowGameMessageBox(QWidget* parent, const TGameLayou
                                                QMessageBox::StandardButtons buttons) {
   QMessageBox box(icon, title, text, buttons, parent);
   box.setFont(layout.Font(box.font()));
+  const QPixmap symbol = box.iconPixmap();
+  if (!symbol.isNull()) {
+    box.setIconPixmap(symbol.scaled(layout.Size(symbol.width(), symbol.height()), Qt::KeepAspectRatio,
+                                    Qt::SmoothTransformation));
+  }
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
