@@ -6,12 +6,14 @@ namespace fjordheim {
 
 TBrowserLoadForm::TBrowserLoadForm(QWidget* parent, TGameLayout layout)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-  setFont(layout.Font(font()));
+  // The notice was drawn for a narrow font; one wider may take two lines.
+  setFont(layout.PixelFont("MS Sans Serif", 11));
   setFixedSize(layout.Size(283, 30));
   auto* panel = new QLabel(QString::fromUtf8("Laster Web browser. Dette kan ta litt tid så vær tålmodig."), this);
   panel->setGeometry(rect());
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panel->setAlignment(Qt::AlignCenter);
+  panel->setWordWrap(true);
   panel->setAutoFillBackground(true);
   QPalette colours = panel->palette();
   colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));

@@ -27,6 +27,7 @@
 #include "gui/pages/add_bookm_dlg.h"
 #include "gui/pages/browser_load_form.h"
 #include "gui/pages/browser_win.h"
+#include "tests/gui/screenshot.h"
 #include "tests/gui/support/game_folder.h"
 
 namespace fjordheim {
@@ -63,6 +64,7 @@ void ExpectDoubled(QWidget& one, QWidget& two, const std::string& window) {
   CollectPlaced(&one, small);
   CollectPlaced(&two, large);
   ASSERT_EQ(small.size(), large.size()) << window;
+  SaveScreenshot(two, QString::fromStdString(window).replace(' ', '_') + "_double");
   for (qsizetype i = 0; i < small.size(); ++i) {
     if (!small[i]->isVisibleTo(&one)) continue;
     const std::string what = window + " " + small[i]->metaObject()->className() + " " +
