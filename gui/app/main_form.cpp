@@ -512,7 +512,17 @@ void TMainForm::BtnCouncilClick() {
 void TMainForm::BtnWorkClick() {
   FSound.PlayClick();
   FPageControl->setCurrentIndex(static_cast<int>(TPage::Work));
+  FWorkAreaSound = TWorkAreaSound();
   FSound.StopAllWaves();
+}
+
+void TMainForm::WorkPageMouseMove(int x, int y) {
+  const TWorkAreaSound::TAction action = FWorkAreaSound.Move(x, y);
+  if (action.Kind == TWorkAreaSound::TAction::TKind::Play) {
+    FSound.PlayWave(FSettings.SoundPath() + action.Sound, 1, 0, true, false);
+  } else if (action.Kind == TWorkAreaSound::TAction::TKind::Stop) {
+    FSound.StopWave(1);
+  }
 }
 
 void TMainForm::BtnSlaktClick() {

@@ -64,6 +64,7 @@ void TScreenGame::BuildWorkPage() {
     FWork->AddContainer(std::make_unique<THumanContainer>(FWork, place.Bounds, place.Kind));
   }
   FWork->AddContainer(std::make_unique<THumanContainerII>(FWork, IdleStripBounds, TWorkKind::Idle));
+  FWork->OnPointerMove = [this](int x, int y) { FForm.RunGuarded([this, x, y] { FForm.WorkPageMouseMove(x, y); }); };
   FWork->OnSetWork = [this](THumanInfo& person, TWorkKind work) {
     FForm.RunGuarded([this, &person, work] { SetWorkOf(person, work); });
   };
