@@ -512,6 +512,7 @@ void TMainForm::BtnCouncilClick() {
 void TMainForm::BtnWorkClick() {
   FSound.PlayClick();
   FPageControl->setCurrentIndex(static_cast<int>(TPage::Work));
+  FPageControl->currentWidget()->setFocus();
   FWorkAreaSound = TWorkAreaSound();
   FSound.StopAllWaves();
 }
@@ -528,6 +529,7 @@ void TMainForm::WorkPageMouseMove(int x, int y) {
 void TMainForm::BtnSlaktClick() {
   FSound.PlayClick();
   FPageControl->setCurrentIndex(static_cast<int>(TPage::Cattle));
+  FPageControl->currentWidget()->setFocus();
   FSound.StopAllWaves();
 }
 

@@ -60,6 +60,8 @@ void TScreenGame::BuildWorkPage() {
   QWidget* page = FForm.PageWidget(TMainForm::TPage::Work);
   FWork = new THumanDivider(page, Picture(FSettings.PicsPath() + "WorkDiv.bmp"));
   FWork->move(0, 0);
+  // The page hands the keyboard on, so that the keys work as soon as the page is shown.
+  page->setFocusProxy(FWork);
   for (const TWorkPlace& place : WorkPlaces) {
     FWork->AddContainer(std::make_unique<THumanContainer>(FWork, place.Bounds, place.Kind));
   }
@@ -74,6 +76,7 @@ void TScreenGame::BuildSlaughterPage() {
   QWidget* page = FForm.PageWidget(TMainForm::TPage::Cattle);
   FSlaughter = new TCreatureDivider(page, Picture(FSettings.PicsPath() + "SlaughtD.bmp"));
   FSlaughter->move(0, 0);
+  page->setFocusProxy(FSlaughter);
   FSlaughter->AddContainer(std::make_unique<TCreatureContainer>(FSlaughter, AnimalPenBounds, true, false));
   FSlaughter->AddContainer(std::make_unique<TCreatureContainer>(FSlaughter, SlaughterPenBounds, false, true));
   FSlaughter->OnMark = [this](TCreature& animal) {

@@ -127,14 +127,16 @@ TEST_F(Playthrough, TwoSeasonsFromTheCouncilToTheSeasonReport) {
 
     Click(form.Button(TMainForm::TButton::Work));
     ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Work);
-    THumanDivider* work = game->WorkDivider();
-    work->setFocus();
-    // Everyone to the fields, then the first in reading order to hunting and fishing.
-    QTest::keyClick(work, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(work, Qt::Key_4);
+    // The keys work at once, typed to the scaled screen as the player's keyboard does:
+    // the page gives the work place the keyboard. Everyone to the fields, then the first
+    // in reading order to hunting and fishing.
+    EXPECT_EQ(form.Screen()->focusWidget(), game->WorkDivider());
+    QWidget* keyboard = form.View();
+    QTest::keyClick(keyboard, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(keyboard, Qt::Key_4);
     for (Qt::Key work_key : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_1, Qt::Key_2, Qt::Key_3}) {
-      QTest::keyClick(work, Qt::Key_Right);
-      QTest::keyClick(work, work_key);
+      QTest::keyClick(keyboard, Qt::Key_Right);
+      QTest::keyClick(keyboard, work_key);
     }
     SaveScreenshot(*form.Screen(), at + "work");
     int hunters = 0;
@@ -149,10 +151,9 @@ TEST_F(Playthrough, TwoSeasonsFromTheCouncilToTheSeasonReport) {
 
     Click(form.Button(TMainForm::TButton::Slakt));
     ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Cattle);
-    TCreatureDivider* slaughter = game->SlaughterDivider();
-    slaughter->setFocus();
-    QTest::keyClick(slaughter, Qt::Key_Right);
-    QTest::keyClick(slaughter, Qt::Key_Delete);
+    EXPECT_EQ(form.Screen()->focusWidget(), game->SlaughterDivider());
+    QTest::keyClick(keyboard, Qt::Key_Right);
+    QTest::keyClick(keyboard, Qt::Key_Delete);
     SaveScreenshot(*form.Screen(), at + "slaughter");
     int marked = 0;
     for (int kind = 0; kind < AnimalKindCount; ++kind) {
