@@ -241,6 +241,9 @@ TEST_F(Playthrough, ASeasonWithTheMouseAloneOnTheScaledScreen) {
 
   press(TMainForm::TButton::Council);
   ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Council);
+  // The help pointer shows over an adviser on the screen itself, not only in the picture.
+  mouse.MoveTo(game->Council(), Advisers[0]);
+  EXPECT_EQ(form.View()->viewport()->cursor().shape(), Qt::WhatsThisCursor);
   for (QPoint adviser : Advisers) mouse.Click(game->Council(), adviser);
   ASSERT_EQ(controller.HeardCount(), AdviceAreaCount);
 
