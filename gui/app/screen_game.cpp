@@ -34,6 +34,12 @@ TScreenGame::TScreenGame(TMainForm& form, TSettings& settings, TRandom& random, 
   FSmallHumans = CreatePictureList(qRgb(255, 0, 255), {"rboy", "rgirl"}, pics, FForm.Pictures());
   FReportCattle = CreatePictureList(qRgb(255, 0, 255), {"rcow", "rpig", "rsheep", "rhen"}, pics, FForm.Pictures());
   FStatusCattle = CreatePictureList(qRgb(255, 0, 255), {"scow", "spig", "ssheep", "shen"}, pics, FForm.Pictures());
+}
+
+// The pages of the game are made with the first game, not before the title: the title
+// comes up sooner and a player who only looks at it never loads their pictures.
+void TScreenGame::BuildPagesOnce() {
+  if (FCouncil != nullptr) return;
   BuildCouncilPage();
   BuildWorkPage();
   BuildSlaughterPage();
@@ -128,10 +134,14 @@ void TScreenGame::Tell(const TChoiceOutcome& outcome) {
 }
 
 void TScreenGame::NewGame() {
+  BuildPagesOnce();
   FController.NewGame(FSettings.ChiefName, FSettings.ChiefFace, FSettings.StartChoice);
 }
 
-bool TScreenGame::LoadGame(const std::string& path) { return FController.LoadGame(path); }
+bool TScreenGame::LoadGame(const std::string& path) {
+  BuildPagesOnce();
+  return FController.LoadGame(path);
+}
 void TScreenGame::SaveGame(const std::string& path) { FController.SaveGame(path); }
 void TScreenGame::ChangeSeason() { FController.BtnChgSeasonClick(); }
 void TScreenGame::TakeDecisions() { FController.TakeDecisions(); }
@@ -299,6 +309,7 @@ void TScreenGame::AnimalPenArranged() {
 }
 
 void TScreenGame::FiguresCleared() {
+  if (FWork == nullptr) return;
   for (auto& [id, icon] : FHumans) {
     icon->SetContainer(nullptr);
     FWork->RemoveIcon(icon.get());
