@@ -30,6 +30,7 @@
 #include "gui/dialogs/arkiv_form.h"
 #include "gui/dialogs/first_decision_form.h"
 #include "gui/dialogs/intro_form.h"
+#include "gui/dialogs/question_box.h"
 #include "gui/dialogs/start_game_form.h"
 #include "gui/pages/browser_win.h"
 #include "gui/sound/audio_sink_output.h"
@@ -404,9 +405,8 @@ void TMainForm::ChooseChief() {
   FBookmarkFile = BookmarkFilePath(FSettings.BookmPath(), FSettings.ChiefName);
   FBrowser->SetPlayerPage(FBookmarkFile);
   const bool exists = QFileInfo::exists(QString::fromStdString(ResolvePath(FBookmarkFile)));
-  const bool keep = exists && QMessageBox::question(this, QString::fromUtf8("Spør"),
-                                                    QString::fromUtf8("Navnet er i bruk fra før. Vil du bruke den hjemmesiden?"),
-                                                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  const bool keep =
+      exists && AskYesNo(this, QString::fromUtf8("Navnet er i bruk fra før. Vil du bruke den hjemmesiden?"));
   if (!keep) CreateBookmarkFile(FSettings.DataPath(), FBookmarkFile, FSink);
   TBookmarkPage::UpdateSection(FBookmarkFile, "NAME", ChiefPageTitle(FSettings.ChiefName), FSink);
 

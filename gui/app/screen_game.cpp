@@ -10,6 +10,7 @@
 #include "gui/dialogs/catastrophe_dlg.h"
 #include "gui/dialogs/decision_form.h"
 #include "gui/dialogs/popup_form.h"
+#include "gui/dialogs/question_box.h"
 #include "gui/dialogs/score_form.h"
 #include "gui/dialogs/seas_dlg.h"
 #include "gui/dialogs/season_report_form.h"
@@ -209,8 +210,7 @@ bool TScreenGame::RunDecisionWindow(TDecisionBoard& board) {
 void TScreenGame::ShowMessage(const std::string& text) { FSink.ShowMessage(text); }
 
 bool TScreenGame::AskYesNo(const std::string& text) {
-  return QMessageBox::question(&FForm, QString::fromUtf8("Spør"), QString::fromStdString(text),
-                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  return fjordheim::AskYesNo(&FForm, QString::fromStdString(text));
 }
 
 void TScreenGame::SetButtonVisible(TGameButton button, bool visible) {
