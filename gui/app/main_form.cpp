@@ -246,6 +246,13 @@ void TMainForm::showEvent(QShowEvent* event) {
   setWindowState(windowState() | Qt::WindowMaximized);
 }
 
+// Without a window manager nobody gives the keyboard back when a window of the game
+// closes, and the next key would be lost; the main window takes it back itself.
+bool TMainForm::event(QEvent* event) {
+  if (event->type() == QEvent::WindowUnblocked) activateWindow();
+  return QWidget::event(event);
+}
+
 void TMainForm::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && !(windowState() & Qt::WindowMaximized)) {
     setWindowState(windowState() | Qt::WindowMaximized);

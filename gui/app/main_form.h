@@ -123,6 +123,7 @@ class TMainForm : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool event(QEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
