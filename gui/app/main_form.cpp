@@ -30,8 +30,8 @@
 #include "gui/controls/zone_image.h"
 #include "gui/dialogs/arkiv_form.h"
 #include "gui/dialogs/first_decision_form.h"
-#include "gui/dialogs/game_message_box.h"
 #include "gui/dialogs/intro_form.h"
+#include "gui/dialogs/question_box.h"
 #include "gui/dialogs/start_game_form.h"
 #include "gui/pages/browser_win.h"
 #include "gui/sound/audio_sink_output.h"
@@ -249,6 +249,13 @@ void TMainForm::showEvent(QShowEvent* event) {
   setWindowState(windowState() | Qt::WindowMaximized);
 }
 
+// Without a window manager nobody gives the keyboard back when a window of the game
+// closes, and the next key would be lost; the main window takes it back itself.
+bool TMainForm::event(QEvent* event) {
+  if (event->type() == QEvent::WindowUnblocked) activateWindow();
+  return QWidget::event(event);
+}
+
 void TMainForm::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && !(windowState() & Qt::WindowMaximized)) {
     setWindowState(windowState() | Qt::WindowMaximized);
@@ -408,9 +415,8 @@ void TMainForm::ChooseChief() {
   FBookmarkFile = BookmarkFilePath(FSettings.BookmPath(), FSettings.ChiefName);
   FBrowser->SetPlayerPage(FBookmarkFile);
   const bool exists = QFileInfo::exists(QString::fromStdString(ResolvePath(FBookmarkFile)));
-  const bool keep = exists && ShowGameMessageBox(this, GameLayout(), QMessageBox::Question, QString::fromUtf8("Spør"),
-                                                QString::fromUtf8("Navnet er i bruk fra før. Vil du bruke den hjemmesiden?"),
-                                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  const bool keep = exists && AskYesNo(this, QString::fromUtf8("Navnet er i bruk fra før. Vil du bruke den hjemmesiden?"),
+                                       GameLayout());
   if (!keep) CreateBookmarkFile(FSettings.DataPath(), FBookmarkFile, FSink);
   TBookmarkPage::UpdateSection(FBookmarkFile, "NAME", ChiefPageTitle(FSettings.ChiefName), FSink);
 
@@ -518,12 +524,24 @@ void TMainForm::BtnCouncilClick() {
 void TMainForm::BtnWorkClick() {
   FSound.PlayClick();
   FPageControl->setCurrentIndex(static_cast<int>(TPage::Work));
+  FPageControl->currentWidget()->setFocus();
+  FWorkAreaSound = TWorkAreaSound();
   FSound.StopAllWaves();
+}
+
+void TMainForm::WorkPageMouseMove(int x, int y) {
+  const TWorkAreaSound::TAction action = FWorkAreaSound.Move(x, y);
+  if (action.Kind == TWorkAreaSound::TAction::TKind::Play) {
+    FSound.PlayWave(FSettings.SoundPath() + action.Sound, 1, 0, true, false);
+  } else if (action.Kind == TWorkAreaSound::TAction::TKind::Stop) {
+    FSound.StopWave(1);
+  }
 }
 
 void TMainForm::BtnSlaktClick() {
   FSound.PlayClick();
   FPageControl->setCurrentIndex(static_cast<int>(TPage::Cattle));
+  FPageControl->currentWidget()->setFocus();
   FSound.StopAllWaves();
 }
 

@@ -14,6 +14,7 @@
 #include "core/settings/settings.h"
 #include "gui/app/game_actions.h"
 #include "core/sound/sound_player.h"
+#include "core/work/work_places.h"
 #include "gui/controls/picture_list.h"
 #include "gui/controls/picture_loader.h"
 #include "gui/dialogs/game_layout.h"
@@ -67,6 +68,8 @@ class TMainForm : public QWidget {
   TArkivForm* Arkiv() const { return FArkiv; }
   TGameActions& Actions() { return *FActions; }
   bool Indoor() const { return FHotSpots.Indoor(); }
+  /// The work place heard on the work page: 1 to 4, 0 for none.
+  int WorkAreaHeard() const { return FWorkAreaSound.CurrentArea(); }
   const std::string& BookmarkFile() const { return FBookmarkFile; }
   TSoundPlayer& Sound() { return FSound; }
   const TPictureList& BubblePictures() const { return FBubblePictures; }
@@ -110,6 +113,9 @@ class TMainForm : public QWidget {
   void LeaveIndoor();
   void VillageImageMouseMove(QPoint at);
   void VillageImageMouseUp(QPoint at);
+  /// The pointer moved over the work page, at (x, y) in page pixels: the work place
+  /// under it is heard.
+  void WorkPageMouseMove(int x, int y);
   void StartOutro();
 
   void BtnVillageClick();
@@ -121,6 +127,7 @@ class TMainForm : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool event(QEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -147,6 +154,7 @@ class TMainForm : public QWidget {
   std::unique_ptr<TAudioSinkOutput> FOutput;
   TSoundPlayer FSound;
   TVillageHotSpots FHotSpots;
+  TWorkAreaSound FWorkAreaSound;
   std::string FBookmarkFile;
   int FIntroStep = 0;
 

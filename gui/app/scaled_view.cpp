@@ -72,7 +72,17 @@ bool TScaledView::viewportEvent(QEvent* event) {
                     mouse->modifiers(), mouse->pointingDevice());
   const bool handled = QGraphicsView::viewportEvent(&moved);
   event->setAccepted(moved.isAccepted());
+  ShowPointerOf(game);
   return handled;
+}
+
+// An embedded widget's pointer shape never reaches the screen by itself (its window is
+// not on the screen), so the view takes the shape of the widget under the pointer.
+void TScaledView::ShowPointerOf(QPoint game) {
+  QWidget* screen = FProxy->widget();
+  if (screen == nullptr) return;
+  QWidget* under = screen->childAt(game);
+  viewport()->setCursor((under != nullptr ? under : screen)->cursor());
 }
 
 }  // namespace fjordheim

@@ -27,6 +27,7 @@ class TScaledView : public QGraphicsView {
 
  private:
   void ApplyScale();
+  void ShowPointerOf(QPoint game);
 
   QGraphicsScene FScene;
   QGraphicsProxyWidget* FProxy;

@@ -7,8 +7,8 @@
 #include "gui/council/council_image.h"
 #include "gui/dialogs/catastrophe_dlg.h"
 #include "gui/dialogs/decision_form.h"
-#include "gui/dialogs/game_message_box.h"
 #include "gui/dialogs/popup_form.h"
+#include "gui/dialogs/question_box.h"
 #include "gui/dialogs/score_form.h"
 #include "gui/dialogs/seas_dlg.h"
 #include "gui/dialogs/season_report_form.h"
@@ -33,6 +33,12 @@ TScreenGame::TScreenGame(TMainForm& form, TSettings& settings, TRandom& random, 
   FSmallHumans = CreatePictureList(qRgb(255, 0, 255), {"rboy", "rgirl"}, pics, FForm.Pictures());
   FReportCattle = CreatePictureList(qRgb(255, 0, 255), {"rcow", "rpig", "rsheep", "rhen"}, pics, FForm.Pictures());
   FStatusCattle = CreatePictureList(qRgb(255, 0, 255), {"scow", "spig", "ssheep", "shen"}, pics, FForm.Pictures());
+}
+
+// The pages of the game are made with the first game, not before the title: the title
+// comes up sooner and a player who only looks at it never loads their pictures.
+void TScreenGame::BuildPagesOnce() {
+  if (FCouncil != nullptr) return;
   BuildCouncilPage();
   BuildWorkPage();
   BuildSlaughterPage();
@@ -59,10 +65,13 @@ void TScreenGame::BuildWorkPage() {
   QWidget* page = FForm.PageWidget(TMainForm::TPage::Work);
   FWork = new THumanDivider(page, Picture(FSettings.PicsPath() + "WorkDiv.bmp"));
   FWork->move(0, 0);
+  // The page hands the keyboard on, so that the keys work as soon as the page is shown.
+  page->setFocusProxy(FWork);
   for (const TWorkPlace& place : WorkPlaces) {
     FWork->AddContainer(std::make_unique<THumanContainer>(FWork, place.Bounds, place.Kind));
   }
   FWork->AddContainer(std::make_unique<THumanContainerII>(FWork, IdleStripBounds, TWorkKind::Idle));
+  FWork->OnPointerMove = [this](int x, int y) { FForm.RunGuarded([this, x, y] { FForm.WorkPageMouseMove(x, y); }); };
   FWork->OnSetWork = [this](THumanInfo& person, TWorkKind work) {
     FForm.RunGuarded([this, &person, work] { SetWorkOf(person, work); });
   };
@@ -72,6 +81,7 @@ void TScreenGame::BuildSlaughterPage() {
   QWidget* page = FForm.PageWidget(TMainForm::TPage::Cattle);
   FSlaughter = new TCreatureDivider(page, Picture(FSettings.PicsPath() + "SlaughtD.bmp"));
   FSlaughter->move(0, 0);
+  page->setFocusProxy(FSlaughter);
   FSlaughter->AddContainer(std::make_unique<TCreatureContainer>(FSlaughter, AnimalPenBounds, true, false));
   FSlaughter->AddContainer(std::make_unique<TCreatureContainer>(FSlaughter, SlaughterPenBounds, false, true));
   FSlaughter->OnMark = [this](TCreature& animal) {
@@ -123,10 +133,14 @@ void TScreenGame::Tell(const TChoiceOutcome& outcome) {
 }
 
 void TScreenGame::NewGame() {
+  BuildPagesOnce();
   FController.NewGame(FSettings.ChiefName, FSettings.ChiefFace, FSettings.StartChoice);
 }
 
-bool TScreenGame::LoadGame(const std::string& path) { return FController.LoadGame(path); }
+bool TScreenGame::LoadGame(const std::string& path) {
+  BuildPagesOnce();
+  return FController.LoadGame(path);
+}
 void TScreenGame::SaveGame(const std::string& path) { FController.SaveGame(path); }
 void TScreenGame::ChangeSeason() { FController.BtnChgSeasonClick(); }
 void TScreenGame::TakeDecisions() { FController.TakeDecisions(); }
@@ -194,8 +208,7 @@ bool TScreenGame::RunDecisionWindow(TDecisionBoard& board) {
 void TScreenGame::ShowMessage(const std::string& text) { FSink.ShowMessage(text); }
 
 bool TScreenGame::AskYesNo(const std::string& text) {
-  return ShowGameMessageBox(&FForm, FForm.GameLayout(), QMessageBox::Question, QString::fromUtf8("Spør"),
-                            QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  return fjordheim::AskYesNo(&FForm, QString::fromStdString(text), FForm.GameLayout());
 }
 
 void TScreenGame::SetButtonVisible(TGameButton button, bool visible) {
@@ -294,6 +307,7 @@ void TScreenGame::AnimalPenArranged() {
 }
 
 void TScreenGame::FiguresCleared() {
+  if (FWork == nullptr) return;
   for (auto& [id, icon] : FHumans) {
     icon->SetContainer(nullptr);
     FWork->RemoveIcon(icon.get());

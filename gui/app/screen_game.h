@@ -88,6 +88,7 @@ class TScreenGame : public TGameActions, public TGameView {
 
  private:
   QPixmap Picture(const std::string& path);
+  void BuildPagesOnce();
   void BuildCouncilPage();
   void BuildWorkPage();
   void BuildSlaughterPage();

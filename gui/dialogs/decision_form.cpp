@@ -4,14 +4,16 @@
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
+
+#include "gui/dialogs/game_message_box.h"
 
 namespace fjordheim {
 
 TDecisionForm::TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layout, TDecisionBoard* board)
     : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       FRandom(random),
+      FLayout(layout),
       FBoard(board != nullptr ? *board : FOwnBoard) {
   setWindowTitle(QString::fromUtf8("Andre avgjørelser"));
   setFont(layout.Font(font()));
@@ -37,6 +39,8 @@ TDecisionForm::TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layou
     row.Text->setFont(layout.PixelFont("Arial", 11));
     layout.Place(row.Text, 3, 3, 241, 33);
     row.Explanation = new QLabel(row.Panel);
+    row.Explanation->setWordWrap(true);
+    row.Explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     row.Explanation->setFont(layout.PixelFont("Arial", 11));
     row.Explanation->setStyleSheet("color: red");
     layout.Place(row.Explanation, 3, i == 0 ? 29 : 28, 241, 14);
@@ -103,7 +107,7 @@ void TDecisionForm::Tell(const std::string& message) {
   if (OnMessage) {
     OnMessage(text);
   } else {
-    QMessageBox::information(this, windowTitle(), text);
+    ShowGameMessageBox(this, FLayout, QMessageBox::Information, windowTitle(), text);
   }
 }
 
@@ -131,9 +135,26 @@ void TDecisionForm::ShowBoard() {
     row.Box->setChecked(FBoard.IsTicked(i));
     row.Text->setText(QString::fromStdString(FBoard.RowText(i)));
     row.Explanation->setText(QString::fromStdString(FBoard.RowExplanation(i)));
+    PlaceRowTexts(i, row);
     row.Right->setVisible(FBoard.ShowsRight(i));
   }
   FVerdict->setText(QString::fromStdString(FBoard.Verdict()));
+}
+
+// An explanation runs to three lines, more than the line under the task, so while one
+// is shown it takes the task's place in the row; the row's hint keeps both.
+void TDecisionForm::PlaceRowTexts(int index, TRow& row) {
+  const bool explained = !row.Explanation->text().isEmpty();
+  row.Text->setVisible(!explained);
+  if (explained) {
+    FLayout.Place(row.Explanation, 3, 2, 241, 40);
+  } else {
+    FLayout.Place(row.Explanation, 3, index == 0 ? 29 : 28, 241, 14);
+  }
+  const QString hint = explained ? row.Text->text() + "\n" + row.Explanation->text() : QString();
+  for (QWidget* part : {static_cast<QWidget*>(row.Panel), static_cast<QWidget*>(row.Explanation)}) {
+    part->setToolTip(hint);
+  }
 }
 
 }  // namespace fjordheim

@@ -59,9 +59,11 @@ class TDecisionForm : public QDialog {
   void TickRow(int row);
   void Confirm();
   void ShowBoard();
+  void PlaceRowTexts(int index, TRow& row);
   void Tell(const std::string& message);
 
   TRandom& FRandom;
+  TGameLayout FLayout;
   TDecisionBoard FOwnBoard;
   TDecisionBoard& FBoard;
   std::array<TRow, TDecisionBoard::RowCount> FRows;

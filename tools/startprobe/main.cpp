@@ -15,6 +15,7 @@
 #include "gui/app/main_form.h"
 #include "gui/app/scaled_view.h"
 #include "gui/app/message_box_sink.h"
+#include "gui/app/window_fonts.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     window.show();
     return QApplication::exec();
   }
+  fjordheim::SubstituteWindowFonts();
   fjordheim::TRandom random;
   fjordheim::TSettings settings(QCoreApplication::applicationFilePath().toStdString(), random);
   QApplication::setApplicationName(QStringLiteral("Fjordheim"));

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "gui/app/main_form.h"
+#include "gui/app/scaled_view.h"
 #include "gui/app/screen_game.h"
 #include "gui/controls/picture_button.h"
 #include "gui/council/council_image.h"
@@ -19,7 +20,9 @@
 #include "gui/dialogs/score_form.h"
 #include "gui/dialogs/seas_dlg.h"
 #include "gui/dialogs/season_report_form.h"
+#include "gui/work/creature.h"
 #include "gui/work/creature_divider.h"
+#include "gui/work/human.h"
 #include "gui/work/human_divider.h"
 #include "tests/gui/screenshot.h"
 #include "tests/gui/support/modal_script.h"
@@ -124,14 +127,16 @@ TEST_F(Playthrough, TwoSeasonsFromTheCouncilToTheSeasonReport) {
 
     Click(form.Button(TMainForm::TButton::Work));
     ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Work);
-    THumanDivider* work = game->WorkDivider();
-    work->setFocus();
-    // Everyone to the fields, then the first in reading order to hunting and fishing.
-    QTest::keyClick(work, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(work, Qt::Key_4);
+    // The keys work at once, typed to the scaled screen as the player's keyboard does:
+    // the page gives the work place the keyboard. Everyone to the fields, then the first
+    // in reading order to hunting and fishing.
+    EXPECT_EQ(form.Screen()->focusWidget(), game->WorkDivider());
+    QWidget* keyboard = form.View();
+    QTest::keyClick(keyboard, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(keyboard, Qt::Key_4);
     for (Qt::Key work_key : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_1, Qt::Key_2, Qt::Key_3}) {
-      QTest::keyClick(work, Qt::Key_Right);
-      QTest::keyClick(work, work_key);
+      QTest::keyClick(keyboard, Qt::Key_Right);
+      QTest::keyClick(keyboard, work_key);
     }
     SaveScreenshot(*form.Screen(), at + "work");
     int hunters = 0;
@@ -146,10 +151,9 @@ TEST_F(Playthrough, TwoSeasonsFromTheCouncilToTheSeasonReport) {
 
     Click(form.Button(TMainForm::TButton::Slakt));
     ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Cattle);
-    TCreatureDivider* slaughter = game->SlaughterDivider();
-    slaughter->setFocus();
-    QTest::keyClick(slaughter, Qt::Key_Right);
-    QTest::keyClick(slaughter, Qt::Key_Delete);
+    EXPECT_EQ(form.Screen()->focusWidget(), game->SlaughterDivider());
+    QTest::keyClick(keyboard, Qt::Key_Right);
+    QTest::keyClick(keyboard, Qt::Key_Delete);
     SaveScreenshot(*form.Screen(), at + "slaughter");
     int marked = 0;
     for (int kind = 0; kind < AnimalKindCount; ++kind) {
@@ -179,6 +183,109 @@ TEST_F(Playthrough, TwoSeasonsFromTheCouncilToTheSeasonReport) {
   EXPECT_NE(std::find(player.Windows.begin(), player.Windows.end(), "season_dialog"), player.Windows.end());
   if (!controller.Deposed()) SaveScreenshot(*form.Screen(), "play_season3_village");
   for (const std::string& message : sink.Messages) ADD_FAILURE() << "message during play: " << message;
+}
+
+// The player's mouse on the scaled screen: every press, move and release goes to the
+// view that scales the game, at the screen pixel showing the given point of a widget.
+class TScreenMouse {
+ public:
+  explicit TScreenMouse(TMainForm& form) : FForm(form) {}
+
+  void Click(QWidget* widget, QPoint at, Qt::KeyboardModifiers keys = {}) {
+    QTest::mouseClick(Viewport(), Qt::LeftButton, keys, ScreenPoint(widget, at));
+  }
+  void Drag(QWidget* widget, QPoint from, QPoint to) {
+    QTest::mousePress(Viewport(), Qt::LeftButton, {}, ScreenPoint(widget, from));
+    for (int step = 1; step <= 8; ++step) MoveTo(widget, from + (to - from) * step / 8);
+    QTest::mouseRelease(Viewport(), Qt::LeftButton, {}, ScreenPoint(widget, to));
+  }
+  void MoveTo(QWidget* widget, QPoint at) { QTest::mouseMove(Viewport(), ScreenPoint(widget, at)); }
+
+ private:
+  QWidget* Viewport() const { return FForm.View()->viewport(); }
+  QPoint ScreenPoint(QWidget* widget, QPoint at) const {
+    const QPointF centre = FForm.View()->Scale().ToScreen(widget->mapTo(FForm.Screen(), at));
+    return {static_cast<int>(centre.x()), static_cast<int>(centre.y())};
+  }
+
+  TMainForm& FForm;
+};
+
+QPoint Centre(const TWorkRect& bounds) { return {(bounds.Left + bounds.Right) / 2, (bounds.Top + bounds.Bottom) / 2}; }
+
+TEST_F(Playthrough, ASeasonWithTheMouseAloneOnTheScaledScreen) {
+  TRandom random(5);
+  TSettings settings((GameFolder() + "/fjordheim").toStdString(), random);
+  TCollectingMessageSink sink;
+  TMainForm form(settings, random, sink);
+  auto* game = dynamic_cast<TScreenGame*>(&form.Actions());
+  ASSERT_NE(game, nullptr);
+  TGameController& controller = game->Controller();
+  controller.SetAutosave(false);
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  // The window fills the screen, so the game is scaled and every point is mapped back.
+  ASSERT_GT(form.View()->Scale().Factor, 1.0);
+  TPlayer player;
+  std::deque<TModalScript::TAction> answers;
+  for (int i = 0; i < 20; ++i) answers.push_back([&player](QWidget* modal) { player.Answer(modal); });
+  TModalScript script(std::move(answers));
+  settings.ChiefName = "Sigrid";
+  form.Actions().NewGame();
+  form.ShowGame();
+  TScreenMouse mouse(form);
+  auto press = [&](TMainForm::TButton button) {
+    QWidget* widget = form.Button(button);
+    mouse.Click(widget, widget->rect().center());
+  };
+
+  press(TMainForm::TButton::Council);
+  ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Council);
+  // The help pointer shows over an adviser on the screen itself, not only in the picture.
+  mouse.MoveTo(game->Council(), Advisers[0]);
+  EXPECT_EQ(form.View()->viewport()->cursor().shape(), Qt::WhatsThisCursor);
+  for (QPoint adviser : Advisers) mouse.Click(game->Council(), adviser);
+  ASSERT_EQ(controller.HeardCount(), AdviceAreaCount);
+
+  press(TMainForm::TButton::Work);
+  ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Work);
+  THumanDivider* work = game->WorkDivider();
+  mouse.MoveTo(work, Centre(WorkPlaces[0].Bounds));
+  EXPECT_EQ(form.WorkAreaHeard(), 1);
+  mouse.MoveTo(work, {20, 460});
+  EXPECT_EQ(form.WorkAreaHeard(), 0);
+  // Three people picked by click and Ctrl-click where each one shows in the crowded
+  // strip, then carried to the fields together.
+  std::vector<THuman*> picked;
+  std::vector<QPoint> shown;
+  for (TCustomCreature* icon : work->Icons()) {
+    const QPoint edge(icon->Bounds().Left + 1, Centre(icon->Bounds()).y());
+    if (picked.size() < 3 && work->IconAt(edge.x(), edge.y()) == icon) {
+      picked.push_back(static_cast<THuman*>(icon));
+      shown.push_back(edge);
+    }
+  }
+  ASSERT_EQ(picked.size(), 3u);
+  mouse.Click(work, shown[0]);
+  for (std::size_t i = 1; i < picked.size(); ++i) mouse.Click(work, shown[i], Qt::ControlModifier);
+  mouse.Drag(work, shown[0], Centre(WorkPlaces[3].Bounds));
+  for (THuman* human : picked) EXPECT_EQ(human->Person()->Work, TWorkKind::Farming);
+
+  press(TMainForm::TButton::Slakt);
+  ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Cattle);
+  TCreatureDivider* slaughter = game->SlaughterDivider();
+  auto* animal = static_cast<TCreature*>(slaughter->Icons().front());
+  mouse.Click(slaughter, Centre(animal->Bounds()));
+  mouse.Drag(slaughter, Centre(animal->Bounds()), Centre(SlaughterPenBounds));
+  EXPECT_EQ(animal->State(), TCreature::Marked);
+
+  press(TMainForm::TButton::Beslut);
+  EXPECT_TRUE(controller.DecisionsTaken());
+  const TSeason before = controller.Village().Season;
+  press(TMainForm::TButton::ChgSeason);
+  EXPECT_EQ(controller.Village().Season, After(before));
+  EXPECT_EQ(player.Reports, 1);
+  SaveScreenshot(*form.Screen(), "mouse_season_after");
 }
 
 }  // namespace
