@@ -29,6 +29,7 @@ TDecisionForm::TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layou
     TRow& row = FRows[static_cast<std::size_t>(i)];
     row.Box = new QCheckBox(this);
     layout.Place(row.Box, 11, 60 + 48 * i, 17, 17);
+    row.Box->setStyleSheet(QString("QCheckBox::indicator { width: %1px; height: %1px; }").arg(layout.Scaled(13)));
     connect(row.Box, &QCheckBox::clicked, this, [this, i] { TickRow(i); });
     row.Panel = new QFrame(this);
     row.Panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
