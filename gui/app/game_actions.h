@@ -27,6 +27,8 @@ class TGameActions {
   virtual TSeason Season() const = 0;
   /// The season and year for the status button ("Høsten år 852").
   virtual std::string StatusCaption() const = 0;
+  /// The chief's personal page; empty while no game is in play.
+  virtual std::string BookmarkFile() const = 0;
 };
 
 }  // namespace fjordheim

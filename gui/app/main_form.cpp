@@ -132,11 +132,6 @@ TMainForm::TMainForm(TSettings& settings, TRandom& random, TMessageSink& sink, s
   FOutput->SetOnFailure([this] { FSound.OutputFailed(); });
   FSound.InitSound();
 
-  FBrowser = new TBrowserWin(FSettings.PicsPath(), FPictures, FSink, this);
-  connect(FBrowser, &TBrowserWin::Activated, this, [this] { FSound.StopAllWaves(); });
-  connect(FBrowser, &TBrowserWin::Deactivated, this, [this] {
-    if (MainPanelShown() && (ShownPage() == TPage::Main || ShownPage() == TPage::Council)) PlaySeasonMusic();
-  });
   FArkiv = new TArkivForm(FSettings.PicsPath(), FPictures, this);
   if (!FActions) FActions = std::make_unique<TScreenGame>(*this, FSettings, FRandom, FSink);
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -344,6 +339,9 @@ void TMainForm::StartNewGame() {
 }
 
 void TMainForm::ShowGame() {
+  // A loaded game brings its own chief, and with him his own page.
+  const std::string page = FActions->BookmarkFile();
+  if (!page.empty()) SetBookmarkFile(page);
   FIntroPanel->hide();
   if (FHotSpots.Indoor()) LeaveIndoor();
   ShowVillageSeason(FActions->Season());
@@ -412,8 +410,7 @@ void TMainForm::ChooseChief() {
     FSettings.ChiefFace = intro.ChiefFace();
     FSettings.StartChoice = intro.Land();
   }
-  FBookmarkFile = BookmarkFilePath(FSettings.BookmPath(), FSettings.ChiefName);
-  FBrowser->SetPlayerPage(FBookmarkFile);
+  SetBookmarkFile(BookmarkFilePath(FSettings.BookmPath(), FSettings.ChiefName));
   const bool exists = QFileInfo::exists(QString::fromStdString(ResolvePath(FBookmarkFile)));
   const bool keep = exists && AskYesNo(this, QString::fromUtf8("Navnet er i bruk fra før. Vil du bruke den hjemmesiden?"),
                                        GameLayout());
@@ -463,8 +460,38 @@ void TMainForm::PlaySeasonMusic() {
 
 void TMainForm::ShowPageInBrowser(const std::string& path) {
   FSound.StopAllWaves();
-  FBrowser->SetLayout(GameLayout());
-  FBrowser->ShowPage(path);
+  OpenBrowser(path);
+}
+
+// The browser is made the first time it is wanted, so that the title does not wait for it.
+TBrowserWin* TMainForm::Browser() {
+  if (FBrowser != nullptr) return FBrowser;
+  FBrowser = new TBrowserWin(FSettings.PicsPath(), FPictures, FSink, this);
+  FBrowser->SetPlayerPage(FBookmarkFile);
+  connect(FBrowser, &TBrowserWin::Activated, this, [this] { FSound.StopAllWaves(); });
+  connect(FBrowser, &TBrowserWin::Deactivated, this, [this] {
+    if (MainPanelShown() && (ShownPage() == TPage::Main || ShownPage() == TPage::Council)) PlaySeasonMusic();
+  });
+  // Without a window manager the keyboard would stay with the closed browser.
+  connect(FBrowser, &TBrowserWin::Closed, this, [this] { activateWindow(); });
+  return FBrowser;
+}
+
+// A browser opened for the first time, or after it was closed, comes up over the middle
+// of the game rather than wherever the system puts new windows.
+void TMainForm::OpenBrowser(const std::string& path) {
+  TBrowserWin* browser = Browser();
+  browser->SetLayout(GameLayout());
+  if (!browser->isVisible()) {
+    const QRect game = FView->geometry().translated(mapToGlobal(QPoint(0, 0)));
+    browser->move(game.center() - QPoint(browser->width() / 2, browser->height() / 2));
+  }
+  browser->ShowPage(path);
+}
+
+void TMainForm::SetBookmarkFile(const std::string& path) {
+  FBookmarkFile = path;
+  if (FBrowser != nullptr) FBrowser->SetPlayerPage(FBookmarkFile);
 }
 
 void TMainForm::EnterIndoor() {
@@ -511,9 +538,7 @@ void TMainForm::BtnVillageClick() {
 
 void TMainForm::BtnSurfClick() {
   FSound.PlayClick();
-  FBrowser->SetLayout(GameLayout());
-  FBrowser->ShowPage(FBookmarkFile);
-  FBrowser->raise();
+  OpenBrowser(FBookmarkFile);
 }
 
 void TMainForm::BtnCouncilClick() {

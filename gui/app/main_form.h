@@ -64,7 +64,7 @@ class TMainForm : public QWidget {
   TGameLayout GameLayout() const;
   TZoneImage* VillageImage() const { return FVillageImage; }
   QWidget* PageWidget(TPage page) const;
-  TBrowserWin* Browser() const { return FBrowser; }
+  TBrowserWin* Browser();
   TArkivForm* Arkiv() const { return FArkiv; }
   TGameActions& Actions() { return *FActions; }
   bool Indoor() const { return FHotSpots.Indoor(); }
@@ -109,6 +109,8 @@ class TMainForm : public QWidget {
   void UpdateStatusCaption();
   void PlaySeasonMusic();
   void ShowPageInBrowser(const std::string& path);
+  void OpenBrowser(const std::string& path);
+  void SetBookmarkFile(const std::string& path);
   void EnterIndoor();
   void LeaveIndoor();
   void VillageImageMouseMove(QPoint at);

@@ -147,6 +147,7 @@ void TScreenGame::TakeDecisions() { FController.TakeDecisions(); }
 void TScreenGame::LeaveGame() { FController.Leave(); }
 TSeason TScreenGame::Season() const { return FController.Village().Season; }
 std::string TScreenGame::StatusCaption() const { return FController.InGame() ? FController.StatusCaption() : std::string(); }
+std::string TScreenGame::BookmarkFile() const { return FController.InGame() ? FController.BookmarkFile() : std::string(); }
 
 void TScreenGame::ShowVillageStatus() {
   if (!FController.InGame()) return;

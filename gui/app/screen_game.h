@@ -49,6 +49,7 @@ class TScreenGame : public TGameActions, public TGameView {
   void LeaveGame() override;
   TSeason Season() const override;
   std::string StatusCaption() const override;
+  std::string BookmarkFile() const override;
 
   // TGameView
   void PlayClick() override;

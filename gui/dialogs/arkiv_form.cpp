@@ -2,11 +2,13 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include "core/common/path_resolver.h"
 #include "gui/controls/custom_image.h"
 #include "gui/controls/picture_button.h"
 #include "gui/controls/picture_loader.h"
+#include "gui/dialogs/question_box.h"
 
 namespace fjordheim {
 
@@ -19,10 +21,24 @@ TPictureButton* ArkivButton(QWidget* parent, TPictureLoader& pictures, const std
   return button;
 }
 
+// Qt's own file box speaks English; a child reading Norwegian gets its words in Norwegian.
+void SpeakNorwegian(QFileDialog* box, QFileDialog::AcceptMode mode) {
+  const bool saving = mode == QFileDialog::AcceptSave;
+  box->setWindowTitle(QString::fromUtf8(saving ? "Lagre spillet" : "Hent lagret spill"));
+  box->setLabelText(QFileDialog::LookIn, QString::fromUtf8("Søk i:"));
+  box->setLabelText(QFileDialog::FileName, QString::fromUtf8("Filnavn:"));
+  box->setLabelText(QFileDialog::FileType, QString::fromUtf8("Filtype:"));
+  box->setLabelText(QFileDialog::Accept, QString::fromUtf8(saving ? "Lagre" : "Åpne"));
+  box->setLabelText(QFileDialog::Reject, QString::fromUtf8("Avbryt"));
+}
+
 QFileDialog* FileBox(QWidget* parent, QFileDialog::AcceptMode mode, const char* filter) {
   auto* box = new QFileDialog(parent);
   box->setOption(QFileDialog::DontUseNativeDialog);
+  // The question before saving over a saved game is asked in Norwegian below.
+  box->setOption(QFileDialog::DontConfirmOverwrite);
   box->setAcceptMode(mode);
+  SpeakNorwegian(box, mode);
   box->setDefaultSuffix(QStringLiteral("tun"));
   box->setNameFilter(QString::fromUtf8(filter));
   box->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -93,7 +109,19 @@ QString TArkivForm::GameFolder() const {
 void TArkivForm::BtnSaveClick() {
   SaveDialog1().setDirectory(GameFolder());
   SaveDialog1().selectFile(QString::fromStdString(FChiefName + ".tun"));
-  done(SaveDialog1().exec() == QDialog::Accepted ? SaveResult : NothingResult);
+  done(ChooseSaveFile() ? SaveResult : NothingResult);
+}
+
+// A player who does not want to save over a game already there chooses again.
+bool TArkivForm::ChooseSaveFile() {
+  while (SaveDialog1().exec() == QDialog::Accepted) {
+    const QString chosen = QString::fromStdString(SaveFileName());
+    if (!QFileInfo::exists(chosen)) return true;
+    const QString question = QString::fromUtf8("Det finnes alt et lagret spill som heter %1. Vil du lagre over det?")
+                                 .arg(QFileInfo(chosen).fileName());
+    if (AskYesNo(this, question, FLayout)) return true;
+  }
+  return false;
 }
 
 void TArkivForm::BtnLoadClick() { done(ChooseOpenFile().empty() ? NothingResult : LoadResult); }

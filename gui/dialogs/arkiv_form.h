@@ -46,6 +46,7 @@ class TArkivForm : public QDialog {
 
  private:
   void BtnSaveClick();
+  bool ChooseSaveFile();
   void BtnLoadClick();
   QString GameFolder() const;
   void PlaceButton(TPictureButton* button, int x, int y, int width, int height);

@@ -117,6 +117,11 @@ void TBrowserWin::showEvent(QShowEvent* event) {
   notice.hide();
 }
 
+void TBrowserWin::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  emit Closed();
+}
+
 void TBrowserWin::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange) {
     if (isActiveWindow()) {

@@ -60,9 +60,12 @@ class TBrowserWin : public QWidget {
  signals:
   void Activated();
   void Deactivated();
+  /// The browser was closed or hidden.
+  void Closed();
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:

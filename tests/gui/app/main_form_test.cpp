@@ -4,8 +4,10 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -36,6 +38,7 @@ class TScriptedGame : public TGameActions {
   bool LoadGame(const std::string& path) override {
     if (path.find("good") == std::string::npos) throw std::runtime_error("Det er feil eller skade på filen");
     Now = TSeason::Spring;
+    Page = "Bookm\\Ragnhild.htm";
     return true;
   }
   void SaveGame(const std::string& path) override { Saved = path; }
@@ -48,12 +51,14 @@ class TScriptedGame : public TGameActions {
   void LeaveGame() override { ++Leaves; }
   TSeason Season() const override { return Now; }
   std::string StatusCaption() const override { return "Status"; }
+  std::string BookmarkFile() const override { return Page; }
 
   TSeason Now = TSeason::Autumn;
   int NewGames = 0;
   int Leaves = 0;
   bool FailChange = false;
   std::string Saved;
+  std::string Page;
 };
 
 template <typename T>
@@ -211,6 +216,9 @@ TEST_F(MainForm, ASavedGameOpensFromTheTitle) {
   EXPECT_TRUE(Form->MainPanelShown());
   EXPECT_EQ(Form->IntroStep(), 0);
   EXPECT_EQ(Game->Now, TSeason::Spring);
+  // The loaded chief's own page, not the last one made in an intro (none here).
+  EXPECT_EQ(Form->BookmarkFile(), "Bookm\\Ragnhild.htm");
+  EXPECT_EQ(Form->Browser()->PlayerPage(), "Bookm\\Ragnhild.htm");
 }
 
 TEST_F(MainForm, TheStartDialogClosedWithoutAChoiceKeepsTheTitle) {
@@ -277,6 +285,33 @@ TEST_F(MainForm, TheArkivDialogReportsItsChoice) {
     box->reject();
   }});
   arkiv.ChooseOpenFile();
+}
+
+TEST_F(MainForm, SavingOverASavedGameIsAskedInNorwegianAndNeiChoosesAgain) {
+  QFile(Folder.Path("Game/Olav.tun")).open(QIODevice::WriteOnly);
+  TArkivForm& arkiv = *Form->Arkiv();
+  arkiv.SetGame(Settings.GamePath(), "Olav");
+  int boxes = 0;
+  auto pickOlav = [&](QWidget* m) {
+    auto* box = Modal<QFileDialog>(m);
+    ++boxes;
+    EXPECT_EQ(box->labelText(QFileDialog::Accept), "Lagre");
+    EXPECT_EQ(box->labelText(QFileDialog::Reject), "Avbryt");
+    PickFile(box, Folder.Path("Game/Olav.tun"));
+  };
+  auto answer = [](const char* text) {
+    return [text](QWidget* m) {
+      EXPECT_TRUE(qobject_cast<QMessageBox*>(m)->text().contains("Olav.tun"));
+      for (QAbstractButton* button : qobject_cast<QMessageBox*>(m)->buttons()) {
+        if (button->text() == text) button->click();
+      }
+    };
+  };
+  TModalScript script({[](QWidget* m) { Click(Modal<TArkivForm>(m)->BtnSave); }, pickOlav, answer("Nei"), pickOlav,
+                       answer("Ja")});
+  EXPECT_EQ(arkiv.exec(), TArkivForm::SaveResult);
+  EXPECT_EQ(boxes, 2);
+  EXPECT_EQ(QFileInfo(QString::fromStdString(arkiv.SaveFileName())).fileName(), "Olav.tun");
 }
 
 TEST_F(MainForm, ThrownErrorsOfCommandsAreShownNotPassedOn) {

@@ -24,6 +24,7 @@ class TSeasonGame : public TGameActions {
   void LeaveGame() override {}
   TSeason Season() const override { return Now; }
   std::string StatusCaption() const override { return std::string(SeasonYearNames[Now]) + " 852"; }
+  std::string BookmarkFile() const override { return {}; }
   TSeason Now = TSeason::Autumn;
 };
 
