@@ -78,6 +78,9 @@ TIntroForm::TIntroForm(const std::string& picsPath, TPictureLoader& pictures, TM
   FFaceImage->SetAutoSize(true);
   FaceSB = new QScrollBar(Qt::Horizontal, sida2);
   FaceSB->setRange(0, FaceCount - 1);
+  // One face a step, also when the bar beside the handle is clicked; the handle stays a
+  // handle rather than half the bar.
+  FaceSB->setPageStep(1);
   FLayout.Place(FaceSB, 8, 250, 257, 18);
   connect(FaceSB, &QScrollBar::valueChanged, this, &TIntroForm::ShowFace);
   Button1 = new QPushButton(QStringLiteral("OK"), sida2);
