@@ -117,7 +117,6 @@ TMainForm::TMainForm(TSettings& settings, TRandom& random, TMessageSink& sink, s
 
   FSettings.NormaliseFolders();
   FSettings.CreateWritableFolders();
-  BuildPictureLists();
   FScreen = BlackPanel(nullptr, {0, 0, GameWidth, GameHeight});
   BuildIntroPanel();
   BuildMainPanel();
@@ -147,7 +146,9 @@ TMainForm::~TMainForm() { FSound.DoneSound(); }
 
 TGameLayout TMainForm::GameLayout() const { return TGameLayout(std::max(1.0, FView->Scale().Factor)); }
 
-void TMainForm::BuildPictureLists() {
+TMainForm& TMainForm::LoadPictureListsOnce() {
+  if (FPictureListsBuilt) return *this;
+  FPictureListsBuilt = true;
   const std::string& pics = FSettings.PicsPath();
   FAnimalPictures = CreatePictureList(qRgb(255, 0, 255),
                                       {"komini", "grismini", "farmini", "honamini", "splatt2", "splatt2", "splatt2", "splatt3"},
@@ -157,6 +158,7 @@ void TMainForm::BuildPictureLists() {
   FBubblePictures = CreatePictureList(qRgb(255, 0, 255), {"bubbla1", "bubbla2", "bubbla3"}, pics, FPictures);
   FGoodsPictures = CreatePictureList(qRgb(255, 0, 255), {"i_silver", "i_barnst", "i_furs", "i_iron", "i_jewel", "i_weap"},
                                      pics, FPictures);
+  return *this;
 }
 
 void TMainForm::BuildIntroPanel() {
@@ -370,9 +372,10 @@ void TMainForm::SetStatusCaption(const std::string& caption) {
 }
 
 void TMainForm::SetStatusPicture(int index) {
-  if (index < 0 || index >= FStatusPictures.Count()) return;
-  FStatusBitBtn->setIcon(QIcon(QPixmap::fromImage(FStatusPictures.Picture(index))));
-  FStatusBitBtn->setIconSize(FStatusPictures.Size());
+  const TPictureList& pictures = LoadPictureListsOnce().FStatusPictures;
+  if (index < 0 || index >= pictures.Count()) return;
+  FStatusBitBtn->setIcon(QIcon(QPixmap::fromImage(pictures.Picture(index))));
+  FStatusBitBtn->setIconSize(pictures.Size());
 }
 
 void TMainForm::ShowVillagePicture(const std::string& picture, const std::string& zoneMap) {

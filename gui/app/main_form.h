@@ -72,10 +72,11 @@ class TMainForm : public QWidget {
   int WorkAreaHeard() const { return FWorkAreaSound.CurrentArea(); }
   const std::string& BookmarkFile() const { return FBookmarkFile; }
   TSoundPlayer& Sound() { return FSound; }
-  const TPictureList& BubblePictures() const { return FBubblePictures; }
-  const TPictureList& AnimalPictures() const { return FAnimalPictures; }
-  const TPictureList& PeoplePictures() const { return FPeoplePictures; }
-  const TPictureList& GoodsPictures() const { return FGoodsPictures; }
+  // The picture lists are loaded when the game first needs one: the title does not.
+  const TPictureList& BubblePictures() { return LoadPictureListsOnce().FBubblePictures; }
+  const TPictureList& AnimalPictures() { return LoadPictureListsOnce().FAnimalPictures; }
+  const TPictureList& PeoplePictures() { return LoadPictureListsOnce().FPeoplePictures; }
+  const TPictureList& GoodsPictures() { return LoadPictureListsOnce().FGoodsPictures; }
   TPictureLoader& Pictures() { return FPictures; }
 
   void ShowPage(TPage page);
@@ -134,7 +135,8 @@ class TMainForm : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void BuildPictureLists();
+  /// Loads the five picture lists the first time; gives the form for reading one.
+  TMainForm& LoadPictureListsOnce();
   void BuildIntroPanel();
   void BuildMainPanel();
   void BuildButtons();
@@ -160,6 +162,7 @@ class TMainForm : public QWidget {
   std::string FBookmarkFile;
   int FIntroStep = 0;
 
+  bool FPictureListsBuilt = false;
   TPictureList FAnimalPictures;
   TPictureList FStatusPictures;
   TPictureList FPeoplePictures;
