@@ -227,7 +227,7 @@ void TAssetGenerator::MakeScenes() {
   const TMask masks[] = {
       {"village.svg", "village.map", PagePicture},
       {"indoor.svg", "indoor.map", PagePicture},
-      {"norden.svg", "norden.map", {265, 300}},
+      {"norden.svg", "norden.map", {273, 300}},
   };
   QMap<QString, TSvgArt> arts;
   const auto art = [&](const QString& name) -> const TSvgArt& {
@@ -235,7 +235,7 @@ void TAssetGenerator::MakeScenes() {
     return *arts.find(name);
   };
   const QMap<QString, QSize> sizes = {{"title.svg", FullScreen},    {"market.svg", FullScreen}, {"trade.svg", FullScreen},
-                                      {"norden.svg", {265, 300}},   {"firstdec.svg", {160, 187}}};
+                                      {"norden.svg", {273, 300}},   {"firstdec.svg", {160, 187}}};
   const QMap<QString, QSize> chromeSizes = {{"panel", {77, 480}}, {"arkiv", {226, 62}}, {"banner", {601, 54}}};
   for (const TScenePicture& scene : scenes) {
     QSize size = sizes.value(scene.Svg, PagePicture);
