@@ -38,6 +38,8 @@ TFirstDecisionForm::TFirstDecisionForm(const std::string& picsPath, TPictureLoad
     Labels[slot] = new QLabel(QString::fromStdString(answers[slot]), this);
     layout.Place(Labels[slot], 208, Tops[slot], 246, 41);
     Labels[slot]->setWordWrap(true);
+    // An answer begins beside its button, whether it takes one line or two.
+    Labels[slot]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Labels[slot]->setCursor(Qt::PointingHandCursor);
     Labels[slot]->installEventFilter(this);
     Buttons[slot] = new QPushButton(QStringLiteral("?"), this);
