@@ -218,7 +218,11 @@ void TScreenGame::SetButtonVisible(TGameButton button, bool visible) {
     case TGameButton::Work: which = TMainForm::TButton::Work; break;
     case TGameButton::Slaughter: which = TMainForm::TButton::Slakt; break;
     case TGameButton::Decisions: which = TMainForm::TButton::Beslut; break;
-    case TGameButton::Trade: which = TMainForm::TButton::Trade; break;
+    case TGameButton::Trade:
+      // The game has no market window yet: a market button would open nothing and only
+      // puzzle the player, so it stays hidden whatever the season allows.
+      FForm.Button(TMainForm::TButton::Trade)->hide();
+      return;
   }
   FForm.Button(which)->setVisible(visible);
 }

@@ -109,6 +109,8 @@ TEST_F(Playthrough, TwoSeasonsFromTheCouncilToTheSeasonReport) {
   form.ShowGame();
   ASSERT_TRUE(controller.InGame());
   EXPECT_TRUE(form.Button(TMainForm::TButton::Work)->isHidden());
+  // No market window yet, so no market button that would open nothing.
+  EXPECT_TRUE(form.Button(TMainForm::TButton::Trade)->isHidden());
   const TSeason first = controller.Village().Season;
 
   for (int season = 0; season < 2; ++season) {
