@@ -146,8 +146,8 @@ TMainForm::~TMainForm() { FSound.DoneSound(); }
 
 TGameLayout TMainForm::GameLayout() const { return TGameLayout(std::max(1.0, FView->Scale().Factor)); }
 
-TMainForm& TMainForm::LoadPictureListsOnce() {
-  if (FPictureListsBuilt) return *this;
+void TMainForm::LoadPictureListsOnce() {
+  if (FPictureListsBuilt) return;
   FPictureListsBuilt = true;
   const std::string& pics = FSettings.PicsPath();
   FAnimalPictures = CreatePictureList(qRgb(255, 0, 255),
@@ -158,7 +158,6 @@ TMainForm& TMainForm::LoadPictureListsOnce() {
   FBubblePictures = CreatePictureList(qRgb(255, 0, 255), {"bubbla1", "bubbla2", "bubbla3"}, pics, FPictures);
   FGoodsPictures = CreatePictureList(qRgb(255, 0, 255), {"i_silver", "i_barnst", "i_furs", "i_iron", "i_jewel", "i_weap"},
                                      pics, FPictures);
-  return *this;
 }
 
 void TMainForm::BuildIntroPanel() {
@@ -372,10 +371,10 @@ void TMainForm::SetStatusCaption(const std::string& caption) {
 }
 
 void TMainForm::SetStatusPicture(int index) {
-  const TPictureList& pictures = LoadPictureListsOnce().FStatusPictures;
-  if (index < 0 || index >= pictures.Count()) return;
-  FStatusBitBtn->setIcon(QIcon(QPixmap::fromImage(pictures.Picture(index))));
-  FStatusBitBtn->setIconSize(pictures.Size());
+  LoadPictureListsOnce();
+  if (index < 0 || index >= FStatusPictures.Count()) return;
+  FStatusBitBtn->setIcon(QIcon(QPixmap::fromImage(FStatusPictures.Picture(index))));
+  FStatusBitBtn->setIconSize(FStatusPictures.Size());
 }
 
 void TMainForm::ShowVillagePicture(const std::string& picture, const std::string& zoneMap) {

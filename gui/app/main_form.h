@@ -73,10 +73,22 @@ class TMainForm : public QWidget {
   const std::string& BookmarkFile() const { return FBookmarkFile; }
   TSoundPlayer& Sound() { return FSound; }
   // The picture lists are loaded when the game first needs one: the title does not.
-  const TPictureList& BubblePictures() { return LoadPictureListsOnce().FBubblePictures; }
-  const TPictureList& AnimalPictures() { return LoadPictureListsOnce().FAnimalPictures; }
-  const TPictureList& PeoplePictures() { return LoadPictureListsOnce().FPeoplePictures; }
-  const TPictureList& GoodsPictures() { return LoadPictureListsOnce().FGoodsPictures; }
+  const TPictureList& BubblePictures() {
+    LoadPictureListsOnce();
+    return FBubblePictures;
+  }
+  const TPictureList& AnimalPictures() {
+    LoadPictureListsOnce();
+    return FAnimalPictures;
+  }
+  const TPictureList& PeoplePictures() {
+    LoadPictureListsOnce();
+    return FPeoplePictures;
+  }
+  const TPictureList& GoodsPictures() {
+    LoadPictureListsOnce();
+    return FGoodsPictures;
+  }
   TPictureLoader& Pictures() { return FPictures; }
 
   void ShowPage(TPage page);
@@ -135,8 +147,7 @@ class TMainForm : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  /// Loads the five picture lists the first time; gives the form for reading one.
-  TMainForm& LoadPictureListsOnce();
+  void LoadPictureListsOnce();
   void BuildIntroPanel();
   void BuildMainPanel();
   void BuildButtons();
