@@ -21,6 +21,9 @@ class TGameActions {
   virtual void ChangeSeason() = 0;
   virtual void TakeDecisions() = 0;
   virtual void ShowVillageStatus() = 0;
+  /// The market visit of the trade button; returns when the market window has closed.
+  /// A game without markets has nothing to visit.
+  virtual void VisitMarket() {}
   /// The chief leaves: the score list for a chief past the first year, then no village.
   virtual void LeaveGame() = 0;
 

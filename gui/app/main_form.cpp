@@ -136,7 +136,7 @@ TMainForm::TMainForm(TSettings& settings, TRandom& random, TMessageSink& sink, s
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     if (state != Qt::ApplicationActive) {
       FSound.StopAllWaves();
-    } else if (MainPanelShown() && (ShownPage() == TPage::Main || ShownPage() == TPage::Council)) {
+    } else if (!FMarketOpen && MainPanelShown() && (ShownPage() == TPage::Main || ShownPage() == TPage::Council)) {
       PlaySeasonMusic();
     }
   });
@@ -228,6 +228,7 @@ void TMainForm::BuildButtons() {
     Guarded([this] { FActions->ChangeSeason(); });
     UpdateStatusCaption();
   });
+  bind(TButton::Trade, [this] { BtnTradeClick(); });
   bind(TButton::File, [this] { Guarded([this] { BtnFileClick(); }); });
 }
 
@@ -441,6 +442,15 @@ void TMainForm::ChooseChief() {
   FIntroStep = right ? 3 : 4;
   FScreen->repaint();
   FSound.PlayWave(FSettings.SoundPath() + (right ? "horray.wav" : "Boo.wav"), 1, 0, false, false);
+}
+
+void TMainForm::BtnTradeClick() {
+  FSound.StopAllWaves();
+  FSound.PlayClick();
+  FMarketOpen = true;
+  Guarded([this] { FActions->VisitMarket(); });
+  FMarketOpen = false;
+  PlaySeasonMusic();
 }
 
 void TMainForm::ShowVillageSeason(TSeason season) {

@@ -138,7 +138,10 @@ class TMainForm : public QWidget {
   void BtnCouncilClick();
   void BtnWorkClick();
   void BtnSlaktClick();
+  void BtnTradeClick();
   void BtnFileClick();
+  /// True while the market window is open: nothing then starts the season music.
+  bool MarketOpen() const { return FMarketOpen; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -172,6 +175,7 @@ class TMainForm : public QWidget {
   TWorkAreaSound FWorkAreaSound;
   std::string FBookmarkFile;
   int FIntroStep = 0;
+  bool FMarketOpen = false;
 
   bool FPictureListsBuilt = false;
   TPictureList FAnimalPictures;

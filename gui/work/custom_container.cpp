@@ -12,7 +12,7 @@ TCustomContainer::~TCustomContainer() {
 }
 
 void TCustomContainer::Invalidate() const {
-  if (FOwner != nullptr) FOwner->Invalidate(FBounds);
+  if (FView != nullptr) FView->Invalidate(FBounds);
 }
 
 }  // namespace fjordheim

@@ -14,7 +14,7 @@ class TCustomDivider;
 /// A rectangle of a divider page that icons lie in; it refers to its icons, never owns them.
 class TCustomContainer {
  public:
-  TCustomContainer(TCustomDivider* owner, const TWorkRect& bounds) : FOwner(owner), FBounds(bounds) {}
+  TCustomContainer(TCustomDivider* view, const TWorkRect& bounds) : FView(view), FBounds(bounds) {}
   virtual ~TCustomContainer();
   TCustomContainer(const TCustomContainer&) = delete;
   TCustomContainer& operator=(const TCustomContainer&) = delete;
@@ -24,7 +24,7 @@ class TCustomContainer {
   virtual void Paint(QPainter& painter) const { (void)painter; }
 
   const TWorkRect& Bounds() const { return FBounds; }
-  TCustomDivider* Owner() const { return FOwner; }
+  TCustomDivider* View() const { return FView; }
   QList<TCustomCreature*>& Items() { return FItems; }
   const QList<TCustomCreature*>& Items() const { return FItems; }
 
@@ -32,7 +32,7 @@ class TCustomContainer {
   void Invalidate() const;
 
  private:
-  TCustomDivider* FOwner;
+  TCustomDivider* FView;
   TWorkRect FBounds;
   QList<TCustomCreature*> FItems;
 };

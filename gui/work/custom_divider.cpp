@@ -82,7 +82,14 @@ void TCustomDivider::Invalidate(const TWorkRect& rect) { update(ToQRect(rect)); 
 
 void TCustomDivider::SetKeyHelp(const QString& text) {
   FKeyHelp = text;
-  update(0, height() - KeyHelpHeight, width(), KeyHelpHeight);
+  update(KeyHelpRect());
+}
+
+QRect TCustomDivider::KeyHelpRect() const { return {0, height() - KeyHelpHeight, width(), KeyHelpHeight}; }
+
+void TCustomDivider::SetBackground(const QPixmap& background) {
+  FBackground = background;
+  update();
 }
 
 QList<TCustomCreature*> TCustomDivider::SelectedIcons() const {
@@ -110,14 +117,15 @@ void TCustomDivider::PaintArea(const QRect& area) {
   for (const auto& container : FContainers) {
     if (container->Bounds().Intersects(dirty)) container->Paint(painter);
   }
+  PaintOverContainers(painter, dirty);
   for (TCustomCreature* icon : FIcons) {
     if (icon->Bounds().Intersects(dirty)) icon->Draw(painter);
   }
-  if (!FKeyHelp.isEmpty() && area.bottom() >= height() - KeyHelpHeight) {
-    const QRect help(0, height() - KeyHelpHeight, width(), KeyHelpHeight);
+  const QRect help = KeyHelpRect();
+  if (!FKeyHelp.isEmpty() && area.intersects(help)) {
     painter.fillRect(help, QColor(0, 0, 0, 150));
     painter.setPen(Qt::white);
-    painter.drawText(help.adjusted(6, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft, FKeyHelp);
+    painter.drawText(help.adjusted(6, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, FKeyHelp);
   }
 }
 

@@ -12,6 +12,8 @@
 
 #include "core/work/work_rect.h"
 
+class QPainter;
+
 namespace fjordheim {
 
 class TCustomContainer;
@@ -42,6 +44,8 @@ class TCustomDivider : public QWidget {
   bool Banding() const { return FBanding; }
   /// The line of key help drawn at the foot of the page.
   void SetKeyHelp(const QString& text);
+  /// A new picture under everything; the page keeps its size.
+  void SetBackground(const QPixmap& background);
   /// Called with every pointer move, in page pixels.
   std::function<void(int x, int y)> OnPointerMove;
 
@@ -61,6 +65,13 @@ class TCustomDivider : public QWidget {
   virtual void MouseUp();
   /// Whether a band may select this icon.
   virtual bool CanBandSelect(const TCustomCreature* icon) const;
+  /// Draws what lies over the containers and under the icons, within dirty.
+  virtual void PaintOverContainers(QPainter& painter, const TWorkRect& dirty) {
+    (void)painter;
+    (void)dirty;
+  }
+  /// Where the key help is written.
+  virtual QRect KeyHelpRect() const;
 
   QList<TCustomCreature*>& Dragged() { return FDragged; }
   /// The selected icons, in page order.
