@@ -37,8 +37,9 @@ bool TUserMerchant::ReceiveInviteAnswer(TAnswer answer, std::int32_t& err) {
 
 bool TUserMerchant::ReceiveProposalAnswer(TAnswer answer, std::int32_t& err) {
   const bool carriedOut = answer == TAnswer::Accept && StoreCanCarryOut(Proposal);
+  const bool goodsMoved = carriedOut && !IsEmptyProposal(Proposal);
   if (!TMerchant::ReceiveProposalAnswer(answer, err)) return false;
-  if (carriedOut) ++FTradesCarriedOut;
+  if (goodsMoved) ++FTradesCarriedOut;
   Notify(carriedOut ? TMerchantEvent::ProposalAccepted : TMerchantEvent::ProposalDeclined);
   return true;
 }
@@ -50,9 +51,9 @@ bool TUserMerchant::ReceiveText(const std::string& text, std::int32_t& err) {
 }
 
 bool TUserMerchant::AnswerProposal(TAnswer answer, std::int32_t& err) {
-  const bool carriedOut = answer == TAnswer::Accept && TradeCanBeCarriedOut();
+  const bool goodsMoved = answer == TAnswer::Accept && TradeCanBeCarriedOut() && !IsEmptyProposal(Proposal);
   if (!TMerchant::AnswerProposal(answer, err)) return false;
-  if (carriedOut) ++FTradesCarriedOut;
+  if (goodsMoved) ++FTradesCarriedOut;
   return true;
 }
 

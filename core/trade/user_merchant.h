@@ -24,10 +24,11 @@ class TUserMerchant : public TMerchant {
   bool ReceiveInviteAnswer(TAnswer answer, std::int32_t& err) override;
   bool ReceiveProposalAnswer(TAnswer answer, std::int32_t& err) override;
   bool ReceiveText(const std::string& text, std::int32_t& err) override;
-  /// As the common rule; an accepted proposal carried out on the store is counted.
+  /// As the common rule; an accepted proposal that moved goods is counted.
   bool AnswerProposal(TAnswer answer, std::int32_t& err) override;
 
-  /// How many accepted proposals have changed the store, from either side.
+  /// How many accepted proposals have moved goods in or out of the store, from either side;
+  /// an accepted empty proposal is no trade.
   std::int32_t TradesCarriedOut() const { return FTradesCarriedOut; }
 
  private:
