@@ -35,8 +35,9 @@ bool ChiefActs(TUserMerchant& chief, std::set<TProposal>& proposed, TNegotiation
 
 }  // namespace
 
-// An exchange that takes more than it gives is always declined, so the chief asks for no
-// more units than he has spare ones to give, his deepest shortages first.
+// A merchant declines what deepens its own shortages or takes more than it gives, so the chief
+// asks only for units the partner can spare, and for no more than he has spare units to give,
+// his deepest shortages first.
 TProposal TTradingChief::ProposalFor(const TTrade& village, const TTrade& partner) {
   const auto surplus = [&village](int kind) { return village.Surplus(static_cast<TGoodsKind>(kind)); };
   std::int32_t spare = 0;
@@ -44,7 +45,7 @@ TProposal TTradingChief::ProposalFor(const TTrade& village, const TTrade& partne
   TProposal p{};
   std::int32_t asked = 0;
   for (const int k : SortBySurplus(village).Kinds) {
-    const std::int32_t wanted = std::min({-surplus(k), static_cast<std::int32_t>(partner.Goods[k]), spare - asked});
+    const std::int32_t wanted = std::min({-surplus(k), partner.Surplus(static_cast<TGoodsKind>(k)), spare - asked});
     if (wanted <= 0) continue;
     p[k] += wanted;
     asked += wanted;

@@ -34,8 +34,8 @@ class TTradingChief {
   /// the next; the partner must be idle and on the same scheduler.
   static TNegotiation Negotiate(TUserMerchant& chief, TMerchant& partner, TManualScheduler& scheduler);
 
-  /// What the village lacks most, as far as the partner holds it and the village has as many
-  /// spare units to give, the kinds the partner lacks most first; seen from the village.
+  /// What the village lacks most, as far as the partner can spare it and the village has as
+  /// many spare units to give, the kinds the partner lacks most first; seen from the village.
   static TProposal ProposalFor(const TTrade& village, const TTrade& partner);
 
   /// Accept when the village's demand coverage rises and the store can pay.
