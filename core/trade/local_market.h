@@ -14,8 +14,11 @@ class TLocalMarket : public TMarket {
  public:
   explicit TLocalMarket(TScheduler& scheduler);
 
-  /// The market window that hears the events, or null.
-  TMarketListener* NotifyWindow = nullptr;
+  /// Sets the market window that hears the events (null for none). A window destroyed
+  /// without unsetting itself is simply no longer told anything.
+  void SetNotifyWindow(TMarketListener* window);
+  /// The market window that hears the events; null when none is set or it is gone.
+  TMarketListener* NotifyWindow() const;
 
   /// Adds the merchant and posts its arrival.
   bool Enter(TMerchant& merchant, std::int32_t& err) override;
@@ -24,6 +27,8 @@ class TLocalMarket : public TMarket {
 
  private:
   TScheduler& FScheduler;
+  TMarketListener* FNotifyWindow = nullptr;
+  TLifeWatch FNotifyWindowWatch;
   TLifeline FLifeline;
 };
 

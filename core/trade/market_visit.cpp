@@ -37,9 +37,9 @@ TMarketOpening TMarketVisit::Open(std::size_t index, const std::string& chiefNam
   FOpenedIndex = index;
   FPlayer = std::make_unique<TUserMerchant>(&village, chiefName, FScheduler);
   FPlayer->ImageNo = chiefFace;
-  FPlayer->NotifyWindow = merchantWindow;
+  FPlayer->SetNotifyWindow(merchantWindow);
   FMarket = std::make_unique<TLocalMarket>(FScheduler);
-  FMarket->NotifyWindow = marketWindow;
+  FMarket->SetNotifyWindow(marketWindow);
   FillLocalMarket(FSettings.Markets[index].CPUMerchants);
   std::int32_t err = 0;
   FMarket->Enter(*FPlayer, err);

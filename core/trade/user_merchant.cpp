@@ -57,13 +57,22 @@ bool TUserMerchant::AnswerProposal(TAnswer answer, std::int32_t& err) {
   return true;
 }
 
-// The listener is fixed when the event is posted, as a window message is addressed when sent;
-// the event is dropped if either side is gone by the time it is delivered.
+void TUserMerchant::SetNotifyWindow(TMerchantListener* window) {
+  FNotifyWindow = window;
+  FNotifyWindowWatch = window != nullptr ? window->LifeWatch() : TLifeWatch();
+}
+
+TMerchantListener* TUserMerchant::NotifyWindow() const {
+  return IsAlive(FNotifyWindowWatch) ? FNotifyWindow : nullptr;
+}
+
+// The window is fixed when the event is posted, as a window message is addressed when sent;
+// the event is dropped if the merchant or the window is gone by the time it is delivered.
 void TUserMerchant::Notify(TMerchantEvent event) {
-  TMerchantListener* listener = NotifyWindow;
-  if (listener == nullptr) return;
-  FScheduler.Post([this, event, listener, self = LifeWatch(), window = listener->LifeWatch()] {
-    if (IsAlive(self) && IsAlive(window)) listener->MerchantEvent(event, *this);
+  TMerchantListener* window = NotifyWindow();
+  if (window == nullptr) return;
+  FScheduler.Post([this, event, window, self = LifeWatch(), windowWatch = FNotifyWindowWatch] {
+    if (IsAlive(self) && IsAlive(windowWatch)) window->MerchantEvent(event, *this);
   });
 }
 

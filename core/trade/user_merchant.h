@@ -15,8 +15,11 @@ class TUserMerchant : public TMerchant {
   /// Works on the village's own store; events go through scheduler.
   TUserMerchant(TTrade* store, std::string name, TScheduler& scheduler);
 
-  /// The market window that hears the events, or null.
-  TMerchantListener* NotifyWindow = nullptr;
+  /// Sets the market window that hears the events (null for none). A window destroyed
+  /// without unsetting itself is simply no longer told anything.
+  void SetNotifyWindow(TMerchantListener* window);
+  /// The market window that hears the events; null when none is set or it is gone.
+  TMerchantListener* NotifyWindow() const;
 
   bool ReceiveInvite(TMerchant& from, std::int32_t& err) override;
   bool ReceiveDismiss(std::int32_t& err) override;
@@ -35,6 +38,8 @@ class TUserMerchant : public TMerchant {
   void Notify(TMerchantEvent event);
 
   TScheduler& FScheduler;
+  TMerchantListener* FNotifyWindow = nullptr;
+  TLifeWatch FNotifyWindowWatch;
   std::int32_t FTradesCarriedOut = 0;
 };
 

@@ -30,7 +30,7 @@ struct MarketFixture : ::testing::Test {
   TMerchant Gunnhild{nullptr, "Gunnhild"};
   std::int32_t Err = 5;
 
-  void SetUp() override { Market->NotifyWindow = &Window; }
+  void SetUp() override { Market->SetNotifyWindow(&Window); }
 };
 
 TEST_F(MarketFixture, ArrivalsArePostedInOrderAndDeparturesTellTheWindowAtOnce) {
@@ -64,10 +64,13 @@ TEST_F(MarketFixture, AnArrivalIsDroppedWhenTheMerchantLeftOrAnyoneIsGoneBeforeI
 
   Market = std::make_unique<TLocalMarket>(Scheduler);
   auto window = std::make_unique<TNameList>();
-  Market->NotifyWindow = window.get();
+  Market->SetNotifyWindow(window.get());
   ASSERT_TRUE(Market->Enter(Gunnhild, Err));
   window.reset();
   EXPECT_EQ(Scheduler.RunPosted(), 1U);
+  // A window gone without unsetting itself hears no departure either.
+  EXPECT_EQ(Market->NotifyWindow(), nullptr);
+  EXPECT_TRUE(Market->Leave(Gunnhild, Err));
 }
 
 TEST(Market, ThePlainMarketOnlyKeepsTheList) {

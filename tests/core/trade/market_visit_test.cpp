@@ -170,6 +170,18 @@ TEST_F(VisitFixture, TearingDownMidTradeWithEventsQueuedReachesNobodyWhoIsGone) 
   EXPECT_TRUE(Scheduler.IsIdle());
 }
 
+TEST_F(VisitFixture, AWindowGoneBeforeTheVisitIsClosedIsToldNothing) {
+  auto window = std::make_unique<TWindow>();
+  auto visit = MakeVisit();
+  ASSERT_TRUE(visit->Open(1, "Harald", 3, Village, window.get(), window.get()).Opened);
+  ASSERT_TRUE(visit->Invite(Named(*visit, "Tore"), Err));
+  Scheduler.Advance(1000);
+  window.reset();
+  visit.reset();
+  Scheduler.Advance(10000);
+  EXPECT_TRUE(Scheduler.IsIdle());
+}
+
 TEST_F(VisitFixture, ANetworkMarketIsNotOpenedWithoutTheNetwork) {
   auto visit = MakeVisit();
   const TMarketOpening opening = Open(*visit, 2);

@@ -32,7 +32,7 @@ struct UserFixture : ::testing::Test {
   TMerchant Other{&OtherStore, "Other"};
   std::int32_t Err = 0;
 
-  void SetUp() override { Player->NotifyWindow = &Window; }
+  void SetUp() override { Player->SetNotifyWindow(&Window); }
 
   void OtherInvitesPlayer() {
     Other.SetState(S::InviteSent);
@@ -106,12 +106,15 @@ TEST_F(UserFixture, ARefusedReceiveGivesNoEvent) {
 
 TEST_F(UserFixture, QueuedEventsAreDroppedWhenTheWindowOrTheMerchantIsGone) {
   auto window = std::make_unique<TRecordingListener>();
-  Player->NotifyWindow = window.get();
+  Player->SetNotifyWindow(window.get());
   OtherInvitesPlayer();
   window.reset();
   EXPECT_EQ(Scheduler.RunPosted(), 1U);
+  EXPECT_EQ(Player->NotifyWindow(), nullptr);
+  ASSERT_TRUE(Other.SendText("ingen hører", Err));
+  EXPECT_EQ(Scheduler.RunPosted(), 0U);
 
-  Player->NotifyWindow = &Window;
+  Player->SetNotifyWindow(&Window);
   ASSERT_TRUE(Other.Dismiss(Err));
   Other.SetState(S::InviteSent);
   ASSERT_TRUE(Other.Invite(*Player, Err));
