@@ -92,9 +92,11 @@ void TCPUMerchant::Tick() {
 }
 
 // An empty proposal means the last trade went through or nothing was proposed yet; anything
-// else is the partner's declined proposal, which the merchant tries to raise.
+// else is the partner's declined proposal, which the merchant tries to raise. A proposal that
+// neither store could carry out is no ground for a counter-offer: the merchant starts afresh.
 void TCPUMerchant::ProposeOrLeave() {
   TProposal p = Proposal;
+  if (!TradeCanBeCarriedOut()) p = TProposal{};
   const bool ready = IsEmptyProposal(p) ? MakeOffer(p) : CounterOffer(p);
   std::int32_t err = 0;
   if (ready) {

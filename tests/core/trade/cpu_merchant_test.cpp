@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <set>
 #include <vector>
@@ -181,15 +182,31 @@ TEST_F(CpuFixture, ADestroyedMerchantNeverTicks) {
 }
 
 TEST_F(CpuFixture, AProposalItCannotPayIsDeclinedWhateverItIsWorth) {
-  Village = Store({0, 0, 9, 0, 0, 0}, {});
+  Village = Store({3, 0, 9, 0, 0, 0}, {});
   Make(Store({0, 0, 0, 1, 0, 0}, {9, 0, 0, 0, 0, 0}));
   Trading();
   // Two iron for five silver it badly lacks: neither side holds what it would give.
   ASSERT_TRUE(Player.Propose({-5, 0, 0, 2, 0, 0}, Err));
   Scheduler.Advance(1000);
   EXPECT_EQ(Player.State, S::AwaitingProposal);
-  EXPECT_EQ(Village.Goods, (TGoodsCounts{0, 0, 9, 0, 0, 0}));
+  EXPECT_EQ(Village.Goods, (TGoodsCounts{3, 0, 9, 0, 0, 0}));
   EXPECT_EQ(CpuStore.Goods, (TGoodsCounts{0, 0, 0, 1, 0, 0}));
+  // Its own offer then starts afresh rather than from the exchange nobody could carry out.
+  Scheduler.Advance(1000);
+  EXPECT_EQ(Player.State, S::ProposalReceived);
+  EXPECT_EQ(Player.Proposal, (TProposal{-3, 0, 0, 1, 0, 0}));
+}
+
+TEST_F(CpuFixture, AnAbsurdProposalIsDeclinedAndAnsweredWithAFreshOffer) {
+  Village = Store({3, 0, 9, 0, 0, 0}, {});
+  Make(Store({0, 0, 0, 1, 0, 0}, {9, 0, 0, 0, 0, 0}));
+  Trading();
+  const std::int32_t huge = std::numeric_limits<std::int32_t>::max();
+  ASSERT_TRUE(Player.Propose({-huge, huge, std::numeric_limits<std::int32_t>::min(), huge, 0, 0}, Err));
+  Scheduler.Advance(2000);
+  EXPECT_EQ(Village.Goods, (TGoodsCounts{3, 0, 9, 0, 0, 0}));
+  EXPECT_EQ(Player.State, S::ProposalReceived);
+  EXPECT_EQ(Player.Proposal, (TProposal{-3, 0, 0, 1, 0, 0}));
 }
 
 }  // namespace
