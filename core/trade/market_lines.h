@@ -64,7 +64,6 @@ const TMarketLine& PickMarketLine(std::span<const TMarketLine> lines, TRandom& r
 
 /// The market window's messages and questions.
 namespace MarketTexts {
-inline constexpr const char* NoMarketChosen = "Du har ikke valgt noe marked.";
 inline constexpr const char* ChooseMarket = "Velg hvilket marked du vil reise til.";
 inline constexpr const char* NobodyChosen = "Du har ikke valgt noen du vil invitere til handel.";
 inline constexpr const char* NotYourself = "Du kan ikke handle med deg selv.";

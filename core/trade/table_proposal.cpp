@@ -17,8 +17,8 @@ TTableProposal ProposalOnTable(const std::vector<TGoodsUnit>& tableUnits) {
   return proposal;
 }
 
-std::vector<bool> UnitsShowingProposal(const std::vector<TGoodsUnit>& units, const TGoodsDeltas& deltas) {
-  TGoodsDeltas left = deltas;
+std::vector<bool> UnitsShowingProposal(const std::vector<TGoodsUnit>& units, const TProposal& deltas) {
+  TProposal left = deltas;
   std::vector<bool> onTable(units.size(), false);
   for (std::size_t i = 0; i < units.size(); ++i) {
     std::int32_t& delta = left[static_cast<std::size_t>(units[i].Kind)];

@@ -5,16 +5,14 @@
 #include <vector>
 
 #include "core/trade/goods_layout.h"
+#include "core/trade/merchant.h"
 
 namespace fjordheim {
 
-/// An exchange per goods kind seen from the player: positive units come to him, negative
-/// units go from him.
-using TGoodsDeltas = std::array<std::int32_t, GoodsKindCount>;
-
 /// What the units on the table propose.
 struct TTableProposal {
-  TGoodsDeltas Deltas{};
+  /// Seen from the player: positive units come to him, negative units go from him.
+  TProposal Deltas{};
   bool HasCounterpartUnits = false;
   bool HasPlayerUnits = false;
 
@@ -28,6 +26,6 @@ TTableProposal ProposalOnTable(const std::vector<TGoodsUnit>& tableUnits);
 /// Which of the units, taken in the given order, lie on the table to show a proposal of
 /// deltas: the player's units of the kinds he gives and the counterpart's of the kinds he
 /// receives, as many as the proposal names and as there are.
-std::vector<bool> UnitsShowingProposal(const std::vector<TGoodsUnit>& units, const TGoodsDeltas& deltas);
+std::vector<bool> UnitsShowingProposal(const std::vector<TGoodsUnit>& units, const TProposal& deltas);
 
 }  // namespace fjordheim

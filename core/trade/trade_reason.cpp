@@ -12,12 +12,12 @@ constexpr std::array<const char*, GoodsKindCount> KindNames{"sølv", "rav", "pel
 
 TGoodsKind KindOf(int index) { return static_cast<TGoodsKind>(index); }
 
-std::int64_t SurplusAfter(const TTrade& own, const TGoodsDeltas& proposal, int kind) {
+std::int64_t SurplusAfter(const TTrade& own, const TProposal& proposal, int kind) {
   return static_cast<std::int64_t>(own.Surplus(KindOf(kind))) + proposal[static_cast<std::size_t>(kind)];
 }
 
 // The kinds in shortage, the deepest first; equal shortages keep kind order.
-std::vector<int> ShortKinds(const TTrade& own, const TGoodsDeltas& proposal) {
+std::vector<int> ShortKinds(const TTrade& own, const TProposal& proposal) {
   std::vector<int> kinds;
   for (int kind = 0; kind < GoodsKindCount; ++kind) {
     if (SurplusAfter(own, proposal, kind) < 0) kinds.push_back(kind);
@@ -41,7 +41,7 @@ std::string NameList(const std::vector<int>& kinds) {
 
 const char* GoodsKindName(TGoodsKind kind) { return KindNames[static_cast<std::size_t>(kind)]; }
 
-std::string DeclineReason(const TTrade& own, const TGoodsDeltas& proposal) {
+std::string DeclineReason(const TTrade& own, const TProposal& proposal) {
   const std::vector<int> shortAfter = ShortKinds(own, proposal);
   for (const int kind : shortAfter) {
     if (proposal[static_cast<std::size_t>(kind)] < 0) return std::string("Da får jeg for lite ") + KindNames[kind] + ".";

@@ -12,7 +12,7 @@ const char* GoodsKindName(TGoodsKind kind);
 
 /// Why a computer merchant holding own declined a proposal (seen from its side): the
 /// shortage the trade would leave it with, or what it lacks instead of what it was offered.
-std::string DeclineReason(const TTrade& own, const TGoodsDeltas& proposal);
+std::string DeclineReason(const TTrade& own, const TProposal& proposal);
 
 /// Why a computer merchant holding own leaves a partner holding partner: what it still
 /// lacks, and whether the partner has any of it.

@@ -1,6 +1,9 @@
 #include "gui/app/screen_game.h"
 
 #include "core/game/score_file.h"
+#include "core/settings/ini_file.h"
+#include "core/trade/market_settings.h"
+#include "core/trade/market_visit.h"
 #include "core/work/work_places.h"
 #include "gui/app/main_form.h"
 #include "gui/controls/picture_button.h"
@@ -13,6 +16,8 @@
 #include "gui/dialogs/seas_dlg.h"
 #include "gui/dialogs/season_report_form.h"
 #include "gui/dialogs/status_form.h"
+#include "gui/trade/market_form.h"
+#include "gui/trade/qt_scheduler.h"
 #include "gui/work/creature.h"
 #include "gui/work/creature_container.h"
 #include "gui/work/creature_divider.h"
@@ -162,6 +167,27 @@ void TScreenGame::ShowVillageStatus() {
   status.exec();
 }
 
+// The markets are read afresh for every visit, so every visit starts from the goods the
+// settings give the computer merchants.
+void TScreenGame::VisitMarket() {
+  if (!FController.InGame()) return;
+  TMarketSettingsRead read = ReadMarketSettings(TIniFile::FromFile(FSettings.SettingsFilePath()));
+  if (!read.Settings) {
+    ShowMessage(read.Message);
+    return;
+  }
+  TQtScheduler scheduler(FSink);
+  TMarketVisit visit(std::move(*read.Settings), scheduler, FRandom);
+  {
+    TMarketForm form(&FForm, TMarketWindowParts{FSettings.PicsPath(), FSettings.SoundPath(), FForm.Pictures(),
+                                                FForm.BubblePictures(), FForm.GoodsPictures(), &FForm.Sound(), FRandom,
+                                                FSink, FForm.GameLayout()});
+    form.OpenMarket(visit, FController.ChiefName(), FController.ChiefFace(), FController.Village().Trade);
+  }
+  visit.Close();
+  FController.MarketVisited(visit.Traded());
+}
+
 void TScreenGame::PlayClick() { FForm.Sound().PlayClick(); }
 
 void TScreenGame::PlayWave(const std::string& file, int channel, int volume, bool loop, bool wait) {
@@ -218,11 +244,7 @@ void TScreenGame::SetButtonVisible(TGameButton button, bool visible) {
     case TGameButton::Work: which = TMainForm::TButton::Work; break;
     case TGameButton::Slaughter: which = TMainForm::TButton::Slakt; break;
     case TGameButton::Decisions: which = TMainForm::TButton::Beslut; break;
-    case TGameButton::Trade:
-      // The game has no market window yet: a market button would open nothing and only
-      // puzzle the player, so it stays hidden whatever the season allows.
-      FForm.Button(TMainForm::TButton::Trade)->hide();
-      return;
+    case TGameButton::Trade: which = TMainForm::TButton::Trade; break;
   }
   FForm.Button(which)->setVisible(visible);
 }

@@ -46,6 +46,7 @@ class TScreenGame : public TGameActions, public TGameView {
   void ChangeSeason() override;
   void TakeDecisions() override;
   void ShowVillageStatus() override;
+  void VisitMarket() override;
   void LeaveGame() override;
   TSeason Season() const override;
   std::string StatusCaption() const override;

@@ -13,13 +13,17 @@ namespace fjordheim {
 namespace {
 
 constexpr const char* GoodsKeysHelp =
-    "Piltaster: velg vare (Shift: flere). Mellomrom: merk. Enter: på bordet. Tilbake: ta av bordet.";
+    "Piler: velg vare (Shift: flere), mellomrom: merk, Enter: legg på bordet, Tilbake: ta av bordet";
+constexpr int KeyHelpPixels = 11;
 
 }  // namespace
 
 TGoodsDivider::TGoodsDivider(QWidget* parent, const QPixmap& background)
     : TCustomDivider(parent, QPixmap(), PageSize) {
   SetBackground(background);
+  QFont help = font();
+  help.setPixelSize(KeyHelpPixels);
+  setFont(help);
   SetKeyHelp(QString::fromUtf8(GoodsKeysHelp));
 }
 

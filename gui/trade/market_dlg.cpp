@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "core/trade/market_lines.h"
+#include "core/trade/market_visit.h"
 #include "gui/dialogs/game_message_box.h"
 
 namespace fjordheim {
@@ -45,7 +46,7 @@ void TMarketDlg::OkBtnClick() {
     accept();
     return;
   }
-  const QString text = QString::fromUtf8(MarketTexts::NoMarketChosen);
+  const QString text = QString::fromUtf8(NoMarketChosenText);
   if (OnMessage) {
     OnMessage(text);
   } else {

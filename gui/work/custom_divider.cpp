@@ -125,6 +125,7 @@ void TCustomDivider::PaintArea(const QRect& area) {
   if (!FKeyHelp.isEmpty() && area.intersects(help)) {
     painter.fillRect(help, QColor(0, 0, 0, 150));
     painter.setPen(Qt::white);
+    painter.setFont(font());
     painter.drawText(help.adjusted(6, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, FKeyHelp);
   }
 }

@@ -88,7 +88,7 @@ TEST(ProposalOnTable, TheCounterpartsUnitsComeToThePlayerAndHisOwnGo) {
                                          {TGoodsKind::Furs, SidePlayer},
                                          {TGoodsKind::Furs, SidePlayer},
                                          {TGoodsKind::Furs, SidePlayer}});
-  EXPECT_EQ(proposal.Deltas, (TGoodsDeltas{0, 0, -3, 2, 0, 0}));
+  EXPECT_EQ(proposal.Deltas, (TProposal{0, 0, -3, 2, 0, 0}));
   EXPECT_TRUE(proposal.FromBothSides());
   EXPECT_FALSE(ProposalOnTable({{TGoodsKind::Furs, SidePlayer}}).FromBothSides());
   EXPECT_FALSE(ProposalOnTable({}).HasPlayerUnits);

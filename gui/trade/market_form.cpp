@@ -1,0 +1,635 @@
+#include "gui/trade/market_form.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include <exception>
+
+#include "core/sound/sound_player.h"
+#include "core/trade/cpu_merchant.h"
+#include "core/trade/market_visit.h"
+#include "core/trade/trade_reason.h"
+#include "core/trade/user_merchant.h"
+#include "gui/app/scaled_view.h"
+#include "gui/controls/picture_button.h"
+#include "gui/controls/picture_loader.h"
+#include "gui/council/text_bubbla.h"
+#include "gui/dialogs/game_message_box.h"
+#include "gui/dialogs/question_box.h"
+#include "gui/trade/goods_container.h"
+#include "gui/trade/goods_divider.h"
+#include "gui/trade/goods_icon.h"
+#include "gui/trade/inet_msg_dlg.h"
+#include "gui/trade/market_dlg.h"
+#include "gui/trade/separated_goods_container.h"
+
+namespace fjordheim {
+
+namespace {
+
+constexpr TWorkRect CounterpartGoodsBounds{16, 30, 213, 219};
+constexpr TWorkRect PlayerGoodsBounds{16, 227, 213, 394};
+constexpr TWorkRect TableBounds{215, 267, 553, 412};
+constexpr TWorkRect BubbleTextRect{30, 27, 179, 124};
+constexpr int RecordingChannel = 1;
+// A store may hold thousands of a kind; a side shows at most this many units of one kind,
+// which is more than its row holds and more than any trade asks for.
+constexpr std::uint16_t MaxUnitsShown = 60;
+
+QWidget* BlackPage(QWidget* parent) {
+  auto* page = new QWidget(parent);
+  page->setAutoFillBackground(true);
+  QPalette colours = page->palette();
+  colours.setColor(QPalette::Window, Qt::black);
+  page->setPalette(colours);
+  return page;
+}
+
+QFont ArialPixels(int pixels, bool bold, bool italic = false) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  font.setItalic(italic);
+  return font;
+}
+
+QLabel* NameLabelOn(QWidget* parent, int x, int y) {
+  auto* label = new QLabel(parent);
+  label->setGeometry(x, y, 197, 16);
+  label->setAlignment(Qt::AlignCenter);
+  label->setFont(ArialPixels(13, true));
+  label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return label;
+}
+
+TMerchant* MerchantOf(const QListWidgetItem* item) {
+  return item == nullptr ? nullptr : static_cast<TMerchant*>(item->data(Qt::UserRole).value<void*>());
+}
+
+QString Hinted(const char* hint, const QKeySequence& key) {
+  return QString::fromUtf8(hint) + " (" + key.toString(QKeySequence::NativeText) + ")";
+}
+
+}  // namespace
+
+TMarketForm::TMarketForm(QWidget* parent, TMarketWindowParts parts)
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), FParts(std::move(parts)) {
+  setWindowTitle(QStringLiteral("Fjordheim"));
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, Qt::black);
+  setPalette(colours);
+
+  FScreen = BlackPage(nullptr);
+  FScreen->setFixedSize(GameWidth, GameHeight);
+  FPageControl = new QStackedWidget(FScreen);
+  FPageControl->setGeometry(0, 0, GameWidth, GameHeight);
+  FMarketPage = BlackPage(nullptr);
+  FTradePage = BlackPage(nullptr);
+  FPageControl->addWidget(FMarketPage);
+  FPageControl->addWidget(FTradePage);
+  BuildMarketPage();
+  BuildTradePage();
+  BindKeys();
+  FView = new TScaledView(FScreen, this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(FView);
+  resize(GameWidth, GameHeight);
+  FPageControl->setCurrentWidget(FMarketPage);
+}
+
+TMarketForm::~TMarketForm() {
+  ClearUnits();
+  FGoods->SetBubble(nullptr);
+}
+
+void TMarketForm::BuildMarketPage() {
+  FMainImage = new QLabel(FMarketPage);
+  FMainImage->setGeometry(0, 0, GameWidth, GameHeight);
+  const QImage market = FParts.Pictures.Load(FParts.PicsPath + "market.bmp");
+  if (!market.isNull()) FMainImage->setPixmap(QPixmap::fromImage(market.scaled(GameWidth, GameHeight)));
+
+  auto* label3 = new QLabel(QString::fromUtf8("Markedsplassen"), FMarketPage);
+  label3->setFont(ArialPixels(33, true, true));
+  label3->setStyleSheet(QStringLiteral("background: transparent;"));
+  label3->move(152, 16);
+  label3->adjustSize();
+  auto* label1 = new QLabel(QString::fromUtf8("Personer på markedet:"), FMarketPage);
+  label1->setFont(ArialPixels(13, true, true));
+  label1->setStyleSheet(QStringLiteral("background: transparent;"));
+  label1->move(304, 160);
+  label1->adjustSize();
+
+  auto* panel1 = new QFrame(FMarketPage);
+  panel1->setGeometry(136, 160, 160, 200);
+  panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel1->setAutoFillBackground(true);
+  FMerchImage = new QLabel(panel1);
+  FMerchImage->setGeometry(2, 2, 156, 196);
+  FMerchImage->setAlignment(Qt::AlignCenter);
+  FMerchImage->hide();
+  FInfoLabel = new QLabel(QString::fromUtf8(MarketTexts::PickPerson), panel1);
+  FInfoLabel->setGeometry(8, 8, 144, 184);
+  FInfoLabel->setWordWrap(true);
+  FInfoLabel->setAlignment(Qt::AlignCenter);
+  FInfoLabel->setFont(ArialPixels(13, false));
+
+  auto* panel2 = new QFrame(FMarketPage);
+  panel2->setGeometry(304, 176, 161, 185);
+  FMerchLB = new QListWidget(panel2);
+  FMerchLB->setGeometry(0, 0, 161, 185);
+  FMerchLB->setFont(ArialPixels(13, true));
+  FMerchLB->setStyleSheet(QStringLiteral("QListWidget { color: white; background: black; }"));
+  connect(FMerchLB, &QListWidget::itemSelectionChanged, this, [this] { Guarded([this] { MerchLBClick(); }); });
+  connect(FMerchLB, &QListWidget::itemActivated, this, [this] { Guarded([this] { InviteBtnClick(); }); });
+
+  const QKeySequence inviteKey(Qt::Key_I);
+  FInviteBtn = new QPushButton(FMarketPage);
+  FInviteBtn->setGeometry(224, 376, 161, 41);
+  FInviteBtn->setToolTip(Hinted("Inviter kjøpemannen til handel", inviteKey));
+  // The caption is longer than the button is wide; it wraps onto two lines.
+  auto* inviteText = new QLabel(QString::fromUtf8("Inviter kjøpemannen til handel"), FInviteBtn);
+  inviteText->setWordWrap(true);
+  inviteText->setAlignment(Qt::AlignCenter);
+  inviteText->setAttribute(Qt::WA_TransparentForMouseEvents);
+  inviteText->setFont(ArialPixels(13, false));
+  auto* inviteLayout = new QHBoxLayout(FInviteBtn);
+  inviteLayout->setContentsMargins(4, 2, 4, 2);
+  inviteLayout->addWidget(inviteText);
+  connect(FInviteBtn, &QPushButton::clicked, this, [this] { Guarded([this] { InviteBtnClick(); }); });
+  new QShortcut(inviteKey, FInviteBtn, [this] {
+    if (!TradePageShown() && FInviteBtn->isEnabled()) FInviteBtn->click();
+  });
+
+  FAvsluta = new QPushButton(QString::fromUtf8("Forlat markedet"), FMarketPage);
+  FAvsluta->setGeometry(512, 432, 113, 31);
+  FAvsluta->setFont(ArialPixels(13, false));
+  FAvsluta->setToolTip(Hinted("Forlat markedet", QKeySequence(Qt::Key_Escape)));
+  connect(FAvsluta, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TPictureButton* TMarketForm::TradeButton(const char* name, QRect where, const char* hint, const QKeySequence& key) {
+  TPictureButton* button = CreatePictureButton(FTradePage, FParts.Pictures, FParts.PicsPath, name, where, true);
+  button->setToolTip(Hinted(hint, key));
+  return button;
+}
+
+void TMarketForm::BuildTradePage() {
+  FBackground = QPixmap::fromImage(FParts.Pictures.Load(FParts.PicsPath + "Trade.bmp"));
+  FGoods = new TGoodsDivider(FTradePage, FBackground);
+  FGoods->move(0, 0);
+  FTradePage->setFocusProxy(FGoods);
+  FCounterpartGoods = std::make_unique<TGoodsContainer>(FGoods, SideCounterpart, CounterpartGoodsBounds);
+  FPlayerGoods = std::make_unique<TGoodsContainer>(FGoods, SidePlayer, PlayerGoodsBounds);
+  FTable = std::make_unique<TSeparatedGoodsContainer>(FGoods, SideAny, TableBounds);
+  FTable->TopOwner = SideCounterpart;
+  FTable->BottomOwner = SidePlayer;
+  FTable->MarginY = 30;
+  FGoods->AddGoodsContainer(FCounterpartGoods.get());
+  FGoods->AddGoodsContainer(FPlayerGoods.get());
+  FGoods->AddGoodsContainer(FTable.get());
+
+  const QSize bubbleSize =
+      FParts.BubblePictures.Size().isEmpty() ? TTextBubbla::FallbackSize : FParts.BubblePictures.Size();
+  FBubble = std::make_unique<TTextBubbla>(FGoods, &FParts.BubblePictures, 630 - bubbleSize.width(), 0);
+  FBubble->SetTextRect(BubbleTextRect);
+  FBubble->SetFrame(2);
+  FBubble->SetVisible(true);
+  FGoods->SetBubble(FBubble.get());
+
+  FCounterPartNameLabel = NameLabelOn(FGoods, 16, 20);
+  FNameLabel = NameLabelOn(FGoods, 16, 217);
+
+  FAccBtn = TradeButton("AccBtn", {233, 335, 60, 38}, "Godta byttet", QKeySequence(Qt::Key_J));
+  FProposeBtn = TradeButton("ProposeBtn", {338, 335, 95, 38}, "Foreslå byttet på bordet", QKeySequence(Qt::Key_F));
+  FDenyBtn = TradeButton("DenyBtn", {483, 335, 36, 39}, "Avslå byttet", QKeySequence(Qt::Key_N));
+  FChatBtn = TradeButton("ChatBtn", {192, 422, 44, 35}, "Send det du har skrevet", QKeySequence(Qt::Key_Return));
+  FDismissBtn = TradeButton("DismissBtn", {582, 422, 38, 36}, "Slutt å handle", QKeySequence(Qt::Key_Escape));
+  FChatEdit = new QLineEdit(FTradePage);
+  FChatEdit->setGeometry(29, 428, 156, 21);
+  connect(FChatEdit, &QLineEdit::returnPressed, this, [this] { Guarded([this] { ChatBtnClick(); }); });
+
+  connect(FAccBtn, &TPictureButton::Clicked, this, [this] { Guarded([this] { AccBtnClick(); }); });
+  connect(FProposeBtn, &TPictureButton::Clicked, this, [this] { Guarded([this] { ProposeBtnClick(); }); });
+  connect(FDenyBtn, &TPictureButton::Clicked, this, [this] { Guarded([this] { DenyBtnClick(); }); });
+  connect(FChatBtn, &TPictureButton::Clicked, this, [this] { Guarded([this] { ChatBtnClick(); }); });
+  connect(FDismissBtn, &TPictureButton::Clicked, this, [this] { Guarded([this] { DismissBtnClick(); }); });
+  for (QWidget* front : {static_cast<QWidget*>(FDismissBtn), static_cast<QWidget*>(FProposeBtn),
+                         static_cast<QWidget*>(FAccBtn), static_cast<QWidget*>(FDenyBtn),
+                         static_cast<QWidget*>(FChatBtn), static_cast<QWidget*>(FChatEdit)}) {
+    front->raise();
+  }
+}
+
+// The trading page's buttons answer their letters; a key does what a click on the visible
+// button would do.
+void TMarketForm::BindKeys() {
+  const auto bind = [this](Qt::Key key, TPictureButton* button) {
+    new QShortcut(QKeySequence(key), this, [this, button] {
+      if (TradePageShown() && button->isVisible() && button->isEnabled()) emit button->Clicked();
+    });
+  };
+  bind(Qt::Key_J, FAccBtn);
+  bind(Qt::Key_F, FProposeBtn);
+  bind(Qt::Key_N, FDenyBtn);
+}
+
+void TMarketForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Without a window manager a maximised state alone leaves the window small.
+  if (const QScreen* shown = screen()) setGeometry(shown->availableGeometry());
+  setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TMarketForm::reject() {
+  if (!TradePageShown()) {
+    QDialog::reject();
+  } else if (FDismissBtn->isVisible()) {
+    Guarded([this] { DismissBtnClick(); });
+  }
+}
+
+bool TMarketForm::TradePageShown() const { return FPageControl->currentWidget() == FTradePage; }
+
+TUserMerchant* TMarketForm::Player() const { return FVisit != nullptr ? FVisit->Player() : nullptr; }
+
+bool TMarketForm::OpenMarket(TMarketVisit& visit, const std::string& name, std::int32_t imageNo, TTrade& store) {
+  TMarketDlg choice(this, FParts.Layout);
+  QStringList names;
+  for (const std::string& market : visit.MarketNames()) names.push_back(QString::fromStdString(market));
+  choice.SetMarkets(names);
+  if (choice.exec() != QDialog::Accepted) return false;
+  if (!OpenChosenMarket(visit, static_cast<std::size_t>(choice.Chosen()), name, imageNo, store)) return false;
+  exec();
+  LeaveMarket();
+  return true;
+}
+
+bool TMarketForm::OpenChosenMarket(TMarketVisit& visit, std::size_t index, const std::string& name,
+                                   std::int32_t imageNo, TTrade& store) {
+  const TMarketOpening opening = visit.Open(index, name, imageNo, store, this, this);
+  if (!opening.Opened) {
+    if (!opening.Message.empty()) Tell(QString::fromStdString(opening.Message));
+    return false;
+  }
+  FVisit = &visit;
+  SetChatVisible(visit.ShowsChat());
+  return true;
+}
+
+bool TMarketForm::Traded() const { return FVisit != nullptr && FVisit->Traded(); }
+
+void TMarketForm::LeaveMarket() {
+  if (FVisit != nullptr) FVisit->LeaveMarket();
+}
+
+void TMarketForm::SetChatVisible(bool visible) {
+  FChatEdit->setVisible(visible);
+  FChatBtn->setVisible(visible);
+}
+
+void TMarketForm::Guarded(const std::function<void()>& step) {
+  try {
+    step();
+  } catch (const std::exception& error) {
+    FParts.Sink.ShowMessage(error.what());
+  } catch (...) {
+    FParts.Sink.ShowMessage("Ukjent feil");
+  }
+}
+
+void TMarketForm::Tell(const QString& message) { FParts.Sink.ShowMessage(message.toStdString()); }
+
+bool TMarketForm::Ask(const QString& title, const QString& question) {
+  if (OnAsk) return OnAsk(title, question);
+  if (title == QString::fromUtf8(MarketTexts::WarningTitle)) {
+    return ShowGameMessageBox(this, FParts.Layout, QMessageBox::Warning, title, question,
+                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  }
+  return AskYesNo(this, question, FParts.Layout);
+}
+
+TINetMsgDlg* TMarketForm::Waiting() {
+  if (FWaiting == nullptr) {
+    FWaiting = new TINetMsgDlg(this, FParts.Layout);
+    FWaiting->OnHidden = [this] { FInviteBtn->setEnabled(true); };
+  }
+  return FWaiting;
+}
+
+void TMarketForm::HideWaiting() {
+  if (FWaiting != nullptr && FWaiting->isVisible()) FWaiting->hide();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The market page
+
+void TMarketForm::MerchantEntered(TMerchant& merchant) {
+  auto* item = new QListWidgetItem(QString::fromStdString(merchant.Name));
+  item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(&merchant)));
+  FMerchLB->addItem(item);
+}
+
+void TMarketForm::MerchantLeft(TMerchant& merchant) {
+  for (int row = FMerchLB->count() - 1; row >= 0; --row) {
+    if (MerchantOf(FMerchLB->item(row)) == &merchant) delete FMerchLB->takeItem(row);
+  }
+}
+
+void TMarketForm::MarketEvent(TMarketEvent event, TMerchant& merchant) {
+  if (event == TMarketEvent::Entered) {
+    MerchantEntered(merchant);
+  } else {
+    MerchantLeft(merchant);
+  }
+}
+
+void TMarketForm::MerchLBClick() {
+  const QList<QListWidgetItem*> chosen = FMerchLB->selectedItems();
+  if (chosen.isEmpty()) {
+    FMerchImage->hide();
+    return;
+  }
+  const TMerchant* merchant = MerchantOf(chosen.front());
+  const QImage face = FParts.Pictures.Load(FParts.PicsPath + "face" + std::to_string(merchant->ImageNo) + ".bmp");
+  FMerchImage->setPixmap(face.isNull() ? QPixmap()
+                                       : QPixmap::fromImage(face.scaled(FMerchImage->size(), Qt::KeepAspectRatio,
+                                                                         Qt::SmoothTransformation)));
+  FMerchImage->show();
+  FInfoLabel->hide();
+}
+
+void TMarketForm::InviteBtnClick() {
+  const QList<QListWidgetItem*> chosen = FMerchLB->selectedItems();
+  if (chosen.isEmpty()) return Tell(QString::fromUtf8(MarketTexts::NobodyChosen));
+  TMerchant* merchant = MerchantOf(chosen.front());
+  const TUserMerchant* player = Player();
+  if (player == nullptr || merchant == player) return Tell(QString::fromUtf8(MarketTexts::NotYourself));
+  if (player->State != TMerchantState::Idle) return Tell(QString::fromUtf8(MarketTexts::AlreadyInvited));
+  FCounterpart = merchant;
+  FCounterpartName = QString::fromStdString(merchant->Name);
+  FVisit->Invite(*FCounterpart, FLastError);
+  // A computer merchant answers within a second; a player may take his time.
+  if (dynamic_cast<TCPUMerchant*>(FCounterpart) == nullptr && player->State == TMerchantState::InviteSent) {
+    FInviteBtn->setEnabled(false);
+    Waiting()->ShowMessage(QString::fromUtf8(MarketTexts::WaitForAnswer), [this] { FVisit->Dismiss(FLastError); });
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The merchant's events
+
+void TMarketForm::MerchantEvent(TMerchantEvent event, TUserMerchant& merchant) {
+  Guarded([this, event, &merchant] {
+    HideWaiting();
+    switch (event) {
+      case TMerchantEvent::Invited: AnsweredInvitation(merchant); break;
+      case TMerchantEvent::InviteAccepted:
+        ShowTradingButtons(true, false);
+        StartTrade();
+        Say(MarketLines::InviteAccepted);
+        break;
+      case TMerchantEvent::InviteDeclined: Tell(FCounterpartName + QString::fromUtf8(MarketTexts::DeclinesInvitation)); break;
+      case TMerchantEvent::InviteBusy: Tell(FCounterpartName + QString::fromUtf8(MarketTexts::IsBusy)); break;
+      case TMerchantEvent::ProposalArrived: ShowProposal(merchant.Proposal); break;
+      case TMerchantEvent::ProposalAccepted:
+        Say(MarketLines::ProposalAccepted);
+        SwapTableOwners();
+        ReturnTableGoods();
+        break;
+      case TMerchantEvent::ProposalDeclined: CounterpartDeclined(); break;
+      case TMerchantEvent::Dismissed: CounterpartDismissed(); break;
+      case TMerchantEvent::TextArrived: SayText(QString::fromStdString(merchant.Text)); break;
+    }
+  });
+}
+
+void TMarketForm::AnsweredInvitation(TUserMerchant& merchant) {
+  TMerchant* partner = merchant.Partner;
+  const QString name = partner != nullptr ? QString::fromStdString(partner->Name) : QString();
+  const bool yes = Ask(QString::fromUtf8("Spør"), name + QString::fromUtf8(MarketTexts::Invites));
+  if (merchant.State != TMerchantState::InviteReceived || merchant.Partner != partner) {
+    Tell(QString::fromUtf8(MarketTexts::TiredOfWaiting));
+    return;
+  }
+  if (!yes) {
+    FVisit->AnswerInvite(TAnswer::Decline, FLastError);
+    return;
+  }
+  ShowTradingButtons(false, false);
+  FVisit->AnswerInvite(TAnswer::Accept, FLastError);
+  FCounterpart = partner;
+  FCounterpartName = name;
+  StartTrade();
+  Say(MarketLines::InviteAnswered);
+}
+
+void TMarketForm::CounterpartDeclined() {
+  std::string reason;
+  if (const auto* computer = dynamic_cast<const TCPUMerchant*>(FCounterpart); computer && computer->Store) {
+    reason = DeclineReason(*computer->Store, computer->Proposal);
+  }
+  Say(MarketLines::ProposalDeclined, reason);
+}
+
+void TMarketForm::CounterpartDismissed() {
+  QString message = FCounterpartName + QString::fromUtf8(MarketTexts::TradesNoMore);
+  const auto* computer = dynamic_cast<const TCPUMerchant*>(FCounterpart);
+  const TUserMerchant* player = Player();
+  if (computer != nullptr && computer->Store != nullptr && player != nullptr && player->Store != nullptr) {
+    message += "\n" + QString::fromStdString(DismissReason(*computer->Store, *player->Store));
+  }
+  Tell(message);
+  EndTrade();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The trading page
+
+void TMarketForm::ShowTradingButtons(bool mayPropose, bool answering) {
+  FProposeBtn->setVisible(mayPropose);
+  FAccBtn->setVisible(answering);
+  FDenyBtn->setVisible(answering);
+  FGoods->setEnabled(mayPropose);
+}
+
+void TMarketForm::AddUnits(const TTrade& store, std::int32_t side, TGoodsContainer* container) {
+  for (int kind = 0; kind < GoodsKindCount; ++kind) {
+    const std::uint16_t shown = std::min(store.Goods[static_cast<std::size_t>(kind)], MaxUnitsShown);
+    for (std::uint16_t n = 0; n < shown; ++n) {
+      FIcons.push_back(std::make_unique<TGoodsIcon>(static_cast<TGoodsKind>(kind), 0, 0, side, &FParts.GoodsPictures));
+      FIcons.back()->SetContainer(container);
+      FGoods->AddIcon(FIcons.back().get());
+    }
+  }
+}
+
+void TMarketForm::ClearUnits() {
+  for (const auto& icon : FIcons) {
+    icon->SetContainer(nullptr);
+    FGoods->RemoveIcon(icon.get());
+  }
+  FIcons.clear();
+}
+
+void TMarketForm::ComposeBackground(std::int32_t imageNo) {
+  QImage scene = FParts.Pictures.Load(FParts.PicsPath + "Trade.bmp");
+  if (scene.isNull()) {
+    scene = QImage(TGoodsDivider::PageSize, QImage::Format_RGB32);
+    scene.fill(QColor(90, 70, 50));
+  }
+  const QImage person = FParts.Pictures.Load(FParts.PicsPath + "trade" + std::to_string(imageNo) + ".bmp");
+  if (!person.isNull()) {
+    const TPicturePlace place = TradingPicturePlace(imageNo);
+    QPainter painter(&scene);
+    painter.drawImage(place.X, place.Y, person);
+  }
+  FBackground = QPixmap::fromImage(scene);
+  FGoods->SetBackground(FBackground);
+}
+
+void TMarketForm::StartTrade() {
+  ClearUnits();
+  const TTrade* theirs = FCounterpart != nullptr ? FCounterpart->Store : nullptr;
+  const TUserMerchant* player = Player();
+  const TTrade* mine = player != nullptr ? player->Store : nullptr;
+  if (theirs != nullptr) FCounterpartGoods->Demands = theirs->Demands;
+  if (mine != nullptr) FPlayerGoods->Demands = mine->Demands;
+  if (theirs != nullptr) AddUnits(*theirs, SideCounterpart, FCounterpartGoods.get());
+  if (mine != nullptr) AddUnits(*mine, SidePlayer, FPlayerGoods.get());
+  FCounterpartGoods->Arrange();
+  FPlayerGoods->Arrange();
+  ComposeBackground(FCounterpart != nullptr ? FCounterpart->ImageNo : 0);
+  FCounterPartNameLabel->setText(FCounterpartName);
+  FNameLabel->setText(player != nullptr ? QString::fromStdString(player->Name) : QString());
+  FCounterPartNameLabel->raise();
+  FNameLabel->raise();
+  FPageControl->setCurrentWidget(FTradePage);
+  FGoods->setFocus();
+}
+
+std::vector<TGoodsUnit> TMarketForm::TableUnits() const {
+  std::vector<TGoodsUnit> units;
+  for (const TGoodsIcon* icon : FTable->GoodsIcons()) units.push_back(icon->Unit());
+  return units;
+}
+
+void TMarketForm::ShowProposal(const TProposal& deltas) {
+  const QList<TGoodsIcon*> icons = FGoods->GoodsIcons();
+  std::vector<TGoodsUnit> units;
+  for (TGoodsIcon* icon : icons) {
+    icon->SetContainer(icon->Owner() == SideCounterpart ? FCounterpartGoods.get() : FPlayerGoods.get());
+    units.push_back(icon->Unit());
+  }
+  const std::vector<bool> onTable = UnitsShowingProposal(units, deltas);
+  for (qsizetype i = 0; i < icons.size(); ++i) {
+    if (onTable[static_cast<std::size_t>(i)]) icons[i]->SetContainer(FTable.get());
+  }
+  FCounterpartGoods->Arrange();
+  FPlayerGoods->Arrange();
+  FTable->Arrange();
+  Say(MarketLines::Proposing);
+  ShowTradingButtons(false, true);
+}
+
+void TMarketForm::SwapTableOwners() {
+  for (TGoodsIcon* icon : FTable->GoodsIcons()) {
+    icon->SetOwner(icon->Owner() == SideCounterpart ? SidePlayer : SideCounterpart);
+  }
+  FTable->Arrange();
+}
+
+void TMarketForm::ReturnTableGoods() {
+  for (TGoodsIcon* icon : FTable->GoodsIcons()) {
+    icon->SetContainer(icon->Owner() == SideCounterpart ? FCounterpartGoods.get() : FPlayerGoods.get());
+  }
+  FGoods->ArrangeAll();
+}
+
+void TMarketForm::EndTrade() {
+  ClearUnits();
+  FBubble->SetText(QString());
+  FPageControl->setCurrentWidget(FMarketPage);
+  FInviteBtn->setEnabled(true);
+}
+
+void TMarketForm::Say(std::span<const TMarketLine> lines, const std::string& extra) {
+  const TMarketLine& line = PickMarketLine(lines, FParts.Random);
+  QString text = QString::fromUtf8(line.Text);
+  if (!extra.empty()) text += " " + QString::fromStdString(extra);
+  SayText(text);
+  if (FParts.Sound != nullptr) {
+    FParts.Sound->PlayWave(FParts.SoundPath + line.Recording + ".wav", RecordingChannel, 0, false, true);
+  }
+}
+
+void TMarketForm::SayText(const QString& text) {
+  FBubble->SetText(text);
+  FBubble->Invalidate();
+}
+
+void TMarketForm::StopRecording() {
+  if (FParts.Sound != nullptr) FParts.Sound->StopWave(RecordingChannel);
+}
+
+void TMarketForm::ProposeBtnClick() {
+  StopRecording();
+  const TTableProposal proposal = ProposalOnTable(TableUnits());
+  if (!proposal.FromBothSides() &&
+      !Ask(QString::fromUtf8(MarketTexts::WarningTitle), QString::fromUtf8(MarketTexts::OneSidedProposal))) {
+    return;
+  }
+  FVisit->Propose(proposal.Deltas, FLastError);
+  Say(MarketLines::Considering);
+  ShowTradingButtons(false, false);
+}
+
+void TMarketForm::AccBtnClick() {
+  StopRecording();
+  // A proposal that a store cannot pay is answered as declined by the merchant; the window
+  // then shows no trade either.
+  const bool payable = Player()->TradeCanBeCarriedOut();
+  FVisit->AnswerProposal(TAnswer::Accept, FLastError);
+  if (!payable) {
+    Say(MarketLines::PlayerDeclined);
+    ShowTradingButtons(true, false);
+    return;
+  }
+  SwapTableOwners();
+  ReturnTableGoods();
+  Say(MarketLines::PlayerAccepted);
+  ShowTradingButtons(true, false);
+}
+
+void TMarketForm::DenyBtnClick() {
+  StopRecording();
+  FVisit->AnswerProposal(TAnswer::Decline, FLastError);
+  Say(MarketLines::PlayerDeclined);
+  ShowTradingButtons(true, false);
+}
+
+void TMarketForm::DismissBtnClick() {
+  StopRecording();
+  FVisit->Dismiss(FLastError);
+  EndTrade();
+}
+
+void TMarketForm::ChatBtnClick() {
+  StopRecording();
+  const QString text = FChatEdit->text();
+  if (text.isEmpty()) return;
+  FVisit->SendText(text.toStdString(), FLastError);
+  FChatEdit->clear();
+}
+
+}  // namespace fjordheim
