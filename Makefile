@@ -21,6 +21,7 @@ check: build
 
 bench: build
 	build/bench/fjordheim_bench
+	build/bench/fjordheim_market_bench
 
 fuzz: deps
 	cmake --preset fuzz

@@ -1,6 +1,9 @@
 #include <QCoreApplication>
 #include <QHostAddress>
 #include <QNetworkInterface>
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <iostream>
@@ -40,6 +43,16 @@ std::vector<QString> ReachableAddresses(const QHostAddress& listened) {
   }
   outward.push_back(QStringLiteral("127.0.0.1"));
   return outward;
+}
+
+// Every game holds a descriptor; a thousand are more than a process gets by default.
+void RaiseDescriptorLimit(std::size_t maxClients) {
+  rlimit limit{};
+  if (::getrlimit(RLIMIT_NOFILE, &limit) != 0) return;
+  const rlim_t wanted = std::min<rlim_t>(limit.rlim_max, static_cast<rlim_t>(maxClients) + 64);
+  if (limit.rlim_cur >= wanted) return;
+  limit.rlim_cur = wanted;
+  ::setrlimit(RLIMIT_NOFILE, &limit);
 }
 
 void PrintWelcome(const std::vector<QString>& addresses, quint16 port, const TMarketOptions& options) {
@@ -88,6 +101,7 @@ int main(int argc, char** argv) {
     return Fail("'" + options.ListenAddress + "' is not an address of this machine's kind (like 192.168.1.20)");
   }
 
+  RaiseDescriptorLimit(options.MaxClients);
   TMarketServer server(TMarketLimits::ForClients(options.MaxClients), std::move(roster), log);
   if (!server.Listen(address, options.Port)) {
     return Fail("cannot listen on port " + std::to_string(options.Port) + ": " + server.ErrorString().toStdString());

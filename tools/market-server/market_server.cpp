@@ -47,6 +47,7 @@ void TMarketServer::AcceptPending() {
     // Bytes that came with the connection are waiting already, and no readyRead follows for them.
     if (socket->bytesAvailable() > 0) ReadFrom(connection);
   }
+  FlushTouched();
 }
 
 void TMarketServer::ReadFrom(TConnectionId connection) {
@@ -54,6 +55,7 @@ void TMarketServer::ReadFrom(TConnectionId connection) {
   if (found == FSockets.end()) return;
   const QByteArray bytes = found->second->readAll();
   FRules.Receive(connection, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  FlushTouched();
 }
 
 void TMarketServer::LoseConnection(TConnectionId connection) {
@@ -65,12 +67,14 @@ void TMarketServer::LoseConnection(TConnectionId connection) {
   if (socket == nullptr) return;
   socket->deleteLater();
   FRules.Closed(connection);
+  FlushTouched();
 }
 
 std::size_t TMarketServer::Send(TConnectionId connection, std::string_view bytes) {
   const auto found = FSockets.find(connection);
   if (found == FSockets.end()) return 0;
   QTcpSocket* socket = found->second;
+  if (socket->bytesToWrite() == 0) FTouched.push_back(connection);
   socket->write(bytes.data(), static_cast<qint64>(bytes.size()));
   if (socket->bytesToWrite() > FlushBytes) socket->flush();
   return static_cast<std::size_t>(socket->bytesToWrite());
@@ -92,6 +96,15 @@ QTcpSocket* TMarketServer::Forget(TConnectionId connection) {
   FSockets.erase(found);
   socket->disconnect(this);
   return socket;
+}
+
+// One write to the system per connection and step: a fan-out to a thousand games does not wait for
+// the event loop to come round to each socket.
+void TMarketServer::FlushTouched() {
+  for (const TConnectionId connection : FTouched) {
+    if (const auto found = FSockets.find(connection); found != FSockets.end()) found->second->flush();
+  }
+  FTouched.clear();
 }
 
 void TMarketServer::Report(const TMarketEvent& event) { FLog.Write(event, std::chrono::system_clock::now()); }

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 #include "tools/market-server/market_log.h"
 #include "tools/market-server/market_rules.h"
@@ -44,11 +45,14 @@ class TMarketServer : public QObject, private TMarketRulesPort {
   void ReadFrom(TConnectionId connection);
   void LoseConnection(TConnectionId connection);
   QTcpSocket* Forget(TConnectionId connection);
+  void FlushTouched();
 
   TMarketLog& FLog;
   QTcpServer FServer;
   std::unordered_map<TConnectionId, QTcpSocket*> FSockets;
   TConnectionId FLastConnection = 0;
+  /// Connections written to in the current step; each is handed to the system once at its end.
+  std::vector<TConnectionId> FTouched;
   TMarketRules FRules;
 };
 
