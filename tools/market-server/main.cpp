@@ -76,6 +76,9 @@ void PrintWelcome(const std::vector<QString>& addresses, quint16 port, const TMa
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Qt's own event dispatcher keeps a thousand sockets in a table; the GLib one walks a list of
+  // them each time a socket starts or stops waiting to write.
+  qputenv("QT_NO_GLIB", "1");
   QCoreApplication app(argc, argv);
   const TMarketParseResult parsed = ParseMarketArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (!parsed.Options) return Fail(parsed.Error + "\nTry 'fjordheim-market --help'.");

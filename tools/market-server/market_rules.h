@@ -8,14 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/trade/connection_port.h"
 #include "core/trade/message_framer.h"
 #include "tools/market-server/market_event.h"
 #include "tools/market-server/roster.h"
 
 namespace fjordheim {
-
-/// The server's own number for one connection, given by whoever holds the sockets.
-using TConnectionId = std::uint64_t;
 
 /// What the market's rules ask of the connections: the market server gives it sockets, tests a
 /// recording fake.
