@@ -24,15 +24,19 @@ void ReadEntered(TFieldReader& fields, TServerMessage& message) {
   message.Id = ReadId(fields);
   fields.ExpectLabel("IP");
   message.Address = fields.ReadWord();
-  fields.ExpectLabel("PORT");
-  message.Port = static_cast<std::int32_t>(fields.ReadNumber(0, MaxPortNumber));
-  fields.ExpectLabel("IMAGE");
-  message.ImageNo = static_cast<std::int32_t>(fields.ReadNumber(0, MaxImageNo));
-  fields.ExpectLabel("NAME");
-  message.Name = fields.ReadText(MaxNameBytes);
+  ReadPortImageName(fields, message.Port, message.ImageNo, message.Name);
 }
 
 }  // namespace
+
+void ReadPortImageName(TFieldReader& fields, std::int32_t& port, std::int32_t& imageNo, std::string& name) {
+  fields.ExpectLabel("PORT");
+  port = static_cast<std::int32_t>(fields.ReadNumber(0, MaxPortNumber));
+  fields.ExpectLabel("IMAGE");
+  imageNo = static_cast<std::int32_t>(fields.ReadNumber(0, MaxImageNo));
+  fields.ExpectLabel("NAME");
+  name = fields.ReadText(MaxNameBytes);
+}
 
 std::string ShownKeyword(std::string_view keyword) {
   return Utf8From1252(CleanWireText(keyword, TFieldReader::MaxWordBytes));
