@@ -75,17 +75,14 @@ std::string BuildLoginAccept(std::int32_t id) { return "LOGINACCEPT ID " + std::
 
 std::string BuildEntered(std::int32_t id, std::string_view address, std::int32_t port, std::int32_t imageNo,
                          std::string_view name) {
-  return "ENTERED ID " + std::to_string(id) + " IP " + std::string(address) + " PORT " + std::to_string(port) +
+  return "ENTERED ID " + std::to_string(id) + " IP " + WireText(address, TFieldReader::MaxWordBytes) + " PORT " + std::to_string(port) +
          " IMAGE " + std::to_string(imageNo) + " NAME " + WireText(name, MaxNameBytes) + " ENDMESSAGE";
 }
 
 std::string BuildLeft(std::int32_t id) { return "LEFT ID " + std::to_string(id) + " ENDMESSAGE"; }
 
 std::string WireText(std::string_view utf8, std::size_t maxBytes) {
-  std::string text = CleanWireText(Cp1252FromUtf8(utf8), maxBytes);
-  const std::size_t end = text.find("ENDMESSAGE");
-  if (end != std::string::npos) text.erase(end);
-  return text;
+  return CleanWireText(Cp1252FromUtf8(utf8), maxBytes);
 }
 
 }  // namespace fjordheim
