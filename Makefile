@@ -1,8 +1,9 @@
 # The two commands a newcomer needs: `make play` and `make check`.
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
+PREFIX ?= /usr/local
 
-.PHONY: deps configure build check bench fuzz play clean
+.PHONY: deps configure build check bench fuzz play clean package install
 
 deps:
 	scripts/install-deps
@@ -29,6 +30,15 @@ fuzz: deps
 
 play: build
 	scripts/play
+
+# The Debian package, build/fjordheim_<version>_<arch>.deb.
+package: build
+	cd build && cpack -G DEB
+
+# Installs what the package holds below PREFIX (DESTDIR is honoured); the settings file goes
+# to /etc/fjordheim when PREFIX is /usr, to PREFIX/etc/fjordheim otherwise.
+install: build
+	cmake --install build --prefix $(PREFIX)
 
 clean:
 	rm -rf build build-asan build-fuzz
