@@ -3,7 +3,7 @@ JOBS ?= 2
 FUZZ_SECONDS ?= 60
 PREFIX ?= /usr/local
 
-.PHONY: deps configure build check bench fuzz play clean package install
+.PHONY: deps configure build check bench fuzz play market clean package install
 
 deps:
 	scripts/install-deps
@@ -22,6 +22,7 @@ check: build
 
 bench: build
 	build/bench/fjordheim_bench
+	build/bench/fjordheim_market_bench
 
 fuzz: deps
 	cmake --preset fuzz
@@ -39,6 +40,10 @@ package: build
 # to /etc/fjordheim when PREFIX is /usr, to PREFIX/etc/fjordheim otherwise.
 install: build
 	cmake --install build --prefix $(PREFIX)
+
+# The classroom market server on its default port 5556; MARKET_OPTIONS passes more (--roster FILE).
+market: build
+	build/tools/market-server/fjordheim-market $(MARKET_OPTIONS)
 
 clean:
 	rm -rf build build-asan build-fuzz
