@@ -7,6 +7,7 @@
 #include "core/settings/settings.h"
 #include "gui/app/main_form.h"
 #include "gui/app/message_box_sink.h"
+#include "gui/app/norwegian_texts.h"
 #include "gui/app/window_fonts.h"
 
 namespace {
@@ -27,6 +28,7 @@ fjordheim::TInstallation ThisInstallation() {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   fjordheim::SubstituteWindowFonts();
+  fjordheim::InstallNorwegianQtTexts();
   fjordheim::TRandom random;
   fjordheim::TSettings settings(QCoreApplication::applicationFilePath().toStdString(), random, ThisInstallation());
   QApplication::setApplicationName(QStringLiteral("Fjordheim"));
