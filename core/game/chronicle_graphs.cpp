@@ -100,7 +100,7 @@ TChronicleGraphs::TChronicleGraphs(const TChronicle& chronicle) {
     const int season = static_cast<int>(i);
     SeasonNames.push_back(SeasonName(record));
     if (!record.Event.empty()) Events.push_back({season, record.Event, 0});
-    if (record.DecisionScore != 0) Verdicts.push_back({season, Verdict(record.DecisionScore), record.DecisionScore});
+    Verdicts.push_back({season, Verdict(record.DecisionScore), record.DecisionScore});
   }
 }
 

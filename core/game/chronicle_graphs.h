@@ -45,7 +45,7 @@ class TChronicleGraphs {
   std::vector<std::string> SeasonNames;
   std::vector<TGraph> Graphs;
   std::vector<TGraphMark> Events;
-  /// One verdict a season in which decisions were taken: "+3", "-1".
+  /// The verdict of every season's decisions (a season cannot end without them): "+3", "0", "-1".
   std::vector<TGraphMark> Verdicts;
 
   /// The rating below which the council deposes the chief.

@@ -21,6 +21,10 @@ class TGameActions {
   virtual void ChangeSeason() = 0;
   virtual void TakeDecisions() = 0;
   virtual void ShowVillageStatus() = 0;
+  /// The status window at its food tab.
+  virtual void ShowFoodStatus() { ShowVillageStatus(); }
+  /// "Krønike": the game's history in graphs.
+  virtual void ShowChronicle() {}
   /// The chief leaves: the score list for a chief past the first year, then no village.
   virtual void LeaveGame() = 0;
 

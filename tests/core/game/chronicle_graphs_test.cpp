@@ -46,10 +46,11 @@ TEST(ChronicleGraphs, OneGraphAThemeWithAValueForEverySeasonAndTheMarksOnTheTime
   ASSERT_EQ(graphs.Events.size(), 1U);
   EXPECT_EQ(graphs.Events[0].Season, 1);
   EXPECT_EQ(graphs.Events[0].Text, "Brann i langhuset!");
-  ASSERT_EQ(graphs.Verdicts.size(), 2U);
+  ASSERT_EQ(graphs.Verdicts.size(), 3U);
   EXPECT_EQ(graphs.Verdicts[0].Text, "+3");
   EXPECT_EQ(graphs.Verdicts[1].Text, "-1");
   EXPECT_EQ(graphs.Verdicts[1].Season, 1);
+  EXPECT_EQ(graphs.Verdicts[2].Text, "0");
 }
 
 TEST(ChronicleGraphs, AnEmptyChronicleHasGraphsWithoutValues) {
