@@ -2,7 +2,7 @@
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build check bench fuzz play clean
+.PHONY: deps configure build check bench fuzz play market clean
 
 deps:
 	scripts/install-deps
@@ -21,6 +21,7 @@ check: build
 
 bench: build
 	build/bench/fjordheim_bench
+	build/bench/fjordheim_market_bench
 
 fuzz: deps
 	cmake --preset fuzz
@@ -29,6 +30,10 @@ fuzz: deps
 
 play: build
 	scripts/play
+
+# The classroom market server on its default port 5556; MARKET_OPTIONS passes more (--roster FILE).
+market: build
+	build/tools/market-server/fjordheim-market $(MARKET_OPTIONS)
 
 clean:
 	rm -rf build build-asan build-fuzz

@@ -447,13 +447,13 @@ TChoiceOutcome TGameController::MarkForSlaughter(TFigureId id) {
   return {};
 }
 
+// A visit without a trade leaves the year's trade standing: the flag is cleared only by the
+// change to spring, so the judgement never forgets a trade that was made.
 void TGameController::MarketVisited(bool traded) {
-  if (!FInGame) return;
-  FTradedThisYear = traded;
-  if (traded) {
-    SetButton(TGameButton::Trade, false);
-    UpdateStatusIcon();
-  }
+  if (!FInGame || !traded) return;
+  FTradedThisYear = true;
+  SetButton(TGameButton::Trade, false);
+  UpdateStatusIcon();
 }
 
 // ---------------------------------------------------------------------------------------------

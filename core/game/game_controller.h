@@ -109,7 +109,8 @@ class TGameController {
   TChoiceOutcome SetWork(TFigureId figure, TWorkKind work);
   /// Puts an animal into the slaughter area; it cannot be taken back.
   TChoiceOutcome MarkForSlaughter(TFigureId figure);
-  /// The market window has closed; traded says whether a trade was concluded.
+  /// The market window has closed; traded says whether a trade was concluded. A trade hides
+  /// the trade button until summer; a visit without one changes nothing.
   void MarketVisited(bool traded);
 
   long double ChiefRating(bool withTrade) const;

@@ -11,6 +11,7 @@ namespace fjordheim {
 namespace {
 
 constexpr int MostSeasons = 10000;
+constexpr int MostGames = 1000;
 
 constexpr std::array<std::pair<std::string_view, TWorkKind>, WorkKindCount> WorkNames{{
     {"idle", TWorkKind::Idle},
@@ -104,6 +105,10 @@ std::string ApplyValued(std::string_view name, std::string_view value, TSimOptio
     const auto standing = ParseNumber<int>(value, -20, 20);
     if (!standing) return "--standing wants a whole number from -20 to 20";
     options.Standing = *standing;
+  } else if (name == "--compare-trade") {
+    const auto games = ParseNumber<int>(value, 1, MostGames);
+    if (!games) return "--compare-trade wants a whole number from 1 to " + std::to_string(MostGames);
+    options.CompareTrade = *games;
   } else if (name == "--game") {
     if (value.empty()) return "--game wants a folder";
     options.GameFolder = std::string(value);
@@ -116,7 +121,8 @@ std::string ApplyValued(std::string_view name, std::string_view value, TSimOptio
 }
 
 bool TakesValue(std::string_view name) {
-  for (std::string_view valued : {"--land", "--seed", "--seasons", "--standing", "--work", "--slaughter", "--game"}) {
+  for (std::string_view valued : {"--land", "--seed", "--seasons", "--standing", "--work", "--slaughter", "--game",
+                                "--compare-trade"}) {
     if (name == valued) return true;
   }
   return false;
@@ -142,6 +148,8 @@ TSimParseResult ParseSimArguments(const std::vector<std::string>& arguments) {
       options.Csv = true;
     } else if (name == "--play" && !value) {
       options.Play = true;
+    } else if (name == "--trade" && !value) {
+      options.Trade = true;
     } else if (name == "--random-decisions" && !value) {
       options.RandomDecisions = true;
     } else if (TakesValue(name)) {
@@ -178,6 +186,10 @@ std::string SimUsage() {
          "                    until he is deposed or --seasons have passed; prints the chronicle\n"
          "                    and how many seasons the chief lasted\n"
          "  --random-decisions  with --play: three decisions at random instead of the right ones\n"
+         "  --trade           with --play: once a year, in summer, the chief visits the first\n"
+         "                    local market and trades with its computer merchants\n"
+         "  --compare-trade N with --play: plays N seeds from --seed on, each without and with\n"
+         "                    trade, and prints how many seasons the chiefs lasted\n"
          "  --game DIR        with --play: the game folder with tunstad.ini and the data set\n"
          "                    (default: the game folder of the build)\n"
          "  --help            print this text\n";

@@ -37,6 +37,12 @@ struct TSimOptions {
   bool RandomDecisions = false;
   /// In play mode: the game folder holding "tunstad.ini" and the data set.
   std::string GameFolder;
+  /// In play mode: once a year, in summer, the chief visits the first local market of the
+  /// settings and negotiates with every computer merchant there.
+  bool Trade = false;
+  /// In play mode: when above 0, plays this many seeds from Seed on, each without and with
+  /// trade, and prints how long the chiefs lasted instead of the chronicle.
+  int CompareTrade = 0;
 };
 
 /// The options, or the reason the arguments were refused.

@@ -130,6 +130,16 @@ TEST(GameControllerTest, TradeButtonStaysClosedForAYearAfterATrade) {
   EXPECT_EQ(shown, (std::vector<bool>{false, true, true, false, false, false, true}));
 }
 
+TEST(GameControllerTest, AVisitWithoutATradeNeverClearsTheYearsTrade) {
+  TGameFolder folder("trade-kept");
+  TGameRig rig(folder, 5);
+  rig.Game->NewGame("Olav", 0, 0);
+  rig.Game->MarketVisited(true);
+  rig.Game->MarketVisited(false);
+  EXPECT_TRUE(rig.Game->TradedThisYear());
+  EXPECT_FALSE(rig.Game->ButtonVisible(TGameButton::Trade));
+}
+
 TEST(GameControllerTest, FrostAndFireChooseTheirSetsForOneSeason) {
   for (const auto& [key, index, marker] : {std::tuple{"_Frost", TAdviceSeason::Frost, "elsefrst.dec"},
                                            std::tuple{"_Fire", TAdviceSeason::Fire, "elsefire.dec"}}) {

@@ -1,0 +1,51 @@
+#include "core/common/throttled_message_sink.h"
+
+namespace fjordheim {
+
+TThrottledMessageSink::TThrottledMessageSink(TMessageSink& inner) : FInner(inner) {}
+
+void TThrottledMessageSink::ShowMessage(const std::string& text) {
+  if (FShowing || FFirstHeld) {
+    Count();
+  } else if (FHoldDepth > 0) {
+    FFirstHeld = text;
+  } else {
+    Show(text);
+  }
+}
+
+void TThrottledMessageSink::Count() {
+  ++FHeldBack;
+  ++FHeldBackTotal;
+}
+
+void TThrottledMessageSink::Hold() { ++FHoldDepth; }
+
+void TThrottledMessageSink::Release() {
+  if (FHoldDepth == 0 || --FHoldDepth > 0 || !FFirstHeld) return;
+  const std::string first = std::move(*FFirstHeld);
+  FFirstHeld.reset();
+  if (FShowing) {
+    Count();
+  } else {
+    Show(first);
+  }
+}
+
+void TThrottledMessageSink::Show(const std::string& text) {
+  FShowing = true;
+  FInner.ShowMessage(text);
+  while (FHeldBack > 0) {
+    const std::size_t count = FHeldBack;
+    FHeldBack = 0;
+    FInner.ShowMessage(MessagesNotShownText(count));
+  }
+  FShowing = false;
+}
+
+std::string MessagesNotShownText(std::size_t count) {
+  if (count == 1) return "1 melding til fra nettverket ble ikke vist.";
+  return std::to_string(count) + " meldinger til fra nettverket ble ikke vist.";
+}
+
+}  // namespace fjordheim

@@ -1,0 +1,31 @@
+#include "core/trade/client_message.h"
+
+#include "core/trade/server_message.h"
+
+namespace fjordheim {
+std::string BuildLogin(std::int32_t listenPort, std::int32_t imageNo, std::string_view name) {
+  return "LOGIN PORT " + std::to_string(listenPort) + " IMAGE " + std::to_string(imageNo) + " NAME " +
+         WireText(name, MaxNameBytes) + " ENDMESSAGE";
+}
+
+std::string BuildLogout() { return "LOGOUT"; }
+
+TReadResult<TClientMessage> ReadClientMessage(std::string_view message) {
+  if (message == "LOGOUT") return {TClientMessage{}, {}};
+  const auto [keyword, rest] = SplitKeyword(message);
+  if (keyword != "LOGIN") return {std::nullopt, "Unknown message: " + ShownKeyword(keyword)};
+  TFieldReader fields(rest);
+  fields.SetKeyword(keyword);
+  TClientMessage read;
+  read.Kind = TClientMessageKind::Login;
+  fields.ExpectLabel("PORT");
+  read.Port = static_cast<std::int32_t>(fields.ReadNumber(0, MaxPortNumber));
+  fields.ExpectLabel("IMAGE");
+  read.ImageNo = static_cast<std::int32_t>(fields.ReadNumber(0, MaxImageNo));
+  fields.ExpectLabel("NAME");
+  read.Name = fields.ReadText(MaxNameBytes);
+  if (!fields.Ok()) return {std::nullopt, fields.Problem()};
+  return {read, {}};
+}
+
+}  // namespace fjordheim

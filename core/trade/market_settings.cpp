@@ -1,0 +1,93 @@
+#include "core/trade/market_settings.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/settings/ini_file.h"
+
+namespace fjordheim {
+
+namespace {
+
+constexpr std::int32_t LargestCount = 65535;
+constexpr const char* EmptyGoodsList = "(0,0,0,0,0,0)";
+
+// The text before the first separator, taken off the front of rest; the whole rest when the
+// separator is missing, which never reads as a number.
+std::optional<std::string_view> TakeUntil(std::string_view& rest, char separator) {
+  const std::size_t at = rest.find(separator);
+  if (at == std::string_view::npos) return std::nullopt;
+  const std::string_view piece = rest.substr(0, at);
+  rest.remove_prefix(at + 1);
+  return piece;
+}
+
+std::optional<std::uint16_t> ParseCount(std::string_view piece) {
+  const std::optional<std::int32_t> value = ParseIniInteger(piece);
+  if (!value || *value < 0 || *value > LargestCount) return std::nullopt;
+  return static_cast<std::uint16_t>(*value);
+}
+
+std::int32_t ReadSectionCount(const TIniFile& ini, std::string_view key) {
+  return std::clamp(ini.ReadInteger("Market", key, 0), 0, MaxMarketSections);
+}
+
+TMarketData ReadMarket(const TIniFile& ini, const std::string& section) {
+  const TMarketData defaults;
+  TMarketData market;
+  market.MarketType = ini.ReadString(section, "TYPE", defaults.MarketType);
+  market.Name = ini.ReadString(section, "NAME", defaults.Name);
+  market.IP = ini.ReadString(section, "IP", defaults.IP);
+  market.Port = ini.ReadInteger(section, "PORT", defaults.Port);
+  market.CPUMerchants = ini.ReadInteger(section, "CPUMERCHANTS", defaults.CPUMerchants);
+  return market;
+}
+
+std::string MalformedListMessage(const std::string& section, std::string_view key, const std::string& badNumber) {
+  return "Feil i tunstad.ini: [" + section + "] " + std::string(key) + " har et ugyldig antall: \"" + badNumber +
+         "\". Markedet kan ikke åpnes.";
+}
+
+}  // namespace
+
+std::optional<TGoodsCounts> ParseGoodsList(std::string_view text, std::string* badNumber) {
+  std::string_view rest = text;
+  if (const std::size_t open = rest.find('('); open != std::string_view::npos) rest.remove_prefix(open + 1);
+  TGoodsCounts counts{};
+  for (int k = 0; k < GoodsKindCount; ++k) {
+    const char separator = k + 1 < GoodsKindCount ? ',' : ')';
+    const std::string_view whole = rest;
+    const std::optional<std::string_view> piece = TakeUntil(rest, separator);
+    const std::optional<std::uint16_t> count = piece ? ParseCount(*piece) : std::nullopt;
+    if (!count) {
+      if (badNumber != nullptr) *badNumber = std::string(piece.value_or(whole));
+      return std::nullopt;
+    }
+    counts[k] = *count;
+  }
+  return counts;
+}
+
+TMarketSettingsRead ReadMarketSettings(const TIniFile& ini) {
+  TMarketSettings settings;
+  settings.ListenPort = ini.ReadInteger("Market", "LISTENPORT", settings.ListenPort);
+  const std::int32_t marketCount = ReadSectionCount(ini, "MARKETS");
+  for (std::int32_t i = 1; i <= marketCount; ++i) settings.Markets.push_back(ReadMarket(ini, "Market" + std::to_string(i)));
+  const std::int32_t merchantCount = ReadSectionCount(ini, "CPUMERCHANTS");
+  for (std::int32_t j = 1; j <= merchantCount; ++j) {
+    const std::string section = "CPUMerchant" + std::to_string(j);
+    TCPUMerchantData merchant;
+    for (const char* key : {"DEMANDS", "GOODS"}) {
+      std::string badNumber;
+      const std::optional<TGoodsCounts> counts = ParseGoodsList(ini.ReadString(section, key, EmptyGoodsList), &badNumber);
+      if (!counts) return TMarketSettingsRead{std::nullopt, MalformedListMessage(section, key, badNumber)};
+      (std::string_view(key) == "GOODS" ? merchant.Store.Goods : merchant.Store.Demands) = *counts;
+    }
+    merchant.Name = ini.ReadString(section, "NAME", merchant.Name);
+    merchant.ImageNo = ini.ReadInteger(section, "IMAGE", merchant.ImageNo);
+    settings.CPUMerchants.push_back(std::move(merchant));
+  }
+  return TMarketSettingsRead{std::move(settings), {}};
+}
+
+}  // namespace fjordheim

@@ -1,0 +1,121 @@
+#include "core/trade/market_visit.h"
+
+#include <utility>
+
+namespace fjordheim {
+
+namespace {
+
+constexpr const char* NetworkUnavailableText = "Nettmarkedet kan ikke nås fra denne utgaven av spillet.";
+
+}  // namespace
+
+TMarketVisit::TMarketVisit(TMarketSettings settings, TScheduler& scheduler, TRandom& random)
+    : FSettings(std::move(settings)), FScheduler(scheduler), FRandom(random) {
+  for (const TCPUMerchantData& data : FSettings.CPUMerchants) {
+    FCPUStores.push_back(std::make_unique<TTrade>(data.Store));
+    auto merchant = std::make_unique<TCPUMerchant>(FCPUStores.back().get(), data.Name, FScheduler, FRandom);
+    merchant->ImageNo = data.ImageNo;
+    FCPUMerchants.push_back(std::move(merchant));
+  }
+}
+
+TMarketVisit::~TMarketVisit() { Close(); }
+
+std::vector<std::string> TMarketVisit::MarketNames() const {
+  std::vector<std::string> names;
+  for (const TMarketData& market : FSettings.Markets) names.push_back(market.Name);
+  return names;
+}
+
+TMarketOpening TMarketVisit::Open(std::size_t index, const std::string& chiefName, std::int32_t chiefFace,
+                                  TTrade& village, TMerchantListener* merchantWindow, TMarketListener* marketWindow) {
+  if (index >= FSettings.Markets.size()) return TMarketOpening{false, NoMarketChosenText};
+  if (FWasOpened) return TMarketOpening{};
+  if (FSettings.Markets[index].IsNetwork()) return TMarketOpening{false, NetworkUnavailableText};
+  FWasOpened = true;
+  FOpenedIndex = index;
+  FPlayer = std::make_unique<TUserMerchant>(&village, chiefName, FScheduler);
+  FPlayer->ImageNo = chiefFace;
+  FPlayer->SetNotifyWindow(merchantWindow);
+  FMarket = std::make_unique<TLocalMarket>(FScheduler);
+  FMarket->SetNotifyWindow(marketWindow);
+  FillLocalMarket(FSettings.Markets[index].CPUMerchants);
+  std::int32_t err = 0;
+  FMarket->Enter(*FPlayer, err);
+  return TMarketOpening{true, {}};
+}
+
+// Drawn from a shrinking copy of the list, so no merchant comes twice; when more are asked
+// for than there are, everyone comes.
+void TMarketVisit::FillLocalMarket(std::int32_t wanted) {
+  std::vector<TCPUMerchant*> remaining;
+  for (const auto& merchant : FCPUMerchants) remaining.push_back(merchant.get());
+  std::int32_t err = 0;
+  for (std::int32_t i = 0; i < wanted && !remaining.empty(); ++i) {
+    const auto at = remaining.begin() + FRandom.Random(static_cast<std::int32_t>(remaining.size()));
+    FMarket->Enter(**at, err);
+    remaining.erase(at);
+  }
+}
+
+bool TMarketVisit::Refuse(std::int32_t& err) const {
+  err = MerchantStateError;
+  return false;
+}
+
+// The player's merchant is set to InviteSent before the call, so that a busy answer given
+// during the call finds it waiting for one.
+bool TMarketVisit::Invite(TMerchant& other, std::int32_t& err) {
+  if (!IsOpen() || &other == FPlayer.get() || !FMarket->IsPresent(other)) return Refuse(err);
+  if (FPlayer->State != TMerchantState::Idle || FPlayer->Partner != nullptr) return Refuse(err);
+  FPlayer->SetState(TMerchantState::InviteSent);
+  return FPlayer->Invite(other, err);
+}
+
+bool TMarketVisit::AnswerInvite(TAnswer answer, std::int32_t& err) {
+  if (!IsOpen()) return Refuse(err);
+  return FPlayer->AnswerInvite(answer, err);
+}
+
+bool TMarketVisit::Propose(const TProposal& deltas, std::int32_t& err) {
+  if (!IsOpen()) return Refuse(err);
+  return FPlayer->Propose(deltas, err);
+}
+
+bool TMarketVisit::AnswerProposal(TAnswer answer, std::int32_t& err) {
+  if (!IsOpen()) return Refuse(err);
+  return FPlayer->AnswerProposal(answer, err);
+}
+
+bool TMarketVisit::Dismiss(std::int32_t& err) {
+  if (!IsOpen()) return Refuse(err);
+  return FPlayer->Dismiss(err);
+}
+
+bool TMarketVisit::SendText(const std::string& text, std::int32_t& err) {
+  if (!IsOpen()) return Refuse(err);
+  return FPlayer->SendText(text, err);
+}
+
+bool TMarketVisit::Traded() const {
+  return FTradedBeforeClose || (FPlayer != nullptr && FPlayer->TradesCarriedOut() > 0);
+}
+
+void TMarketVisit::LeaveMarket() {
+  if (!IsOpen() || FPlayerLeft) return;
+  FPlayerLeft = true;
+  std::int32_t err = 0;
+  FMarket->Leave(*FPlayer, err);
+}
+
+void TMarketVisit::Close() {
+  LeaveMarket();
+  FTradedBeforeClose = Traded();
+  FMarket.reset();
+  FPlayer.reset();
+  FCPUMerchants.clear();
+  FCPUStores.clear();
+}
+
+}  // namespace fjordheim

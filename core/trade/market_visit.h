@@ -1,0 +1,110 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/common/random.h"
+#include "core/trade/cpu_merchant.h"
+#include "core/trade/local_market.h"
+#include "core/trade/market_settings.h"
+#include "core/trade/scheduler.h"
+#include "core/trade/user_merchant.h"
+
+namespace fjordheim {
+
+inline constexpr const char* NoMarketChosenText = "Du har ikke valgt noe marked.";
+
+/// Whether a market was opened, and if not what to tell the player.
+struct TMarketOpening {
+  bool Opened = false;
+  std::string Message;
+};
+
+/// One visit of the chief to a market, driven by the market window: the markets to choose
+/// from, the computer merchants made fresh from the settings, the player's merchant on the
+/// village's own store, the market itself and whether a trade was concluded.
+///
+/// Teardown runs in this order: the player leaves the market (the window hears it at once),
+/// the window handles its pending events, then Close frees the market, the player's merchant
+/// (which dismisses a partner it still has) and the computer merchants with their stores.
+class TMarketVisit {
+ public:
+  /// Makes every computer merchant of the settings with its own store; their timers run on
+  /// scheduler and their choices draw from random.
+  TMarketVisit(TMarketSettings settings, TScheduler& scheduler, TRandom& random);
+  TMarketVisit(const TMarketVisit&) = delete;
+  TMarketVisit& operator=(const TMarketVisit&) = delete;
+  /// Closes the visit if the window did not.
+  ~TMarketVisit();
+
+  /// The names of the markets for the choice dialog, in the order of the settings file.
+  std::vector<std::string> MarketNames() const;
+  /// The markets of the settings file.
+  const std::vector<TMarketData>& Markets() const { return FSettings.Markets; }
+  /// The local port for other players' connections at a network market.
+  std::int32_t ListenPort() const { return FSettings.ListenPort; }
+
+  /// Opens market number index (from 0) for the chief: makes the player's merchant with the
+  /// chief's name and face on the village's store, fills a local market with its computer
+  /// merchants drawn at random without repetition (as many as there are, at most), clears
+  /// the traded flag and lets the player enter. Events go to the two listeners. An index
+  /// past the list gives "Du har ikke valgt noe marked."; a visit opens only once.
+  TMarketOpening Open(std::size_t index, const std::string& chiefName, std::int32_t chiefFace, TTrade& village,
+                      TMerchantListener* merchantWindow, TMarketListener* marketWindow);
+
+  /// True from a successful Open until Close.
+  bool IsOpen() const { return FMarket != nullptr; }
+  /// The market entry opened; only while open.
+  const TMarketData& OpenedMarket() const { return FSettings.Markets.at(FOpenedIndex); }
+  /// True when the chat field belongs on the trading view (network markets).
+  bool ShowsChat() const { return IsOpen() && OpenedMarket().IsNetwork(); }
+
+  /// The player's merchant, or null when no market is open.
+  TUserMerchant* Player() const { return FPlayer.get(); }
+  /// The market with everyone present, or null when no market is open.
+  TMarket* Market() const { return FMarket.get(); }
+
+  /// The player invites a merchant present at the market.
+  bool Invite(TMerchant& other, std::int32_t& err);
+  /// The player answers the invitation he received.
+  bool AnswerInvite(TAnswer answer, std::int32_t& err);
+  /// The player proposes deltas, seen from the village's side.
+  bool Propose(const TProposal& deltas, std::int32_t& err);
+  /// The player answers the proposal on the table; an acceptance that either store cannot
+  /// carry out is sent as a decline.
+  bool AnswerProposal(TAnswer answer, std::int32_t& err);
+  /// The player ends the trade.
+  bool Dismiss(std::int32_t& err);
+  /// The player sends a chat line to his partner.
+  bool SendText(const std::string& text, std::int32_t& err);
+
+  /// True when an accepted proposal changed the village's store during this visit.
+  bool Traded() const;
+
+  /// The player leaves the market; the market window hears it before this returns.
+  void LeaveMarket();
+  /// Leaves if not yet done, then frees the market, the player's merchant and the computer
+  /// merchants, in that order.
+  void Close();
+
+ private:
+  void FillLocalMarket(std::int32_t wanted);
+  bool Refuse(std::int32_t& err) const;
+
+  TMarketSettings FSettings;
+  TScheduler& FScheduler;
+  TRandom& FRandom;
+  std::vector<std::unique_ptr<TTrade>> FCPUStores;
+  std::vector<std::unique_ptr<TCPUMerchant>> FCPUMerchants;
+  std::unique_ptr<TUserMerchant> FPlayer;
+  std::unique_ptr<TLocalMarket> FMarket;
+  std::size_t FOpenedIndex = 0;
+  bool FWasOpened = false;
+  bool FPlayerLeft = false;
+  bool FTradedBeforeClose = false;
+};
+
+}  // namespace fjordheim

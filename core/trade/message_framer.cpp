@@ -1,0 +1,67 @@
+#include "core/trade/message_framer.h"
+
+namespace fjordheim {
+namespace {
+
+constexpr std::string_view Terminator = "ENDMESSAGE";
+constexpr std::string_view Logout = "LOGOUT";
+constexpr std::string_view AnswerProposal = "ANSWERPROP ";
+constexpr std::size_t AnswerProposalFields = 4;
+
+}  // namespace
+
+TMessageFramer::TMessageFramer(TFraming framing) : FFraming(framing) {}
+
+std::vector<std::string> TMessageFramer::Feed(std::string_view bytes) {
+  std::vector<std::string> messages;
+  if (FOverflowed) return messages;
+  FPending.append(bytes);
+  for (;;) {
+    std::string message;
+    const TCut cut = CutNext(message);
+    if (cut == TCut::NeedMore) break;
+    if (cut == TCut::TooLong) {
+      FOverflowed = true;
+      FPending.clear();
+      FPending.shrink_to_fit();
+      break;
+    }
+    messages.push_back(std::move(message));
+  }
+  return messages;
+}
+
+TMessageFramer::TCut TMessageFramer::CutNext(std::string& message) {
+  if (FFraming == TFraming::ServerLink && FPending.starts_with(Logout)) return Take(Logout.size(), Logout.size(), message);
+  if (FFraming == TFraming::PeerLink && FPending.starts_with(AnswerProposal)) return CutByFields(message, AnswerProposalFields);
+  return CutTerminated(message);
+}
+
+TMessageFramer::TCut TMessageFramer::CutTerminated(std::string& message) {
+  const std::size_t at = FPending.find(Terminator);
+  if (at == std::string::npos) return FPending.size() > MaxMessageBytes ? TCut::TooLong : TCut::NeedMore;
+  const std::size_t length = at > 0 && FPending[at - 1] == ' ' ? at - 1 : at;
+  return Take(length, at + Terminator.size(), message);
+}
+
+// Each of the fields is followed by one blank; the message ends with the last of them.
+TMessageFramer::TCut TMessageFramer::CutByFields(std::string& message, std::size_t fieldCount) {
+  std::size_t end = 0;
+  for (std::size_t field = 0; field < fieldCount; ++field) {
+    end = FPending.find(' ', end);
+    if (end == std::string::npos) return FPending.size() > MaxMessageBytes ? TCut::TooLong : TCut::NeedMore;
+    ++end;
+  }
+  return Take(end - 1, end, message);
+}
+
+TMessageFramer::TCut TMessageFramer::Take(std::size_t messageLength, std::size_t consumed, std::string& message) {
+  if (consumed > MaxMessageBytes) return TCut::TooLong;
+  message.assign(FPending, 0, messageLength);
+  FPending.erase(0, consumed);
+  return TCut::Message;
+}
+
+std::string MessageTooLongText() { return "ERROR: Message too long; the connection is closed."; }
+
+}  // namespace fjordheim

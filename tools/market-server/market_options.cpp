@@ -1,0 +1,93 @@
+#include "tools/market-server/market_options.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace fjordheim {
+
+namespace {
+
+// Far more than a classroom, and below the descriptors a process gets by default.
+constexpr std::size_t MostClients = 100000;
+
+template <typename TNumber>
+std::optional<TNumber> ParseNumber(std::string_view text, TNumber lowest, TNumber highest) {
+  TNumber value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (value < lowest || value > highest) return std::nullopt;
+  return value;
+}
+
+// Applies one option with its value; returns what was wrong, or nothing.
+std::string ApplyValued(std::string_view name, std::string_view value, TMarketOptions& options) {
+  if (name == "--port") {
+    const auto port = ParseNumber<std::uint16_t>(value, 0, 65535);
+    if (!port) return "--port wants a port number from 0 to 65535 (0: any free port)";
+    options.Port = *port;
+  } else if (name == "--max-clients") {
+    const auto count = ParseNumber<std::size_t>(value, 1, MostClients);
+    if (!count) return "--max-clients wants a whole number from 1 to " + std::to_string(MostClients);
+    options.MaxClients = *count;
+  } else if (value.empty()) {
+    return std::string(name) + " wants a value";
+  } else if (name == "--listen") {
+    options.ListenAddress = std::string(value);
+  } else if (name == "--roster") {
+    options.RosterFile = std::string(value);
+  } else {
+    options.LogFile = std::string(value);
+  }
+  return {};
+}
+
+bool TakesValue(std::string_view name) {
+  for (std::string_view valued : {"--port", "--listen", "--roster", "--log", "--max-clients"}) {
+    if (name == valued) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+TMarketParseResult ParseMarketArguments(const std::vector<std::string>& arguments) {
+  TMarketOptions options;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string_view name = arguments[i];
+    std::optional<std::string_view> value;
+    if (const std::size_t equals = name.find('='); name.starts_with("--") && equals != std::string_view::npos) {
+      value = name.substr(equals + 1);
+      name = name.substr(0, equals);
+    }
+    if ((name == "--help" || name == "-h") && !value) {
+      options.Help = true;
+    } else if (TakesValue(name)) {
+      if (!value) {
+        if (i + 1 == arguments.size()) return {std::nullopt, std::string(name) + " wants a value"};
+        value = arguments[++i];
+      }
+      if (std::string error = ApplyValued(name, *value, options); !error.empty()) return {std::nullopt, error};
+    } else {
+      return {std::nullopt, "unknown argument '" + arguments[i] + "'"};
+    }
+  }
+  return {options, {}};
+}
+
+std::string MarketUsage() {
+  return "Usage: fjordheim-market [options]\n"
+         "The market server of a classroom: the pupils' games log in to it at a network\n"
+         "market, learn who else is there, and then trade with each other directly.\n"
+         "\n"
+         "  --port N          the port the games connect to (default 5556; 0: any free port)\n"
+         "  --listen ADDRESS  listen on this address of the machine only (default: all)\n"
+         "  --roster FILE     let in only the names in FILE (UTF-8, one name a line;\n"
+         "                    blank lines and lines starting with # are skipped)\n"
+         "  --log FILE        append a line for every login, logout, drop and refusal\n"
+         "  --max-clients N   connections held at once (default 1000)\n"
+         "  --help            print this text\n"
+         "\n"
+         "Stop it with Ctrl+C.\n";
+}
+
+}  // namespace fjordheim
