@@ -208,8 +208,10 @@ void TMainForm::BuildMainPanel() {
   FStatusBitBtn->setGeometry(3, 4, 177, 37);
   FStatusBitBtn->setFocusPolicy(Qt::NoFocus);
   connect(FStatusBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { FActions->ShowVillageStatus(); }); });
+  // In the button panel's gap between "Neste årstid" and the file button: seen on every page,
+  // and over none of the places the pages let the player click.
   FFoodGauge = new TFoodGauge(FMainPanel);
-  FFoodGauge->setGeometry(184, 4, 64, 37);
+  FFoodGauge->setGeometry(GameWidth - 77 + 6, 404, 64, 27);
   connect(FFoodGauge, &TFoodGauge::Clicked, this, [this] { Guarded([this] { FActions->ShowFoodStatus(); }); });
   auto* chronicle = new QShortcut(QKeySequence(Qt::Key_K), this);
   connect(chronicle, &QShortcut::activated, this, [this] {

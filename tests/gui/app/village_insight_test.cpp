@@ -17,6 +17,7 @@
 #include "gui/app/main_form.h"
 #include "gui/app/screen_game.h"
 #include "gui/controls/food_gauge.h"
+#include "gui/controls/picture_button.h"
 #include "gui/dialogs/chronicle_form.h"
 #include "gui/dialogs/decision_form.h"
 #include "gui/dialogs/season_report_form.h"
@@ -126,7 +127,15 @@ TEST_F(VillageInsight, AFirstGameShowsItsFoodSaysWhyPeopleDiedAndKeepsAChronicle
   };
   form.Actions().ShowVillageStatus();
 
-  // The gauge beside the status button opens the same window at its food tab.
+  // The gauge is seen on every page and covers neither a page nor a button.
+  QWidget* panel = form.FoodGauge()->parentWidget();
+  const QRect gauge = form.FoodGauge()->geometry();
+  EXPECT_FALSE(gauge.intersects(form.PageWidget(TMainForm::TPage::Work)->parentWidget()->geometry()));
+  for (int b = 0; b < TMainForm::ButtonCount; ++b) {
+    QWidget* button = form.Button(static_cast<TMainForm::TButton>(b));
+    EXPECT_FALSE(gauge.intersects(QRect(button->mapTo(panel, QPoint(0, 0)), button->size()))) << b;
+  }
+  // The gauge opens the same window at its food tab.
   const TFoodStatus food(controller.Village());
   EXPECT_EQ(form.FoodGauge()->toolTip().toStdString(), food.Hint);
   reader.OnStatus = [&](TVillageStatusForm& status) {
