@@ -4,6 +4,10 @@ namespace fjordheim {
 
 TCouncilAnswer TCouncilMeeting::Start(TAdviceSeason season, TRandom& random) {
   FGenerator.SelectAdvice(season, random);
+  return Begin();
+}
+
+TCouncilAnswer TCouncilMeeting::Begin() {
   FHeard = {};
   FHeardCount = 0;
   const TCouncilZone& zone = Zones[7];

@@ -63,6 +63,9 @@ class TCouncilMeeting {
   /// A new meeting: fresh advice, nobody heard, the chief's opening line in the bubble
   /// (without a sound).
   TCouncilAnswer Start(TAdviceSeason season, TRandom& random);
+  /// A new meeting over the advice the generator holds already (drawn by the turn
+  /// cycle): nobody heard, the chief's opening line.
+  TCouncilAnswer Begin();
 
   /// A click at (x, y) in picture pixels.
   TCouncilAnswer Click(int x, int y);

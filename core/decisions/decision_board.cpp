@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
 
 namespace fjordheim {
 namespace {
@@ -68,7 +69,7 @@ TDecisionBoard::TOutcome TDecisionBoard::Tick(int row) {
 
 TDecisionBoard::TOutcome TDecisionBoard::Confirm() {
   if (FDecided || !FGenerator) return {false, std::string()};
-  if (TickedCount() != PicksRequired()) return {false, "Du må gjøre 3 valg!"};
+  if (TickedCount() != PicksRequired()) return {false, "Du må gjøre " + std::to_string(PicksRequired()) + " valg!"};
   int wrongPicks = 0;
   std::int64_t score = 0;
   for (int row = 0; row < RowCount; ++row) {

@@ -195,9 +195,11 @@ const std::deque<TDecisionNode>& TDecisionGenerator::RightGroup(int group) const
 std::vector<std::string> TDecisionGenerator::MissingTasks() const {
   std::vector<std::string> missing;
   for (int group = 1; group <= RightGroupCount; ++group) {
-    if (RightGroup(group).empty()) missing.push_back(FSourceName + ": right group " + std::to_string(group) + " has no task");
+    if (RightGroup(group).empty()) {
+      missing.push_back(FSourceName + ": gruppe " + std::to_string(group) + " har ingen oppgave");
+    }
   }
-  if (DifferentWrongTasks() < 2) missing.push_back(FSourceName + ": the wrong group has fewer than two different tasks");
+  if (DifferentWrongTasks() < 2) missing.push_back(FSourceName + ": gruppe FEL har færre enn to ulike oppgaver");
   return missing;
 }
 

@@ -46,8 +46,8 @@ class TDecisionGenerator {
   /// True when every right group has a task and there are two different wrong tasks.
   bool IsComplete() const { return MissingTasks().empty(); }
 
-  /// What keeps the file from a full draw, one sentence each, as
-  /// `elsesumm.dec: right group 2 has no task`; empty when complete.
+  /// What keeps the file from a full draw, one sentence each for the player, as
+  /// `elsesumm.dec: gruppe 2 har ingen oppgave`; empty when complete.
   std::vector<std::string> MissingTasks() const;
 
   /// Right group 1..3 in file order.

@@ -10,4 +10,8 @@ std::string ChiefPageTitle(std::string_view chiefName) {
   return title + " vikingasida";
 }
 
+std::string ChiefFacePicture(std::int32_t face) { return "face" + std::to_string(face) + ".bmp"; }
+
+std::string ChiefPagePicture(std::int32_t face) { return "../Bilder/" + ChiefFacePicture(face); }
+
 }  // namespace fjordheim

@@ -19,8 +19,8 @@ std::vector<std::string> ReadQuizFile(const std::string& path, TMessageSink& sin
 }
 
 std::string PairShortage(const std::string& name, std::size_t pairs, std::size_t needed) {
-  return name + ": " + std::to_string(pairs) + (pairs == 1 ? " answer pair" : " answer pairs") + ", at least " +
-         std::to_string(needed) + " needed";
+  return "For få svar i " + name + ": " + std::to_string(pairs) + " svarpar, minst " + std::to_string(needed) +
+         " trengs";
 }
 
 }  // namespace

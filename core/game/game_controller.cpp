@@ -382,6 +382,12 @@ const TAdviceNode* TGameController::HearAdviser(int area) {
   return advice;
 }
 
+void TGameController::AllAdvisersHeard() {
+  if (!FInGame || FCouncilHeld) return;
+  FHeard.fill(true);
+  OnAllHeard();
+}
+
 int TGameController::HeardCount() const { return static_cast<int>(std::count(FHeard.begin(), FHeard.end(), true)); }
 
 bool TGameController::Heard(int area) const {
@@ -401,6 +407,13 @@ void TGameController::TakeDecisions() {
   if (FDecisionsTaken) {
     FView.ShowMessage(DecisionsTakenText);
     return;
+  }
+  // A decision file without enough tasks leaves rows empty; the player is told what is missing.
+  const std::vector<std::string> missing = SeasonDecisions().MissingTasks();
+  if (!missing.empty()) {
+    std::string text = MissingTasksText;
+    for (const std::string& line : missing) text += "\n" + line;
+    FView.ShowMessage(text);
   }
   FBoard.Open();
   if (!FView.RunDecisionWindow(FBoard) || !FBoard.Decided()) return;
@@ -534,7 +547,6 @@ void TGameController::BuildVillageView() {
   ShowVillagePicture();
   const TAdviceSeason season = AdviceSeasonOf(FVillage.Season, TSpecialSituation::None);
   StartMeeting(season);
-  FDecisions[static_cast<std::size_t>(season)]->DrawOptions(FRandom);
   FCouncilHeld = false;
   FDecisionsTaken = false;
   FTradedThisYear = false;

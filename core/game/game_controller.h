@@ -60,6 +60,8 @@ inline constexpr const char* SeasonDialogHeading = "Før du kan gå videre til n
 inline constexpr const char* HoldCouncilText = "Hold rådsmøte";
 inline constexpr const char* TakeDecisionsText = "Ta andre avgjørelser";
 inline constexpr const char* DecisionsTakenText = "Du har allerede tatt de andre avgjørelsene.";
+inline constexpr const char* GameSavedText = "Spillet er lagret.";
+inline constexpr const char* MissingTasksText = "Noen oppgaver mangler i filene:";
 inline constexpr const char* DepositionText = "Byrådet synes du har vært en dårlig høvding. De avsetter deg.";
 inline constexpr const char* AutosaveFileName = "autosave.tun";
 inline constexpr const char* ChronicleFileName = "autosave.csv";
@@ -105,6 +107,9 @@ class TGameController {
   /// advice file lacks it, which still counts as heard). The fifth adviser heard opens the
   /// work, slaughter and decision buttons.
   const TAdviceNode* HearAdviser(int area);
+  /// The council view has heard its fifth adviser: every adviser counts as heard and the
+  /// buttons open, without a recording (the adviser's own advice plays it).
+  void AllAdvisersHeard();
   /// Moves a person of working age to a work.
   TChoiceOutcome SetWork(TFigureId figure, TWorkKind work);
   /// Puts an animal into the slaughter area; it cannot be taken back.

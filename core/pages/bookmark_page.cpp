@@ -70,6 +70,14 @@ std::string WithoutEvery(std::string_view text, std::string_view part) {
   }
 }
 
+std::string LowerAscii(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower;
+}
+
 std::string FromPage(std::string_view bytes) { return UnescapeHtml(Utf8From1252(bytes)); }
 
 std::string ToPage(std::string_view text) { return Cp1252FromUtf8(EscapeHtml(text)); }
@@ -224,11 +232,19 @@ std::string TBookmarkPage::TableBytes(const std::vector<TBookmarkEntry>& entries
   return out;
 }
 
-std::optional<std::string> TBookmarkPage::BytesWithSection(std::string_view name, std::string_view text) const {
+// The line after the section's marker, which holds its content; never the first line.
+std::optional<std::size_t> TBookmarkPage::SectionLine(std::string_view name) const {
   const std::string marker = "<!-- SECTION " + Cp1252FromUtf8(name) + " START -->";
   std::size_t found = 1;
   while (found < FLines.size() && !EqualsIgnoringAsciiCase(Content(found), marker)) ++found;
   if (found + 1 >= FLines.size()) return std::nullopt;
+  return found + 1;
+}
+
+std::optional<std::string> TBookmarkPage::BytesWithSection(std::string_view name, std::string_view text) const {
+  const std::optional<std::size_t> contentLine = SectionLine(name);
+  if (!contentLine) return std::nullopt;
+  const std::size_t found = *contentLine - 1;
 
   const std::string& line = FLines[found + 1];
   const std::string_view content = Content(found + 1);
@@ -246,15 +262,40 @@ std::optional<std::string> TBookmarkPage::BytesWithSection(std::string_view name
   return out;
 }
 
-bool TBookmarkPage::UpdateSection(const std::string& path, std::string_view name, std::string_view text,
-                                  TMessageSink& sink) {
-  const std::optional<TBookmarkPage> page = Load(path, sink);
-  if (!page) return false;
-  const std::optional<std::string> bytes = page->BytesWithSection(name, text);
+std::optional<std::string> TBookmarkPage::BytesWithPicture(std::string_view name, std::string_view source) const {
+  const std::optional<std::size_t> line = SectionLine(name);
+  if (!line) return std::nullopt;
+  constexpr std::string_view SourceStart = "src=\"";
+  const std::string& content = FLines[*line];
+  const std::size_t start = LowerAscii(content).find(SourceStart);
+  if (start == std::string::npos) return std::nullopt;
+  const std::size_t value = start + SourceStart.size();
+  const std::size_t end = content.find('"', value);
+  if (end == std::string::npos) return std::nullopt;
+  std::string out;
+  for (std::size_t i = 0; i < *line; ++i) out += FLines[i];
+  out += content.substr(0, value) + ToPage(source) + content.substr(end);
+  for (std::size_t i = *line + 1; i < FLines.size(); ++i) out += FLines[i];
+  return out;
+}
+
+bool TBookmarkPage::Update(const std::string& path, const std::optional<std::string>& bytes, TMessageSink& sink) {
   if (!bytes) return false;
   if (WriteFileAtomically(path, *bytes)) return true;
   sink.ShowMessage(CannotWriteFileMessage(path));
   return false;
+}
+
+bool TBookmarkPage::UpdateSection(const std::string& path, std::string_view name, std::string_view text,
+                                  TMessageSink& sink) {
+  const std::optional<TBookmarkPage> page = Load(path, sink);
+  return page && Update(path, page->BytesWithSection(name, text), sink);
+}
+
+bool TBookmarkPage::UpdatePicture(const std::string& path, std::string_view name, std::string_view source,
+                                  TMessageSink& sink) {
+  const std::optional<TBookmarkPage> page = Load(path, sink);
+  return page && Update(path, page->BytesWithPicture(name, source), sink);
 }
 
 }  // namespace fjordheim

@@ -56,12 +56,22 @@ class TBookmarkPage {
   /// where a file failed, when nothing was changed.
   static bool UpdateSection(const std::string& path, std::string_view name, std::string_view text, TMessageSink& sink);
 
+  /// The page with the picture of the named section (the src of the line after its
+  /// marker) replaced by source (escaped); nothing when there is no such picture.
+  std::optional<std::string> BytesWithPicture(std::string_view name, std::string_view source) const;
+
+  /// Shows source as the picture of the section of the page file and saves it; false, with
+  /// a message where a file failed, when nothing was changed.
+  static bool UpdatePicture(const std::string& path, std::string_view name, std::string_view source, TMessageSink& sink);
+
   /// The table lines as the program writes them, each ended by CR LF, in Windows-1252.
   static std::string TableBytes(const std::vector<TBookmarkEntry>& entries);
 
  private:
   void ReadTable();
   std::string_view Content(std::size_t line) const;
+  std::optional<std::size_t> SectionLine(std::string_view name) const;
+  static bool Update(const std::string& path, const std::optional<std::string>& bytes, TMessageSink& sink);
 
   std::vector<std::string> FLines;
   std::optional<std::size_t> FBegin;

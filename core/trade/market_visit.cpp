@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/trade/net_market.h"
+
 namespace fjordheim {
 
 namespace {
@@ -32,18 +34,38 @@ TMarketOpening TMarketVisit::Open(std::size_t index, const std::string& chiefNam
                                   TTrade& village, TMerchantListener* merchantWindow, TMarketListener* marketWindow) {
   if (index >= FSettings.Markets.size()) return TMarketOpening{false, NoMarketChosenText};
   if (FWasOpened) return TMarketOpening{};
-  if (FSettings.Markets[index].IsNetwork()) return TMarketOpening{false, NetworkUnavailableText};
+  const TMarketData& data = FSettings.Markets[index];
+  if (data.IsNetwork() && FConnections == nullptr) return TMarketOpening{false, NetworkUnavailableText};
   FWasOpened = true;
   FOpenedIndex = index;
   FPlayer = std::make_unique<TUserMerchant>(&village, chiefName, FScheduler);
   FPlayer->ImageNo = chiefFace;
   FPlayer->SetNotifyWindow(merchantWindow);
-  FMarket = std::make_unique<TLocalMarket>(FScheduler);
+  if (data.IsNetwork()) {
+    OpenNetworkMarket(data);
+  } else {
+    FMarket = std::make_unique<TLocalMarket>(FScheduler);
+  }
   FMarket->SetNotifyWindow(marketWindow);
-  FillLocalMarket(FSettings.Markets[index].CPUMerchants);
+  if (!data.IsNetwork()) FillLocalMarket(data.CPUMerchants);
   std::int32_t err = 0;
   FMarket->Enter(*FPlayer, err);
   return TMarketOpening{true, {}};
+}
+
+void TMarketVisit::UseNetwork(TConnectionPort& connections, TMessageSink& messages) {
+  FConnections = &connections;
+  FNetworkMessages = &messages;
+}
+
+// The player enters a network market by logging in at its server; the others present come as the
+// server names them.
+void TMarketVisit::OpenNetworkMarket(const TMarketData& data) {
+  auto market = std::make_unique<TNetMarket>(FScheduler);
+  FClient = std::make_unique<TClient>(*market, data.IP, data.Port, *FConnections, *FNetworkMessages);
+  FClient->ListenPort = FSettings.ListenPort;
+  market->Client = FClient.get();
+  FMarket = std::move(market);
 }
 
 // Drawn from a shrinking copy of the list, so no merchant comes twice; when more are asked
@@ -114,6 +136,7 @@ void TMarketVisit::Close() {
   FTradedBeforeClose = Traded();
   FMarket.reset();
   FPlayer.reset();
+  FClient.reset();
   FCPUMerchants.clear();
   FCPUStores.clear();
 }

@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "core/common/message_sink.h"
 #include "core/common/random.h"
+#include "core/trade/client.h"
+#include "core/trade/connection_port.h"
 #include "core/trade/cpu_merchant.h"
 #include "core/trade/local_market.h"
 #include "core/trade/market_settings.h"
@@ -29,7 +32,8 @@ struct TMarketOpening {
 ///
 /// Teardown runs in this order: the player leaves the market (the window hears it at once),
 /// the window handles its pending events, then Close frees the market, the player's merchant
-/// (which dismisses a partner it still has) and the computer merchants with their stores.
+/// (which dismisses a partner it still has), the network client and the computer merchants with
+/// their stores.
 class TMarketVisit {
  public:
   /// Makes every computer merchant of the settings with its own store; their timers run on
@@ -39,6 +43,11 @@ class TMarketVisit {
   TMarketVisit& operator=(const TMarketVisit&) = delete;
   /// Closes the visit if the window did not.
   ~TMarketVisit();
+
+  /// Lets network markets open: the connections to the market server and the other players go
+  /// through connections, and what the network has to say to the player goes to messages. Without
+  /// it a network market is not opened.
+  void UseNetwork(TConnectionPort& connections, TMessageSink& messages);
 
   /// The names of the markets for the choice dialog, in the order of the settings file.
   std::vector<std::string> MarketNames() const;
@@ -86,12 +95,13 @@ class TMarketVisit {
 
   /// The player leaves the market; the market window hears it before this returns.
   void LeaveMarket();
-  /// Leaves if not yet done, then frees the market, the player's merchant and the computer
-  /// merchants, in that order.
+  /// Leaves if not yet done, then frees the market, the player's merchant, the network client and
+  /// the computer merchants, in that order.
   void Close();
 
  private:
   void FillLocalMarket(std::int32_t wanted);
+  void OpenNetworkMarket(const TMarketData& data);
   bool Refuse(std::int32_t& err) const;
 
   TMarketSettings FSettings;
@@ -101,6 +111,9 @@ class TMarketVisit {
   std::vector<std::unique_ptr<TCPUMerchant>> FCPUMerchants;
   std::unique_ptr<TUserMerchant> FPlayer;
   std::unique_ptr<TLocalMarket> FMarket;
+  TConnectionPort* FConnections = nullptr;
+  TMessageSink* FNetworkMessages = nullptr;
+  std::unique_ptr<TClient> FClient;
   std::size_t FOpenedIndex = 0;
   bool FWasOpened = false;
   bool FPlayerLeft = false;

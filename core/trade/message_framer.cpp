@@ -16,6 +16,7 @@ std::vector<std::string> TMessageFramer::Feed(std::string_view bytes) {
   std::vector<std::string> messages;
   if (FOverflowed) return messages;
   FPending.append(bytes);
+  FFront = 0;
   for (;;) {
     std::string message;
     const TCut cut = CutNext(message);
@@ -24,32 +25,41 @@ std::vector<std::string> TMessageFramer::Feed(std::string_view bytes) {
       FOverflowed = true;
       FPending.clear();
       FPending.shrink_to_fit();
+      FFront = 0;
       break;
     }
     messages.push_back(std::move(message));
   }
+  // The messages handed out are dropped once, not one by one: an arrival of many small messages
+  // costs its length, not its length times their number.
+  FPending.erase(0, FFront);
+  FFront = 0;
   return messages;
 }
 
+std::string_view TMessageFramer::Unread() const { return std::string_view(FPending).substr(FFront); }
+
 TMessageFramer::TCut TMessageFramer::CutNext(std::string& message) {
-  if (FFraming == TFraming::ServerLink && FPending.starts_with(Logout)) return Take(Logout.size(), Logout.size(), message);
-  if (FFraming == TFraming::PeerLink && FPending.starts_with(AnswerProposal)) return CutByFields(message, AnswerProposalFields);
+  if (FFraming == TFraming::ServerLink && Unread().starts_with(Logout)) return Take(Logout.size(), Logout.size(), message);
+  if (FFraming == TFraming::PeerLink && Unread().starts_with(AnswerProposal)) return CutByFields(message, AnswerProposalFields);
   return CutTerminated(message);
 }
 
 TMessageFramer::TCut TMessageFramer::CutTerminated(std::string& message) {
-  const std::size_t at = FPending.find(Terminator);
-  if (at == std::string::npos) return FPending.size() > MaxMessageBytes ? TCut::TooLong : TCut::NeedMore;
-  const std::size_t length = at > 0 && FPending[at - 1] == ' ' ? at - 1 : at;
+  const std::string_view unread = Unread();
+  const std::size_t at = unread.find(Terminator);
+  if (at == std::string_view::npos) return unread.size() > MaxMessageBytes ? TCut::TooLong : TCut::NeedMore;
+  const std::size_t length = at > 0 && unread[at - 1] == ' ' ? at - 1 : at;
   return Take(length, at + Terminator.size(), message);
 }
 
 // Each of the fields is followed by one blank; the message ends with the last of them.
 TMessageFramer::TCut TMessageFramer::CutByFields(std::string& message, std::size_t fieldCount) {
+  const std::string_view unread = Unread();
   std::size_t end = 0;
   for (std::size_t field = 0; field < fieldCount; ++field) {
-    end = FPending.find(' ', end);
-    if (end == std::string::npos) return FPending.size() > MaxMessageBytes ? TCut::TooLong : TCut::NeedMore;
+    end = unread.find(' ', end);
+    if (end == std::string_view::npos) return unread.size() > MaxMessageBytes ? TCut::TooLong : TCut::NeedMore;
     ++end;
   }
   return Take(end - 1, end, message);
@@ -57,8 +67,8 @@ TMessageFramer::TCut TMessageFramer::CutByFields(std::string& message, std::size
 
 TMessageFramer::TCut TMessageFramer::Take(std::size_t messageLength, std::size_t consumed, std::string& message) {
   if (consumed > MaxMessageBytes) return TCut::TooLong;
-  message.assign(FPending, 0, messageLength);
-  FPending.erase(0, consumed);
+  message.assign(FPending, FFront, messageLength);
+  FFront += consumed;
   return TCut::Message;
 }
 

@@ -42,9 +42,12 @@ class TMessageFramer {
   TCut CutTerminated(std::string& message);
   TCut CutByFields(std::string& message, std::size_t fieldCount);
   TCut Take(std::size_t messageLength, std::size_t consumed, std::string& message);
+  std::string_view Unread() const;
 
   TFraming FFraming;
   std::string FPending;
+  /// Within one Feed: where the bytes not yet handed out begin.
+  std::size_t FFront = 0;
   bool FOverflowed = false;
 };
 

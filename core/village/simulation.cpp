@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/common/rounding.h"
 #include "core/village/village.h"
@@ -46,6 +47,13 @@ long double CoveredShare(const TTrade& trade, TGoodsKind kind) {
 int Points(long double factor) {
   if (!std::isfinite(factor)) return 0;
   return static_cast<int>(Round(std::clamp(factor * 100, -1.0e6L, 1.0e6L)));
+}
+
+// A single-precision field takes the largest value it can hold rather than an infinity,
+// which no later season could work with and no save could write.
+float ToSingle(long double value) {
+  constexpr long double Most = std::numeric_limits<float>::max();
+  return static_cast<float>(std::clamp(value, -Most, Most));
 }
 
 // A share of `count` decided by one draw below `percentage`.
@@ -170,7 +178,7 @@ void TVillage::GrowCrop() {
     CropGrowth = 0.0F;
     return;
   }
-  CropGrowth = static_cast<float>(WorkOutput(TWorkKind::Farming) * CropGrowth * NourishmentFactor() / capacity);
+  CropGrowth = ToSingle(WorkOutput(TWorkKind::Farming) * CropGrowth * NourishmentFactor() / capacity);
 }
 
 void TVillage::Harvest() {
@@ -180,7 +188,7 @@ void TVillage::Harvest() {
 }
 
 void TVillage::ApplyEvent(TVillageEvent event, long double cropFactor) {
-  if (TakeEvent(event)) CropGrowth = static_cast<float>(CropGrowth * cropFactor);
+  if (TakeEvent(event)) CropGrowth = ToSingle(CropGrowth * cropFactor);
 }
 
 bool TVillage::TakeEvent(TVillageEvent event) {
@@ -217,7 +225,7 @@ void TVillage::FeedAndStore() {
   LastStep.HouseholdFactor = HouseholdFactor();
   Food *= LastStep.HouseholdFactor;
   const long double consumption = TotalConsumption();
-  FoodRatio = consumption > 0 ? static_cast<float>(Food / consumption) : 0.0F;
+  FoodRatio = consumption > 0 ? ToSingle(Food / consumption) : 0.0F;
   SetFoodStore(Food - consumption);
   if (TakeEvent(TVillageEvent::Fire)) {
     const long double before = FoodStore;

@@ -11,6 +11,12 @@ namespace {
 
 // The file counts the living and the dead in 16 bits each.
 constexpr std::size_t MaxPersonsInFile = 65535;
+// The store holds at most twice a season's need, and the largest village a file can hold
+// (65535 grown men eating one unit each) needs 65535: food beyond this bound no game can
+// reach, and a season fed from it would overflow.
+constexpr long double MostFood = 1.0e7L;
+// The crop starts every year at 1 and grows by a share of the work force each season.
+constexpr float MostCropGrowth = 1.0e6F;
 
 // Nothing is reserved from the count: a damaged file may claim 65535 persons and hold
 // none, and the first short read ends the loop.
@@ -49,6 +55,12 @@ TNumber Finite(TNumber value) {
   return value;
 }
 
+template <typename TNumber>
+TNumber AtMost(TNumber value, TNumber most) {
+  if (!(std::fabs(Finite(value)) <= most)) throw EVillageFileError(DamagedFileMessage);
+  return value;
+}
+
 }  // namespace
 
 void TVillage::SaveToStream(TVillageStream& stream) const {
@@ -83,9 +95,9 @@ void TVillage::LoadFromStream(TVillageStream& stream) {
   const TAnimalCounts animals = ReadWords<AnimalKindCount>(stream);
   const TSeason season = stream.ReadSeason();
   const std::uint16_t year = stream.ReadWord();
-  const long double food = Finite(stream.ReadFloat());
-  const long double foodStore = Finite(stream.ReadFloat());
-  const float cropGrowth = Finite(stream.ReadSingle());
+  const long double food = AtMost(stream.ReadFloat(), MostFood);
+  const long double foodStore = AtMost(stream.ReadFloat(), MostFood);
+  const float cropGrowth = AtMost(stream.ReadSingle(), MostCropGrowth);
   const TGoodsCounts goodsProduction = ReadWords<GoodsKindCount>(stream);
   const float ratingSum = Finite(stream.ReadSingle());
   TTrade trade = Trade;

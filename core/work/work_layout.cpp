@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace fjordheim {
 
@@ -27,16 +28,19 @@ constexpr std::array<int, AnimalKindCount> AnimalRowBase{0, 40, 90, 120};
 
 }  // namespace
 
+// A saved game may hold an adult whose sex byte is neither man nor woman; the village
+// feeds and works him as it does a woman, and the page shows him with the women, so that
+// the player can still move him.
 TRowGroup RowGroupOf(const THumanInfo& person) {
   if (person.IsAdultMan()) return TRowGroup::AdultMan;
-  if (person.IsAdultWoman()) return TRowGroup::AdultWoman;
+  if (person.IsAdult()) return TRowGroup::AdultWoman;
   if (person.IsYouth()) return TRowGroup::Youth;
   return TRowGroup::Other;
 }
 
 int HumanPictureIndex(const THumanInfo& person) {
   if (person.IsAdultMan()) return 0;
-  if (person.IsAdultWoman()) return 1;
+  if (person.IsAdult()) return 1;
   return 2;
 }
 
@@ -100,14 +104,24 @@ std::vector<std::optional<TIconPlace>> ArrangeIdleRow(const TWorkRect& box, cons
   return places;
 }
 
-std::vector<TIconPlace> ArrangeAnimalPen(const TWorkRect& box, const std::vector<TAnimalKind>& kinds) {
+// A herd whose rows would run past the bottom of the box has its rows drawn closer, so
+// that the pen keeps to its area whatever the herd's size.
+std::vector<TIconPlace> ArrangeAnimalPen(const TWorkRect& box, const std::vector<TAnimalKind>& kinds, int iconHeight) {
+  constexpr int PerRow = 12;
+  constexpr int RowStep = 13;
+  std::array<std::int64_t, AnimalKindCount> rows{};
+  for (TAnimalKind kind : kinds) ++rows[static_cast<std::size_t>(kind)];
+  for (auto& count : rows) count = (count + PerRow - 1) / PerRow;
   std::array<int, AnimalKindCount> next{};
   std::vector<TIconPlace> places;
   places.reserve(kinds.size());
   for (TAnimalKind kind : kinds) {
     const auto k = static_cast<std::size_t>(kind);
     const int c = next[k]++;
-    places.push_back({box.Left + (c % 12) * 29 + 5, box.Top + (c / 12) * 13 + AnimalRowBase[k]});
+    const std::int64_t row = c / PerRow;
+    const std::int64_t room = std::max(0, box.Height() - iconHeight - AnimalRowBase[k]);
+    const std::int64_t drop = rows[k] > 1 && (rows[k] - 1) * RowStep > room ? row * room / (rows[k] - 1) : row * RowStep;
+    places.push_back({box.Left + (c % PerRow) * 29 + 5, box.Top + AnimalRowBase[k] + static_cast<int>(drop)});
   }
   return places;
 }

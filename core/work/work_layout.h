@@ -44,8 +44,9 @@ std::vector<TRowCount> HumanRowCounts(const TWorkRect& box, const std::vector<TR
 /// The idle strip: one row, men first, then women (3 pixels lower), then youths.
 std::vector<std::optional<TIconPlace>> ArrangeIdleRow(const TWorkRect& box, const std::vector<TRowGroup>& items);
 
-/// The animal pen: each kind in its own band, twelve icons a row, 13 pixels between rows.
-std::vector<TIconPlace> ArrangeAnimalPen(const TWorkRect& box, const std::vector<TAnimalKind>& kinds);
+/// The animal pen: each kind in its own band, twelve icons a row, 13 pixels between rows;
+/// rows that would run out of the box come closer, so no icon of that height leaves it.
+std::vector<TIconPlace> ArrangeAnimalPen(const TWorkRect& box, const std::vector<TAnimalKind>& kinds, int iconHeight);
 
 /// The rectangle moved to (x, y) and then pushed back inside a view of the given size;
 /// a rectangle larger than the view keeps its left or top edge at 0.

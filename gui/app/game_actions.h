@@ -1,10 +1,18 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/common/season.h"
 
 namespace fjordheim {
+
+/// The chief of the game in play.
+struct TChief {
+  std::string Name;
+  std::int32_t Face = 0;
+};
 
 /// What the main window asks of the game; TScreenGame answers with the turn cycle. Every
 /// operation may throw with a message for the player; the main window shows it and the
@@ -17,7 +25,8 @@ class TGameActions {
   virtual void NewGame() = 0;
   /// False when the game was not loaded; the player has been told why.
   virtual bool LoadGame(const std::string& path) = 0;
-  virtual void SaveGame(const std::string& path) = 0;
+  /// False when the game was not saved; the player has been told why.
+  virtual bool SaveGame(const std::string& path) = 0;
   virtual void ChangeSeason() = 0;
   virtual void TakeDecisions() = 0;
   virtual void ShowVillageStatus() = 0;
@@ -33,6 +42,8 @@ class TGameActions {
   virtual std::string StatusCaption() const = 0;
   /// The chief's personal page; empty while no game is in play.
   virtual std::string BookmarkFile() const = 0;
+  /// The chief of the game in play; none while no game is in play.
+  virtual std::optional<TChief> Chief() const = 0;
 };
 
 }  // namespace fjordheim

@@ -12,6 +12,7 @@
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -20,6 +21,7 @@
 #include "core/common/path_resolver.h"
 #include "core/game/chief_page_title.h"
 #include "core/game/first_decision_quiz.h"
+#include "core/game/game_controller.h"
 #include "core/pages/bookmark_file.h"
 #include "core/pages/bookmark_page.h"
 #include "core/settings/name_tables.h"
@@ -109,7 +111,8 @@ TMainForm::TMainForm(TSettings& settings, TRandom& random, TMessageSink& sink, s
       FActions(std::move(actions)),
       FPictures(&sink),
       FOutput(std::make_unique<TAudioSinkOutput>()),
-      FSound(settings.SoundOff(), settings.SoundPath(), *FOutput, &sink) {
+      FSound(settings.SoundOff(), settings.SoundPath(), *FOutput, &sink),
+      FToolTipFont(QToolTip::font()) {
   setWindowTitle(QStringLiteral("Fjordheim"));
   setAutoFillBackground(true);
   QPalette colours = palette();
@@ -122,6 +125,8 @@ TMainForm::TMainForm(TSettings& settings, TRandom& random, TMessageSink& sink, s
   BuildIntroPanel();
   BuildMainPanel();
   FView = new TScaledView(FScreen, this);
+  // Hints are windows of their own, outside the scaled screen: they grow with the game.
+  connect(FView, &TScaledView::ScaleChanged, this, [this] { QToolTip::setFont(GameLayout().Font(FToolTipFont)); });
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(FView);
@@ -350,9 +355,13 @@ void TMainForm::StartNewGame() {
 }
 
 void TMainForm::ShowGame() {
-  // A loaded game brings its own chief, and with him his own page.
+  // A loaded game brings its own chief, and with him his own page and saved-game name.
   const std::string page = FActions->BookmarkFile();
   if (!page.empty()) SetBookmarkFile(page);
+  if (const std::optional<TChief> chief = FActions->Chief()) {
+    FSettings.ChiefName = chief->Name;
+    FSettings.ChiefFace = chief->Face;
+  }
   FIntroPanel->hide();
   if (FHotSpots.Indoor()) LeaveIndoor();
   ShowVillageSeason(FActions->Season());
@@ -391,8 +400,9 @@ void TMainForm::SetStatusPicture(int index) {
   FStatusBitBtn->setIconSize(FStatusPictures.Size());
 }
 
+// A new season or a new game is shown outside: the hall's picture, zones and sound go.
 void TMainForm::ShowVillagePicture(const std::string& picture, const std::string& zoneMap) {
-  if (FHotSpots.Indoor()) return;
+  FHotSpots.SetIndoor(false);
   FVillageImage->SetPicture(FPictures.Load(picture));
   Guarded([this, &zoneMap] { FVillageImage->SetMaskFile(zoneMap); });
 }
@@ -432,6 +442,7 @@ void TMainForm::ChooseChief() {
                                        GameLayout());
   if (!keep) CreateBookmarkFile(FSettings.DataPath(), FBookmarkFile, FSink);
   TBookmarkPage::UpdateSection(FBookmarkFile, "NAME", ChiefPageTitle(FSettings.ChiefName), FSink);
+  TBookmarkPage::UpdatePicture(FBookmarkFile, "FACE", ChiefPagePicture(FSettings.ChiefFace), FSink);
 
   const TFirstDecisionQuiz quiz(FSettings.DataPath() + "Correct.que", FSettings.DataPath() + "False.que", FSink);
   const std::optional<TFirstDecisionDraw> draw = quiz.Draw(FRandom);
@@ -493,15 +504,13 @@ TBrowserWin* TMainForm::Browser() {
   return FBrowser;
 }
 
-// A browser opened for the first time, or after it was closed, comes up over the middle
-// of the game rather than wherever the system puts new windows.
+// A browser opened for the first time, or after it was closed, comes up over the top left
+// of the game rather than wherever the system puts new windows: it covers the pages from
+// their top, the season label with them, so that nothing of the page behind shows above it.
 void TMainForm::OpenBrowser(const std::string& path) {
   TBrowserWin* browser = Browser();
   browser->SetLayout(GameLayout());
-  if (!browser->isVisible()) {
-    const QRect game = FView->geometry().translated(mapToGlobal(QPoint(0, 0)));
-    browser->move(game.center() - QPoint(browser->width() / 2, browser->height() / 2));
-  }
+  if (!browser->isVisible()) browser->move(FView->viewport()->mapToGlobal(FView->Scale().Offset));
   browser->ShowPage(path);
 }
 
@@ -597,7 +606,9 @@ void TMainForm::BtnFileClick() {
       break;
     case TArkivForm::SaveResult: {
       const std::string file = FArkiv->SaveFileName();
-      Guarded([this, &file] { FActions->SaveGame(file); });
+      bool saved = false;
+      Guarded([this, &file, &saved] { saved = FActions->SaveGame(file); });
+      if (saved) FSink.ShowMessage(GameSavedText);
       break;
     }
     case TArkivForm::LoadResult: {

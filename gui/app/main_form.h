@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QWidget>
 
@@ -65,6 +66,8 @@ class TMainForm : public QWidget {
   /// the size the windows were drawn for, so that their texts stay readable.
   TGameLayout GameLayout() const;
   TZoneImage* VillageImage() const { return FVillageImage; }
+  /// The status button with the season label, top left over the pages.
+  QPushButton* StatusButton() const { return FStatusBitBtn; }
   QWidget* PageWidget(TPage page) const;
   TBrowserWin* Browser();
   TArkivForm* Arkiv() const { return FArkiv; }
@@ -176,6 +179,8 @@ class TMainForm : public QWidget {
   TSoundPlayer FSound;
   TVillageHotSpots FHotSpots;
   TWorkAreaSound FWorkAreaSound;
+  /// The hints' font at the size the windows were drawn for.
+  QFont FToolTipFont;
   std::string FBookmarkFile;
   int FIntroStep = 0;
 

@@ -46,6 +46,7 @@ void TScaledView::resizeEvent(QResizeEvent* event) {
 }
 
 void TScaledView::ApplyScale() {
+  const double before = FScale.Factor;
   FScale = TScreenScale::For(viewport()->size());
   resetTransform();
   scale(FScale.Factor, FScale.Factor);
@@ -53,6 +54,7 @@ void TScaledView::ApplyScale() {
   setRenderHint(QPainter::Antialiasing, false);
   const QSizeF visible = QSizeF(viewport()->size()) / FScale.Factor;
   setSceneRect(QRectF(QPointF(-FScale.Offset.x() / FScale.Factor, -FScale.Offset.y() / FScale.Factor), visible));
+  if (FScale.Factor != before) emit ScaleChanged();
 }
 
 bool TScaledView::viewportEvent(QEvent* event) {

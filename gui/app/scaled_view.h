@@ -21,6 +21,10 @@ class TScaledView : public QGraphicsView {
 
   const TScreenScale& Scale() const { return FScale; }
 
+ signals:
+  /// The game is shown at a new scale.
+  void ScaleChanged();
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   bool viewportEvent(QEvent* event) override;

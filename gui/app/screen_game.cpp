@@ -1,8 +1,10 @@
 #include "gui/app/screen_game.h"
 
+#include <QFileInfo>
 #include <QPushButton>
 
 #include "core/common/path_resolver.h"
+#include "core/game/chief_page_title.h"
 #include "core/game/food_status.h"
 #include "core/game/score_file.h"
 #include "core/work/work_places.h"
@@ -62,7 +64,7 @@ void TScreenGame::BuildCouncilPage() {
   FCouncil->OnAdvice = [this](const TAdviceNode& advice) {
     FForm.RunGuarded([this, &advice] { FController.HearAdviser(static_cast<int>(advice.Area)); });
   };
-  FCouncil->OnAllHeard = [this] { FForm.RunGuarded([this] { HearAdvisersOfMeeting(); }); };
+  FCouncil->OnAllHeard = [this] { FForm.RunGuarded([this] { FController.AllAdvisersHeard(); }); };
   FCouncil->OnChiefSound = [this](const std::string& file) {
     FForm.Sound().PlayWave(FSettings.SoundPath() + file, 1, 0, false, false);
   };
@@ -100,13 +102,6 @@ void TScreenGame::BuildSlaughterPage() {
 
 QPixmap TScreenGame::Picture(const std::string& path) {
   return path.empty() ? QPixmap() : QPixmap::fromImage(FForm.Pictures().Load(path));
-}
-
-// An adviser without advice answers without a recording; the meeting still counts him heard.
-void TScreenGame::HearAdvisersOfMeeting() {
-  for (int area = 0; area < AdviceAreaCount; ++area) {
-    if (FCouncil->Meeting().Heard(area) && !FController.Heard(area)) FController.HearAdviser(area);
-  }
 }
 
 void TScreenGame::SetWorkOf(const THumanInfo& person, TWorkKind work) {
@@ -148,13 +143,18 @@ bool TScreenGame::LoadGame(const std::string& path) {
   BuildPagesOnce();
   return FController.LoadGame(path);
 }
-void TScreenGame::SaveGame(const std::string& path) { FController.SaveGame(path); }
+bool TScreenGame::SaveGame(const std::string& path) { return FController.SaveGame(path); }
 void TScreenGame::ChangeSeason() { FController.BtnChgSeasonClick(); }
 void TScreenGame::TakeDecisions() { FController.TakeDecisions(); }
 void TScreenGame::LeaveGame() { FController.Leave(); }
 TSeason TScreenGame::Season() const { return FController.Village().Season; }
 std::string TScreenGame::StatusCaption() const { return FController.InGame() ? FController.StatusCaption() : std::string(); }
 std::string TScreenGame::BookmarkFile() const { return FController.InGame() ? FController.BookmarkFile() : std::string(); }
+
+std::optional<TChief> TScreenGame::Chief() const {
+  if (!FController.InGame()) return std::nullopt;
+  return TChief{FController.ChiefName(), FController.ChiefFace()};
+}
 
 TVillageStatusForm& TScreenGame::StatusForm() {
   if (FStatus != nullptr) return *FStatus;
@@ -215,7 +215,7 @@ void TScreenGame::StopAllWaves() { FForm.Sound().StopAllWaves(); }
 void TScreenGame::PlaySeasonMusic(TSeason) { FForm.PlaySeasonMusic(); }
 
 void TScreenGame::ShowSeasonDialog(const std::string& line1, const std::string& line2) {
-  TSeasDlg dialog(&FForm, QPixmap(), FForm.GameLayout());
+  TSeasDlg dialog(&FForm, Picture(FSettings.PicsPath() + "seasdlg.bmp"), FForm.GameLayout());
   dialog.SetMissing(QString::fromStdString(line1), QString::fromStdString(line2));
   dialog.exec();
 }
@@ -288,12 +288,17 @@ void TScreenGame::ShowVillagePicture(const std::string& picture, const std::stri
 void TScreenGame::ShowMainPage() { FForm.ShowPage(TMainForm::TPage::Main); }
 void TScreenGame::ShowMainPanel() { FForm.ShowMainPanel(); }
 
+// The chief in the council is the one the player made: his chosen face takes the seat.
 void TScreenGame::ShowCouncilPicture(const std::string& picture) {
   FCouncil->SetBackground(Picture(picture));
+  const std::string face = FSettings.PicsPath() + ChiefFacePicture(FController.ChiefFace());
+  FCouncil->SetChiefPortrait(QFileInfo::exists(QString::fromStdString(ResolvePath(face))) ? FForm.Pictures().Load(face)
+                                                                                          : QImage());
   FCouncil->update();
 }
 
-void TScreenGame::CouncilMeetingStarted() { FCouncil->StartMeeting(FController.MeetingSeason(), FRandom); }
+// The turn cycle has drawn the meeting's advice already; the view only shows it.
+void TScreenGame::CouncilMeetingStarted() { FCouncil->BeginMeeting(); }
 void TScreenGame::ShowIntroPanel() { FForm.ShowIntroPanel(); }
 
 void TScreenGame::ShowDeposition(const std::string& picture, const std::string& text) {

@@ -44,7 +44,7 @@ class TScreenGame : public TGameActions, public TGameView {
   // TGameActions
   void NewGame() override;
   bool LoadGame(const std::string& path) override;
-  void SaveGame(const std::string& path) override;
+  bool SaveGame(const std::string& path) override;
   void ChangeSeason() override;
   void TakeDecisions() override;
   void ShowVillageStatus() override;
@@ -54,6 +54,7 @@ class TScreenGame : public TGameActions, public TGameView {
   TSeason Season() const override;
   std::string StatusCaption() const override;
   std::string BookmarkFile() const override;
+  std::optional<TChief> Chief() const override;
 
   // TGameView
   void PlayClick() override;
@@ -97,7 +98,6 @@ class TScreenGame : public TGameActions, public TGameView {
   void BuildCouncilPage();
   void BuildWorkPage();
   void BuildSlaughterPage();
-  void HearAdvisersOfMeeting();
   void SetWorkOf(const THumanInfo& person, TWorkKind work);
   bool Mark(const TCreature& animal);
   void Tell(const TChoiceOutcome& outcome);

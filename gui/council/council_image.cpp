@@ -4,11 +4,15 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "gui/controls/draw_transparent.h"
+
 namespace fjordheim {
 
 namespace {
 
 constexpr QSize FallbackSize{563, 480};
+// Over the chief's head and shoulders in front of the advisers.
+constexpr QRect ChiefSeatRect{214, 182, 96, 120};
 
 }  // namespace
 
@@ -28,7 +32,18 @@ void TCouncilImage::SetBackground(const QPixmap& background) {
   update();
 }
 
+QRect TCouncilImage::ChiefSeat() { return ChiefSeatRect; }
+
+void TCouncilImage::SetChiefPortrait(const QImage& face) {
+  FChiefPortrait = face.isNull() ? QImage()
+                                 : KeyedImage(face, face.pixel(0, 0))
+                                       .scaled(ChiefSeatRect.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  update();
+}
+
 void TCouncilImage::StartMeeting(TAdviceSeason season, TRandom& random) { ShowAnswer(FMeeting.Start(season, random)); }
+
+void TCouncilImage::BeginMeeting() { ShowAnswer(FMeeting.Begin()); }
 
 void TCouncilImage::ShowAnswer(const TCouncilAnswer& answer) {
   if (!answer.BubbleVisible) {
@@ -55,6 +70,10 @@ void TCouncilImage::paintEvent(QPaintEvent* event) {
       buffer.fillRect(clip, QColor(70, 50, 35));
     } else {
       buffer.drawPixmap(clip.topLeft(), FBackground, clip);
+    }
+    if (!FChiefPortrait.isNull()) {
+      const QRect seat = ChiefSeatRect;
+      buffer.drawImage(seat.center() - QPoint(FChiefPortrait.width() / 2, FChiefPortrait.height() / 2), FChiefPortrait);
     }
     const TWorkRect b = FBubble.Bounds();
     if (clip.intersects(QRect(b.Left, b.Top, b.Width(), b.Height()))) FBubble.Draw(buffer);

@@ -21,8 +21,16 @@ class TCouncilImage : public QWidget {
                 const QPixmap& background);
 
   void StartMeeting(TAdviceSeason season, TRandom& random);
+  /// A new meeting over the advice the generator holds already.
+  void BeginMeeting();
   /// A new meeting picture of the same size, shown at the next repaint.
   void SetBackground(const QPixmap& background);
+  /// The face the player chose for the chief, drawn in the chief's seat; its corner
+  /// colour is its background and is left out. A null picture leaves the seat as drawn.
+  void SetChiefPortrait(const QImage& face);
+  const QImage& ChiefPortrait() const { return FChiefPortrait; }
+  /// Where the portrait stands, in picture pixels.
+  static QRect ChiefSeat();
 
   const TCouncilMeeting& Meeting() const { return FMeeting; }
   const TTextBubbla& Bubble() const { return FBubble; }
@@ -45,6 +53,7 @@ class TCouncilImage : public QWidget {
   TCouncilMeeting FMeeting;
   TTextBubbla FBubble;
   QPixmap FBackground;
+  QImage FChiefPortrait;
   QImage FBuffer;
 };
 

@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QTreeView>
+#include <QUrl>
 
 #include "core/common/path_resolver.h"
 #include "gui/controls/custom_image.h"
@@ -13,6 +16,13 @@
 namespace fjordheim {
 
 namespace {
+
+// The file boxes in game pixels, and the columns of their list of files.
+constexpr int BoxWidth = 520;
+constexpr int BoxHeight = 340;
+constexpr int SizeColumn = 1;
+constexpr int TypeColumn = 2;
+constexpr int DateColumn = 3;
 
 TPictureButton* ArkivButton(QWidget* parent, TPictureLoader& pictures, const std::string& picsPath, const char* name,
                             const char* hint) {
@@ -106,9 +116,31 @@ QString TArkivForm::GameFolder() const {
   return QDir(QString::fromStdString(resolved.empty() ? "." : resolved)).absolutePath();
 }
 
+// The boxes show the game's own folder and nothing of the machine's, and come up over the
+// middle of the game: without a window manager a new window would sit in the corner.
+void TArkivForm::PrepareBox(QFileDialog& box) {
+  const QString folder = GameFolder();
+  box.setDirectory(folder);
+  box.setSidebarUrls({QUrl::fromLocalFile(folder)});
+  box.setHistory({});
+  box.setFont(FLayout.Font(FBaseFont));
+  box.resize(FLayout.Size(BoxWidth, BoxHeight));
+  if (auto* files = box.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+    // Every saved game is a Fjordheim game: the type column would only say "unknown".
+    files->setColumnHidden(TypeColumn, true);
+    files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    files->header()->setSectionResizeMode(SizeColumn, QHeaderView::ResizeToContents);
+    files->header()->setSectionResizeMode(DateColumn, QHeaderView::ResizeToContents);
+  }
+  const QWidget* game = parentWidget() != nullptr ? parentWidget()->window() : window();
+  const QRect over = game->geometry();
+  box.move(over.center() - QPoint(box.width() / 2, box.height() / 2));
+}
+
 void TArkivForm::BtnSaveClick() {
-  SaveDialog1().setDirectory(GameFolder());
-  SaveDialog1().selectFile(QString::fromStdString(FChiefName + ".tun"));
+  PrepareBox(SaveDialog1());
+  // A game without a chief's name (a damaged file) proposes no name rather than ".tun".
+  SaveDialog1().selectFile(FChiefName.empty() ? QString() : QString::fromStdString(FChiefName + ".tun"));
   done(ChooseSaveFile() ? SaveResult : NothingResult);
 }
 
@@ -126,12 +158,9 @@ bool TArkivForm::ChooseSaveFile() {
 
 void TArkivForm::BtnLoadClick() { done(ChooseOpenFile().empty() ? NothingResult : LoadResult); }
 
+// Every use starts among the saved games, wherever the player went the time before.
 std::string TArkivForm::ChooseOpenFile() {
-  // The first use starts among the saved games; later ones where the player went last.
-  if (!FOpenFolderSet) {
-    OpenDialog1().setDirectory(GameFolder());
-    FOpenFolderSet = true;
-  }
+  PrepareBox(OpenDialog1());
   if (OpenDialog1().exec() != QDialog::Accepted) return {};
   return OpenFileName();
 }

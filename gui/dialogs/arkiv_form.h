@@ -49,6 +49,7 @@ class TArkivForm : public QDialog {
   bool ChooseSaveFile();
   void BtnLoadClick();
   QString GameFolder() const;
+  void PrepareBox(QFileDialog& box);
   void PlaceButton(TPictureButton* button, int x, int y, int width, int height);
   // The file boxes are made at their first use: they are slow to build and most runs
   // never need both.
@@ -60,7 +61,6 @@ class TArkivForm : public QDialog {
   TCustomImage* FBackground;
   std::string FGamePath;
   std::string FChiefName;
-  bool FOpenFolderSet = false;
   QFileDialog* FSaveDialog1 = nullptr;
   QFileDialog* FOpenDialog1 = nullptr;
 };

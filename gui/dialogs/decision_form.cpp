@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -40,7 +41,6 @@ TDecisionForm::TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layou
     row.Text->setFont(layout.PixelFont("Arial", 11));
     layout.Place(row.Text, 3, 3, 241, 33);
     row.Explanation = new QLabel(row.Panel);
-    row.Explanation->setWordWrap(true);
     row.Explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     row.Explanation->setFont(layout.PixelFont("Arial", 11));
     row.Explanation->setStyleSheet("color: red");
@@ -135,25 +135,25 @@ void TDecisionForm::ShowBoard() {
     TRow& row = FRows[static_cast<std::size_t>(i)];
     row.Box->setChecked(FBoard.IsTicked(i));
     row.Text->setText(QString::fromStdString(FBoard.RowText(i)));
-    row.Explanation->setText(QString::fromStdString(FBoard.RowExplanation(i)));
     PlaceRowTexts(i, row);
     row.Right->setVisible(FBoard.ShowsRight(i));
   }
   FVerdict->setText(QString::fromStdString(FBoard.Verdict()));
 }
 
-// An explanation runs to three lines, more than the line under the task, so while one
-// is shown it takes the task's place in the row; the row's hint keeps both.
+// A judged wrong pick keeps its task at the top of the row, so that the child sees which
+// task is explained, and the explanation takes the line under it; where it runs longer than
+// that line it ends in "…", and the row's hint holds the task and the whole explanation.
 void TDecisionForm::PlaceRowTexts(int index, TRow& row) {
-  const bool explained = !row.Explanation->text().isEmpty();
-  row.Text->setVisible(!explained);
-  if (explained) {
-    FLayout.Place(row.Explanation, 3, 2, 241, 40);
-  } else {
-    FLayout.Place(row.Explanation, 3, index == 0 ? 29 : 28, 241, 14);
-  }
-  const QString hint = explained ? row.Text->text() + "\n" + row.Explanation->text() : QString();
-  for (QWidget* part : {static_cast<QWidget*>(row.Panel), static_cast<QWidget*>(row.Explanation)}) {
+  const QString explanation = QString::fromStdString(FBoard.RowExplanation(index));
+  const bool explained = !explanation.isEmpty();
+  FLayout.Place(row.Text, 3, 3, 241, explained ? 25 : 33);
+  FLayout.Place(row.Explanation, 3, index == 0 ? 29 : 28, 241, 14);
+  const QFontMetrics metrics(row.Explanation->font());
+  row.Explanation->setText(metrics.elidedText(explanation, Qt::ElideRight, row.Explanation->width()));
+  const QString hint = explained ? row.Text->text() + "\n" + explanation : QString();
+  for (QWidget* part : {static_cast<QWidget*>(row.Panel), static_cast<QWidget*>(row.Text),
+                        static_cast<QWidget*>(row.Explanation)}) {
     part->setToolTip(hint);
   }
 }

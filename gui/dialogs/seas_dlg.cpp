@@ -13,9 +13,9 @@ TSeasDlg::TSeasDlg(QWidget* parent, const QPixmap& picture, TGameLayout layout) 
   QPalette colours = palette();
   colours.setColor(QPalette::Window, QColor(255, 255, 225));
   setPalette(colours);
-  auto* image = new QLabel(this);
-  layout.Place(image, 8, 8, 80, 80);
-  if (!picture.isNull()) image->setPixmap(picture.scaled(image->size(), Qt::KeepAspectRatio));
+  FImage = new QLabel(this);
+  layout.Place(FImage, 8, 8, 80, 80);
+  if (!picture.isNull()) FImage->setPixmap(picture.scaled(FImage->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
   auto* heading = new QLabel(QString::fromUtf8("Før du kan gå videre til neste årstid må du:"), this);
   heading->setFont(layout.PointFont(heading->font(), 8, true));
   heading->setWordWrap(true);

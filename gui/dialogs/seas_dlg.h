@@ -18,8 +18,10 @@ class TSeasDlg : public QDialog {
   void SetMissing(const QString& first, const QString& second);
   QLabel* L1() const { return FL1; }
   QLabel* L2() const { return FL2; }
+  QLabel* Image() const { return FImage; }
 
  private:
+  QLabel* FImage = nullptr;
   QLabel* FL1 = nullptr;
   QLabel* FL2 = nullptr;
 };

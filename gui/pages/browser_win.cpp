@@ -12,6 +12,7 @@
 #include "gui/controls/picture_loader.h"
 #include "gui/pages/add_bookm_dlg.h"
 #include "gui/pages/browser_load_form.h"
+#include "gui/pages/page_browser.h"
 
 namespace fjordheim {
 
@@ -52,7 +53,7 @@ TBrowserWin::TBrowserWin(const std::string& picsPath, TPictureLoader& pictures, 
 
   FBrowserPanel = new QLabel(QStringLiteral("Vent litt.."), this);
   FBrowserPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Browser = new QTextBrowser(FBrowserPanel);
+  Browser = new TPageBrowser(FBrowserPanel);
   Browser->setOpenLinks(true);
   PlaceControls();
 

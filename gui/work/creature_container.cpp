@@ -15,7 +15,7 @@ void TCreatureContainer::Arrange() {
       kinds.push_back(animal->Kind());
     }
   }
-  const std::vector<TIconPlace> places = ArrangeAnimalPen(Bounds(), kinds);
+  const std::vector<TIconPlace> places = ArrangeAnimalPen(Bounds(), kinds, animals.isEmpty() ? 0 : animals.front()->Bounds().Height());
   for (qsizetype i = 0; i < animals.size(); ++i) {
     animals[i]->MoveTo(places[static_cast<std::size_t>(i)].X, places[static_cast<std::size_t>(i)].Y);
   }

@@ -69,7 +69,7 @@ void TCreatureDivider::MarkSelected() {
   }
   std::vector<TAnimalKind> kinds;
   for (const TCustomCreature* icon : pen->Items()) kinds.push_back(static_cast<const TCreature*>(icon)->Kind());
-  const std::vector<TIconPlace> places = ArrangeAnimalPen(pen->Bounds(), kinds);
+  const std::vector<TIconPlace> places = ArrangeAnimalPen(pen->Bounds(), kinds, pen->Items().isEmpty() ? 0 : pen->Items().front()->Bounds().Height());
   for (qsizetype i = 0; i < pen->Items().size(); ++i) {
     pen->Items()[i]->MoveTo(places[static_cast<std::size_t>(i)].X, places[static_cast<std::size_t>(i)].Y);
   }

@@ -146,6 +146,8 @@ void TCustomDivider::MouseDown(bool plain, int x, int y) {
   FLastPoint = {x, y};
   FDragged.clear();
   if (hit != nullptr) {
+    // The figure clicked is where the keys go on from.
+    FKeyboardChoice = hit;
     if (!hit->Selected()) {
       if (plain) DeselectAll();
       hit->SetSelected(true);

@@ -285,7 +285,8 @@ void TAssetGenerator::MakeButtons() {
     for (int s = 0; s < 3; ++s)
       SavePicture(QString("Bilder\\Buttons\\%1%2.bmp").arg(button.Name).arg(s + 1),
                   TButtonPainter::Paint(icon, button.Size, states[s]));
-  }
+  }  // The season dialog shows the picture of the button that opened it, on its own colour.
+  SavePicture("Bilder\\seasdlg.bmp", FlattenedPicture(icons.RenderElement("season", {80, 80}, 0.05), QColor(255, 255, 225)));
 }
 
 // scenes.txt: "name background motif [motif ...]" a line; # begins a comment.

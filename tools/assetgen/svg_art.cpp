@@ -1,6 +1,8 @@
 #include "tools/assetgen/svg_art.h"
 
 #include <QDomDocument>
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QFile>
 #include <QPainter>
 #include <QRegularExpression>
@@ -111,7 +113,29 @@ TSvgArt::TSvgArt(QByteArray source) : FSource(std::move(source)) {}
 TSvgArt TSvgArt::FromFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read " + path.toStdString());
-  return TSvgArt(file.readAll());
+  TSvgArt art(file.readAll());
+  const QStringList missing = art.MissingFonts();
+  if (!missing.isEmpty()) {
+    throw std::runtime_error(QString("%1 names the font \"%2\", which is not installed (scripts/install-deps installs it)")
+                                 .arg(QFileInfo(path).fileName(), missing.first())
+                                 .toStdString());
+  }
+  return art;
+}
+
+QStringList TSvgArt::MissingFonts() const {
+  static const QStringList Generic{"serif", "sans-serif", "monospace", "cursive", "fantasy", "system-ui"};
+  const QStringList installed = QFontDatabase::families();
+  QStringList missing;
+  static const QRegularExpression Named(R"(font-family\s*[=:]\s*["']?([^"';>]+))");
+  for (auto match = Named.globalMatch(QString::fromUtf8(FSource)); match.hasNext();) {
+    for (QString family : match.next().captured(1).split(',')) {
+      family = family.trimmed().remove('\'').remove('"');
+      if (family.isEmpty() || Generic.contains(family, Qt::CaseInsensitive)) continue;
+      if (!installed.contains(family, Qt::CaseInsensitive) && !missing.contains(family)) missing.push_back(family);
+    }
+  }
+  return missing;
 }
 
 TSvgArt TSvgArt::WithReplacements(const QMap<QString, QString>& replacements) const {

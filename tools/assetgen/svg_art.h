@@ -19,8 +19,14 @@ namespace fjordheim {
 class TSvgArt {
  public:
   explicit TSvgArt(QByteArray source);
-  /// Reads the file; throws std::runtime_error when it cannot be read.
+  /// Reads the file; throws std::runtime_error when it cannot be read, or when it names
+  /// a font this machine lacks (the message names the drawing and the font), so that the
+  /// pictures never differ silently between machines.
   static TSvgArt FromFile(const QString& path);
+
+  /// The font families the drawing names that are not installed; generic families
+  /// (serif, sans-serif, monospace …) are always at hand.
+  QStringList MissingFonts() const;
 
   /// A copy whose source has every placeholder text replaced (template colours).
   TSvgArt WithReplacements(const QMap<QString, QString>& replacements) const;

@@ -137,7 +137,8 @@ TEST(DecisionBoardWithFewTasks, TicksEveryOfferedTaskWhenThereAreFewerThanThree)
   board.Open();
   EXPECT_FALSE(board.Tick(2).Accepted);  // an empty row has nothing to pick
   EXPECT_EQ(board.RowText(2), "");
-  EXPECT_EQ(board.Confirm().Message, "Du må gjøre 3 valg!");
+  // The refusal asks for the picks the player can make.
+  EXPECT_EQ(board.Confirm().Message, "Du må gjøre 2 valg!");
   EXPECT_TRUE(board.Tick(0).Accepted);
   EXPECT_TRUE(board.Tick(1).Accepted);
   ASSERT_TRUE(board.Confirm().Accepted);

@@ -244,8 +244,8 @@ TEST(DrawOptions, AnIncompleteFileOffersWhatItHasAndSaysWhatIsMissing) {
                                         "elsefrst.dec", random);
   EXPECT_FALSE(onlyOneWrong.IsComplete());
   EXPECT_EQ(onlyOneWrong.MissingTasks(), (std::vector<std::string>{
-                                             "elsefrst.dec: right group 2 has no task",
-                                             "elsefrst.dec: the wrong group has fewer than two different tasks",
+                                             "elsefrst.dec: gruppe 2 har ingen oppgave",
+                                             "elsefrst.dec: gruppe FEL har færre enn to ulike oppgaver",
                                          }));
   std::vector<std::string> texts = OfferedTexts(onlyOneWrong);
   std::sort(texts.begin(), texts.end());

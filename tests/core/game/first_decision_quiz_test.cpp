@@ -75,11 +75,11 @@ TEST(FirstDecisionQuiz, TooFewPairsGiveNoDrawAndSaySo) {
   TRandom random(1);
   const TFirstDecisionQuiz oneWrong(Right, {"Hide in the woods", "A chief does not hide.", "Burn the ship"});
   EXPECT_FALSE(oneWrong.Draw(random));
-  EXPECT_EQ(oneWrong.MissingPairs(), std::vector<std::string>{"False.que: 1 answer pair, at least 2 needed"});
+  EXPECT_EQ(oneWrong.MissingPairs(), std::vector<std::string>{"For få svar i False.que: 1 svarpar, minst 2 trengs"});
 
   const TFirstDecisionQuiz noRight({"only one line"}, Wrong);
   EXPECT_FALSE(noRight.Draw(random));
-  EXPECT_EQ(noRight.MissingPairs(), std::vector<std::string>{"Correct.que: 0 answer pairs, at least 1 needed"});
+  EXPECT_EQ(noRight.MissingPairs(), std::vector<std::string>{"For få svar i Correct.que: 0 svarpar, minst 1 trengs"});
 }
 
 TEST(FirstDecisionQuiz, TwoWrongPairsWithTheSameWordsAreStillTwoAnswers) {
@@ -101,7 +101,7 @@ TEST(FirstDecisionQuiz, ReadsWindows1252FilesAndReportsEachOneThatCannotBeRead) 
   EXPECT_EQ(sink.Messages, std::vector<std::string>{"Kan ikke lese filen: " + missing});
   ASSERT_EQ(quiz.RightAnswers().size(), 1u);
   EXPECT_EQ(quiz.RightAnswers()[0].Explanation, "Du er vår høvding.");
-  EXPECT_EQ(quiz.MissingPairs(), std::vector<std::string>{missing + ": 0 answer pairs, at least 2 needed"});
+  EXPECT_EQ(quiz.MissingPairs(), std::vector<std::string>{"For få svar i " + missing + ": 0 svarpar, minst 2 trengs"});
 
   std::filesystem::remove_all(folder);
   TCollectingMessageSink bothSink;

@@ -314,6 +314,60 @@ TEST(GameControllerTest, ChoicesAreCheckedBeforeTheyChangeAnything) {
   EXPECT_LE(rig.Game->Village().AnimalCount(TAnimalKind::Cow), herd - 2);
 }
 
+// The first meeting of a game draws its advice and its tasks once, and nothing else:
+// a generator replayed through the steps of a new game stands where the game's stands.
+TEST(GameControllerTest, ANewGameDrawsItsFirstMeetingOnce) {
+  TGameFolder folder("first-meeting");
+  folder.Write("tunstad.ini", "[Tunstad]\nSOUND=OFF\nCATASTROPHY_RANDOM=3\n");
+  TGameRig rig(folder, 42);
+  TRandom replay = rig.Random;
+  rig.Game->NewGame("Olav", 0, 1);
+
+  TRandom unused(1);
+  TCollectingMessageSink sink;
+  TAdviceGenerator advice(rig.Settings.DataPath() + "advice.txt", sink);
+  TDecisionGenerator decisions(rig.Settings.DataPath() + std::string(DecisionFileNames[TAdviceSeason::Autumn]), unused,
+                               sink);
+  TVillage::CreateForLand(1, replay);
+  replay.Random(rig.Settings.CatastrophyRandom());
+  advice.SelectAdvice(TAdviceSeason::Autumn, replay);
+  decisions.DrawOptions(replay);
+  EXPECT_EQ(rig.Random.Random(1 << 30), replay.Random(1 << 30));
+}
+
+// The council view tells the game when its fifth adviser is heard, just before that
+// adviser's own advice: the buttons open at once, and his recording plays once.
+TEST(GameControllerTest, TheMeetingsEndOpensTheButtonsAndEachRecordingPlaysOnce) {
+  TGameFolder folder("all-heard");
+  std::filesystem::create_directories(folder.Root / "Sound");
+  folder.Write("Sound/a.wav", "");
+  TGameRig rig(folder, 9);
+  rig.Game->NewGame("Olav", 0, 0);
+  for (int area = 0; area < AdviceAreaCount - 1; ++area) rig.Game->HearAdviser(area);
+  EXPECT_FALSE(rig.Game->CouncilHeld());
+  rig.Game->AllAdvisersHeard();
+  EXPECT_TRUE(rig.Game->CouncilHeld());
+  EXPECT_TRUE(rig.Game->ButtonVisible(TGameButton::Decisions));
+  EXPECT_EQ(rig.View.Waves.size(), 4U);
+  rig.Game->HearAdviser(AdviceAreaCount - 1);
+  EXPECT_EQ(rig.View.Waves.size(), 5U);
+  EXPECT_EQ(rig.Game->HeardCount(), AdviceAreaCount);
+}
+
+TEST(GameControllerTest, AnIncompleteDecisionFileSaysWhatIsMissing) {
+  TGameFolder folder("incomplete");
+  folder.Write("Data/" + std::string(DecisionFileNames[TAdviceSeason::Autumn]), "GRUPP 1\n- a\nEND\n");
+  TGameRig rig(folder, 3);
+  rig.Game->NewGame("Olav", 0, 0);
+  rig.HearCouncil();
+  rig.Game->TakeDecisions();
+  ASSERT_FALSE(rig.View.Messages.empty());
+  const std::string& message = rig.View.Messages.front();
+  EXPECT_EQ(message.rfind("Noen oppgaver mangler i filene:\n", 0), 0U) << message;
+  EXPECT_NE(message.find(": gruppe 2 har ingen oppgave"), std::string::npos) << message;
+  EXPECT_NE(message.find(": gruppe FEL har færre enn to ulike oppgaver"), std::string::npos) << message;
+}
+
 TEST(GameControllerTest, RatingAndStatusPicture) {
   TVillage village;
   village.Trade.Goods.fill(0);

@@ -144,5 +144,16 @@ TEST(BookmarkPageSection, AMarkerWithoutAUsableContentLineChangesNothing) {
   EXPECT_FALSE(TBookmarkPage::FromBytes("x\r\n<!-- SECTION NAME START  -->\r\n<p>a</p>\r\n").BytesWithSection("NAME", "b"));
 }
 
+TEST(BookmarkPageSection, APictureSectionTakesTheChiefsFaceAndNothingElseChanges) {
+  const std::string page =
+      "<td>\r\n<!-- SECTION FACE START -->\r\n<IMG SRC=\"../Bilder/h_skjold.bmp\" width=\"120\" alt=\"H\xF8vdingen\">\r\n</td>";
+  EXPECT_EQ(TBookmarkPage::FromBytes(page).BytesWithPicture("FACE", "../Bilder/face7.bmp"),
+            "<td>\r\n<!-- SECTION FACE START -->\r\n<IMG SRC=\"../Bilder/face7.bmp\" width=\"120\" alt=\"H\xF8vdingen\">\r\n</td>");
+  EXPECT_EQ(TBookmarkPage::FromBytes(page).BytesWithPicture("FACE", "a\"b.bmp")->find("SRC=\"a&quot;b.bmp\""), 40U);
+  EXPECT_FALSE(TBookmarkPage::FromBytes(page).BytesWithPicture("NAME", "face7.bmp"));
+  EXPECT_FALSE(TBookmarkPage::FromBytes("x\r\n<!-- SECTION FACE START -->\r\n<h1>a</h1>\r\n").BytesWithPicture("FACE", "f"));
+  EXPECT_FALSE(TBookmarkPage::FromBytes("x\r\n<!-- SECTION FACE START -->\r\n<img src=\"a\r\n").BytesWithPicture("FACE", "f"));
+}
+
 }  // namespace
 }  // namespace fjordheim

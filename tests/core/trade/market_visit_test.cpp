@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "core/settings/ini_file.h"
+#include "core/trade/in_memory_network.h"
 #include "core/trade/manual_scheduler.h"
+#include "tests/core/trade/test_market_server.h"
 
 namespace fjordheim {
 namespace {
@@ -188,6 +190,58 @@ TEST_F(VisitFixture, ANetworkMarketIsNotOpenedWithoutTheNetwork) {
   EXPECT_FALSE(opening.Opened);
   EXPECT_FALSE(opening.Message.empty());
   EXPECT_EQ(visit->Player(), nullptr);
+}
+
+const char* const ClassroomMarket =
+    "[Market]\nLISTENPORT=0\nMARKETS=2\n"
+    "[Market1]\nNAME=Kaupang\n"
+    "[Market2]\nTYPE=NETWORK\nNAME=Klasserommet\nIP=server\nPORT=5556\n";
+
+TEST_F(VisitFixture, ANetworkMarketLogsThePlayerInAndShowsTheChat) {
+  TInMemoryNetwork network;
+  TTestMarketServer server(network.Host("server"));
+  TCollectingMessageSink messages;
+  auto visit = MakeVisit(ClassroomMarket);
+  EXPECT_EQ(Open(*visit, 1).Message, "Nettmarkedet kan ikke nås fra denne utgaven av spillet.");
+
+  visit = MakeVisit(ClassroomMarket);
+  visit->UseNetwork(network.Host("10.0.0.1"), messages);
+  ASSERT_TRUE(Open(*visit, 1).Opened);
+  EXPECT_TRUE(visit->ShowsChat());
+  EXPECT_TRUE(Window.Names.empty()) << "listed only once the server has accepted him";
+
+  // Another pupil's game at the same market.
+  TManualScheduler otherScheduler;
+  TRandom otherRng(7);
+  TWindow otherWindow;
+  TTrade otherVillage;
+  TCollectingMessageSink otherMessages;
+  auto other = MakeVisit(ClassroomMarket);
+  other->UseNetwork(network.Host("10.0.0.2"), otherMessages);
+  ASSERT_TRUE(other->Open(1, "Gyda", 5, otherVillage, &otherWindow, &otherWindow).Opened);
+  const auto settle = [&] {
+    for (std::size_t ran = 1; ran > 0;) ran = network.Deliver() + Scheduler.RunPosted() + otherScheduler.RunPosted();
+  };
+  settle();
+  EXPECT_EQ(Window.Names, (std::vector<std::string>{"Harald", "Gyda"}));
+  EXPECT_EQ(otherWindow.Names, (std::vector<std::string>{"Gyda", "Harald"}));
+
+  ASSERT_TRUE(visit->Invite(Named(*visit, "Gyda"), Err));
+  settle();
+  ASSERT_TRUE(other->AnswerInvite(TAnswer::Accept, Err));
+  settle();
+  ASSERT_TRUE(visit->SendText("Hei, Gyda! Har du jern?", Err));
+  settle();
+  EXPECT_EQ(other->Player()->Text, "Hei, Gyda! Har du jern?");
+  EXPECT_EQ(otherWindow.Events.back(), TMerchantEvent::TextArrived);
+
+  visit->Close();
+  settle();
+  EXPECT_EQ(otherWindow.Names, (std::vector<std::string>{"Gyda"}));
+  EXPECT_EQ(otherWindow.Events.back(), TMerchantEvent::Dismissed);
+  EXPECT_EQ(other->Player()->State, S::Idle);
+  EXPECT_TRUE(messages.Messages.empty());
+  EXPECT_TRUE(otherMessages.Messages.empty());
 }
 
 }  // namespace

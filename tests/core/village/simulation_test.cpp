@@ -377,6 +377,25 @@ TEST(ChangeSeason, ADamagedStateHealsInsteadOfSpreading) {
   ExpectFinite(village);
 }
 
+// Food or a crop past what a float can hold stays at the largest value instead of
+// becoming an infinity that starves the village and refuses every later save.
+TEST(ChangeSeason, HugeFoodAndCropStayFiniteThroughTheSeasons) {
+  for (const TSeason season : {TSeason::Autumn, TSeason::Spring}) {
+    TVillage village;
+    village.Season = season;
+    AssignWork(village, TWorkKind::Farming, TWorkKind::Household, TWorkKind::Farming);
+    village.Food = 1e300L;
+    village.CropGrowth = std::numeric_limits<float>::max();
+    village.SetEvent(TVillageEvent::GoodSummerHarvest);
+    village.SetEvent(TVillageEvent::GoodAutumnHarvest);
+    TRandom random(42);
+    village.ChangeSeason(random);
+    ExpectFinite(village);
+    EXPECT_GT(village.FoodRatio, 1.0F);
+    EXPECT_EQ(village.CountDeadMen() + village.CountDeadWomen(), 0);
+  }
+}
+
 TEST(ChangeSeason, ASeededGameReplaysExactly) {
   auto play = [](std::uint32_t seed) {
     TRandom random(seed);

@@ -109,6 +109,21 @@ TEST(VillageFile, NumbersNoGameCanHoldAreDamage) {
   block.replace(FoodOffset, 10, std::string("\0\0\0\0\0\0\0\xC0\xFF\x7F", 10));  // NaN
   EXPECT_EQ(LoadError(block), DamagedFileMessage);
 
+  // Food beyond what any village could store is damage too, though a number.
+  for (long double TVillage::*field : {&TVillage::Food, &TVillage::FoodStore}) {
+    TVillage huge;
+    huge.*field = 1e300L;
+    EXPECT_EQ(LoadError(BlockOf(huge)), DamagedFileMessage);
+    huge.*field = -1e300L;
+    EXPECT_EQ(LoadError(BlockOf(huge)), DamagedFileMessage);
+    TVillage rich;
+    rich.*field = 131070.0L;
+    EXPECT_EQ(LoadError(BlockOf(rich)), "");
+  }
+  TVillage overgrown;
+  overgrown.CropGrowth = 1e30F;
+  EXPECT_EQ(LoadError(BlockOf(overgrown)), DamagedFileMessage);
+
   TVillage broken;
   broken.FoodStore = std::numeric_limits<long double>::infinity();
   TMemoryStream memory;

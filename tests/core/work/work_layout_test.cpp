@@ -20,6 +20,18 @@ TEST(ArrangeHumanRows, MenWomenAndYouthsEachFillTheirOwnRowInListOrder) {
   EXPECT_FALSE(places[4].has_value());
 }
 
+TEST(RowGroupOf, AnAdultWithAnOddSexByteStandsWithTheWomenAndKeepsHisByte) {
+  const THumanInfo odd(static_cast<TSex>(2), 30, TWorkKind::Idle);
+  EXPECT_EQ(RowGroupOf(odd), G::AdultWoman);
+  EXPECT_EQ(HumanPictureIndex(odd), 1);
+  EXPECT_EQ(static_cast<int>(odd.Sex), 2);
+  EXPECT_EQ(RowGroupOf(THumanInfo(static_cast<TSex>(2), 10, TWorkKind::Idle)), G::Youth);
+  EXPECT_EQ(RowGroupOf(THumanInfo(static_cast<TSex>(2), 60, TWorkKind::Idle)), G::Other);
+  const auto places = ArrangeHumanRows(Farming, {RowGroupOf(odd)});
+  EXPECT_TRUE(places[0].has_value());
+  EXPECT_EQ(ArrangeIdleRow(IdleStripBounds, {RowGroupOf(odd)})[0].has_value(), true);
+}
+
 TEST(ArrangeHumanRows, TheStepShrinksSoTheWidestRowFits) {
   std::vector<G> crowd(20, G::AdultWoman);
   EXPECT_EQ(HumanRowStep(Farming, crowd), 193 / 20);
@@ -48,11 +60,27 @@ TEST(ArrangeIdleRow, MenThenWomenLowerThenYouthsInOneRow) {
 TEST(ArrangeAnimalPen, EachKindHasItsBandAndTwelveToARow) {
   std::vector<TAnimalKind> kinds(13, TAnimalKind::Sheep);
   kinds.push_back(TAnimalKind::Hen);
-  const auto places = ArrangeAnimalPen(AnimalPenBounds, kinds);
+  const auto places = ArrangeAnimalPen(AnimalPenBounds, kinds, 26);
   EXPECT_EQ(places[0], (TIconPlace{58, 43 + 90}));
   EXPECT_EQ(places[11], (TIconPlace{58 + 11 * 29, 43 + 90}));
   EXPECT_EQ(places[12], (TIconPlace{58, 43 + 90 + 13}));
   EXPECT_EQ(places[13], (TIconPlace{58, 43 + 120}));
+}
+
+TEST(ArrangeAnimalPen, AHugeHerdKeepsToThePenAndASmallOneKeepsItsRows) {
+  for (const TAnimalKind kind : {TAnimalKind::Cow, TAnimalKind::Hen}) {
+    const std::vector<TAnimalKind> herd(5000, kind);
+    const auto places = ArrangeAnimalPen(AnimalPenBounds, herd, 26);
+    for (const TIconPlace& place : places) {
+      ASSERT_GE(place.Y, AnimalPenBounds.Top);
+      ASSERT_LE(place.Y + 26, AnimalPenBounds.Bottom);
+    }
+    EXPECT_GT(places.back().Y, places.front().Y);
+  }
+  const std::vector<TAnimalKind> hens(36, TAnimalKind::Hen);
+  const auto places = ArrangeAnimalPen(AnimalPenBounds, hens, 26);
+  EXPECT_EQ(places[12].Y - places[0].Y, 13);
+  EXPECT_LE(places.back().Y + 26, AnimalPenBounds.Bottom);
 }
 
 TEST(KeepInside, AnIconPushedPastAnEdgeEndsFlushWithIt) {

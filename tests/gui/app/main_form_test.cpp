@@ -12,6 +12,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTreeView>
+#include <QToolTip>
 
 #include <stdexcept>
 
@@ -25,6 +27,7 @@
 #include "gui/dialogs/start_game_form.h"
 #include "gui/pages/add_bookm_dlg.h"
 #include "gui/pages/browser_win.h"
+#include "tests/gui/screenshot.h"
 #include "tests/gui/support/game_folder.h"
 #include "tests/gui/support/modal_script.h"
 
@@ -39,9 +42,13 @@ class TScriptedGame : public TGameActions {
     if (path.find("good") == std::string::npos) throw std::runtime_error("Det er feil eller skade på filen");
     Now = TSeason::Spring;
     Page = "Bookm\\Ragnhild.htm";
+    Loaded = TChief{"Ragnhild", 4};
     return true;
   }
-  void SaveGame(const std::string& path) override { Saved = path; }
+  bool SaveGame(const std::string& path) override {
+    Saved = path;
+    return true;
+  }
   void ChangeSeason() override {
     if (FailChange) throw std::runtime_error("Vinteren kom ikke");
     Now = TSeason::Winter;
@@ -52,6 +59,7 @@ class TScriptedGame : public TGameActions {
   TSeason Season() const override { return Now; }
   std::string StatusCaption() const override { return "Status"; }
   std::string BookmarkFile() const override { return Page; }
+  std::optional<TChief> Chief() const override { return Loaded; }
 
   TSeason Now = TSeason::Autumn;
   int NewGames = 0;
@@ -59,6 +67,7 @@ class TScriptedGame : public TGameActions {
   bool FailChange = false;
   std::string Saved;
   std::string Page;
+  std::optional<TChief> Loaded;
 };
 
 template <typename T>
@@ -136,7 +145,10 @@ TEST_F(MainForm, TheWholeIntroLeadsIntoARunningGame) {
   EXPECT_NE(std::find(Sink.Messages.begin(), Sink.Messages.end(), MissingNameMessage), Sink.Messages.end());
   QFile page(QString::fromStdString(ResolvePath(Form->BookmarkFile())));
   ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(page.readAll().contains("<h1>Magnus vikingasida</h1>"));
+  const QByteArray bytes = page.readAll();
+  EXPECT_TRUE(bytes.contains("<h1>Magnus vikingasida</h1>"));
+  // The chief's own page shows the face he chose.
+  EXPECT_TRUE(bytes.contains("<img src=\"../Bilder/face7.bmp\"")) << bytes.toStdString();
   Form->IntroClick();
   EXPECT_EQ(Game->NewGames, 1);
   EXPECT_TRUE(Form->MainPanelShown());
@@ -254,6 +266,8 @@ TEST_F(MainForm, SavingAndLoadingGoThroughTheGame) {
                      }});
   Form->BtnFileClick();
   EXPECT_EQ(QString::fromStdString(Game->Saved), Folder.Path("Game/Olav.tun"));
+  ASSERT_FALSE(Sink.Messages.empty());
+  EXPECT_EQ(Sink.Messages.back(), "Spillet er lagret.");
   const QString good = Folder.Path("Game/good.tun");
   QFile(good).open(QIODevice::WriteOnly);
   TModalScript load({[](QWidget* m) { Click(Modal<TArkivForm>(m)->BtnLoad); },
@@ -262,6 +276,15 @@ TEST_F(MainForm, SavingAndLoadingGoThroughTheGame) {
                      }});
   Form->BtnFileClick();
   EXPECT_EQ(Game->Now, TSeason::Spring);
+  // The save box now proposes the loaded chief's own file, not Olav's.
+  TModalScript again({[](QWidget* m) { Click(Modal<TArkivForm>(m)->BtnSave); },
+                      [](QWidget* m) {
+                        auto* box = Modal<QFileDialog>(m);
+                        EXPECT_EQ(box->selectedFiles().value(0).section('/', -1), "Ragnhild.tun");
+                        box->reject();
+                      }});
+  Form->BtnFileClick();
+  EXPECT_EQ(Settings.ChiefFace, 4);
 }
 
 TEST_F(MainForm, TheArkivDialogReportsItsChoice) {
@@ -271,7 +294,7 @@ TEST_F(MainForm, TheArkivDialogReportsItsChoice) {
   EXPECT_EQ(arkiv.exec(), TArkivForm::NothingResult);
   TModalScript leave({[](QWidget* m) { Click(Modal<TArkivForm>(m)->BtnExit); }});
   EXPECT_EQ(arkiv.exec(), TArkivForm::ExitResult);
-  // The open box comes back where the player went the time before.
+  // The open box starts among the saved games every time, wherever the player went before.
   TModalScript wander({[&](QWidget* m) {
     auto* box = Modal<QFileDialog>(m);
     EXPECT_EQ(box->directory().absolutePath(), Folder.Path("Game"));
@@ -281,10 +304,36 @@ TEST_F(MainForm, TheArkivDialogReportsItsChoice) {
   EXPECT_TRUE(arkiv.ChooseOpenFile().empty());
   TModalScript again({[&](QWidget* m) {
     auto* box = Modal<QFileDialog>(m);
-    EXPECT_EQ(box->directory().absolutePath(), Folder.Path("Data"));
+    EXPECT_EQ(box->directory().absolutePath(), Folder.Path("Game"));
     box->reject();
   }});
   arkiv.ChooseOpenFile();
+}
+
+// The file box speaks Norwegian, shows the game's folder alone and sits over the game.
+TEST_F(MainForm, TheFileBoxIsNorwegianShowsOnlyTheGameFolderAndSitsOverTheGame) {
+  Form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+  QFile(Folder.Path("Game/Olav.tun")).open(QIODevice::WriteOnly);
+  TArkivForm& arkiv = *Form->Arkiv();
+  arkiv.SetGame(Settings.GamePath(), "Olav");
+  TModalScript look({[&](QWidget* m) {
+    auto* box = Modal<QFileDialog>(m);
+    EXPECT_EQ(box->sidebarUrls(), QList<QUrl>{QUrl::fromLocalFile(Folder.Path("Game"))});
+    EXPECT_LE((box->geometry().center() - Form->geometry().center()).manhattanLength(), 2);
+    auto* files = box->findChild<QTreeView*>("treeView");
+    EXPECT_NE(files, nullptr);
+    if (files != nullptr) {
+      QAbstractItemModel* model = files->model();
+      EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "Navn");
+      EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), QString::fromUtf8("Størrelse"));
+      EXPECT_EQ(model->headerData(3, Qt::Horizontal).toString(), "Sist endret");
+      EXPECT_TRUE(files->isColumnHidden(2));
+    }
+    SaveScreenshot(*box, "open_box");
+    box->reject();
+  }});
+  EXPECT_TRUE(arkiv.ChooseOpenFile().empty());
 }
 
 TEST_F(MainForm, SavingOverASavedGameIsAskedInNorwegianAndNeiChoosesAgain) {
@@ -337,6 +386,20 @@ TEST_F(MainForm, ButtonsAnswerTheirKeysAndShowThemInTheHint) {
   EXPECT_EQ(Game->Now, TSeason::Winter);
 }
 
+TEST_F(MainForm, HintsGrowWithTheScaledGame) {
+  const QFont drawn = QToolTip::font();
+  Form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+  Form->resize(1280, 960);
+  QCoreApplication::processEvents();
+  ASSERT_GE(Form->View()->Scale().Factor, 1.5);
+  EXPECT_NEAR(QToolTip::font().pointSizeF(), drawn.pointSizeF() * Form->GameLayout().Scale(), 0.01);
+  Form->resize(640, 480);
+  QCoreApplication::processEvents();
+  EXPECT_NEAR(QToolTip::font().pointSizeF(), drawn.pointSizeF(), 0.01);
+  QToolTip::setFont(drawn);
+}
+
 TEST_F(MainForm, TheHallDoorLeadsInsideAndTheVillageButtonOut) {
   QFile mask(Folder.Path("Bilder/village.map"));
   mask.open(QIODevice::WriteOnly);
@@ -355,6 +418,23 @@ TEST_F(MainForm, TheHallDoorLeadsInsideAndTheVillageButtonOut) {
 
 struct Browser : MainForm {};
 
+// The browser covers the top of the pages with the season label: nothing of the game
+// shows above it.
+TEST_F(Browser, TheBrowserCoversTheSeasonLabel) {
+  Form->ShowGame();
+  Form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+  Form->resize(1280, 960);
+  QCoreApplication::processEvents();
+  Form->OpenBrowser(Settings.HtmlPath() + "pets.htm");
+  const TScreenScale& scale = Form->View()->Scale();
+  const QRect game = Form->StatusButton()->geometry();
+  const QPoint topLeft = Form->View()->viewport()->mapToGlobal(scale.Offset + game.topLeft() * scale.Factor);
+  const QRect label(topLeft, game.size() * scale.Factor);
+  EXPECT_TRUE(Form->Browser()->geometry().contains(label)) << label.top() << " " << Form->Browser()->geometry().top();
+  Form->Browser()->close();
+}
+
 TEST_F(Browser, BackOnTheFirstPageDoesNothing) {
   TBrowserWin& browser = *Form->Browser();
   browser.ShowPage(Settings.HtmlPath() + "pets.htm");
@@ -364,6 +444,23 @@ TEST_F(Browser, BackOnTheFirstPageDoesNothing) {
   browser.BtnSurfForwardClick();
   EXPECT_EQ(browser.LocationUrl(), first);
   EXPECT_TRUE(Sink.Messages.empty() || Sink.Messages.back().find("pets") == std::string::npos);
+}
+
+TEST_F(Browser, APageWithoutACharsetIsReadAsWindows1252AndADeclaredOneIsKept) {
+  auto write = [this](const char* name, const QByteArray& bytes) {
+    QFile page(Folder.Path(QString("Html/") + name));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write(bytes);
+  };
+  write("gaard.htm", "<html><head><title>G\xE5rd</title></head><body><p>Bl\xE5" "b\xE6r og \xF8l</p></body></html>");
+  write("utf8.htm",
+        "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\"></head>"
+        "<body><p>Bl\xC3\xA5" "b\xC3\xA6r og \xC3\xB8l</p></body></html>");
+  TBrowserWin& browser = *Form->Browser();
+  for (const char* name : {"gaard.htm", "utf8.htm"}) {
+    browser.ShowPage(Settings.HtmlPath() + name);
+    EXPECT_EQ(browser.Browser->toPlainText(), QString::fromUtf8("Blåbær og øl")) << name;
+  }
 }
 
 TEST_F(Browser, ABookmarkAddedOnAnInformationPageKeepsItsAddress) {

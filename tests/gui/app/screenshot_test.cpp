@@ -17,7 +17,7 @@ class TSeasonGame : public TGameActions {
  public:
   void NewGame() override {}
   bool LoadGame(const std::string&) override { return true; }
-  void SaveGame(const std::string&) override {}
+  bool SaveGame(const std::string&) override { return true; }
   void ChangeSeason() override {}
   void TakeDecisions() override {}
   void ShowVillageStatus() override {}
@@ -25,6 +25,7 @@ class TSeasonGame : public TGameActions {
   TSeason Season() const override { return Now; }
   std::string StatusCaption() const override { return std::string(SeasonYearNames[Now]) + " 852"; }
   std::string BookmarkFile() const override { return {}; }
+  std::optional<TChief> Chief() const override { return std::nullopt; }
   TSeason Now = TSeason::Autumn;
 };
 

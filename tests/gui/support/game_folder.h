@@ -25,7 +25,8 @@ class TTestGameFolder {
     Write("Data/Correct.que", std::string(RightAnswer) + "\r\n" + RightExplanation + "\r\n");
     Write("Data/False.que", std::string("Jeg drar på tokt.\r\n") + WrongExplanation1 + "\r\nJeg sover.\r\nFolket gråter.\r\n");
     Write("Data/template.htm",
-          "<html>\r\n<!-- SECTION NAME START -->\r\n<h1>Vikingasida</h1>\r\n<!--BEGIN Tunstad-->\r\n"
+          "<html>\r\n<!-- SECTION FACE START -->\r\n<img src=\"../Bilder/h_skjold.bmp\">\r\n"
+          "<!-- SECTION NAME START -->\r\n<h1>Vikingasida</h1>\r\n<!--BEGIN Tunstad-->\r\n"
           "<!--END Tunstad-->\r\n</html>\r\n");
     Write("Html/pets.htm", "<html><body><p>Dyr</p><a href=\"food.htm\">Mat</a></body></html>");
     Write("Html/food.htm", "<html><body><p>Mat</p></body></html>");

@@ -165,6 +165,14 @@ TEST_F(WorkPage, TheKeyboardAloneChoosesPeopleAndSendsThemToWork) {
   for (const THumanInfo& person : FPeople) EXPECT_EQ(person.Work, TWorkKind::Cattle);
 }
 
+TEST_F(WorkPage, ShiftArrowGoesOnFromTheFigureLastClicked) {
+  Click(OtherMan());
+  QTest::keyClick(&FDivider, Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_TRUE(OtherMan()->Selected() && Woman()->Selected());
+  EXPECT_FALSE(Man()->Selected());
+  EXPECT_FALSE(Youth()->Selected());
+}
+
 TEST_F(WorkPage, TheControllerSetsTheWorkWhenItListens) {
   std::vector<TWorkKind> told;
   FDivider.OnSetWork = [&](THumanInfo&, TWorkKind kind) { told.push_back(kind); };
@@ -257,6 +265,18 @@ TEST_F(SlaughterPage, DeleteMarksTheSelectedAnimalsInARow) {
   EXPECT_EQ(At(1)->Bounds().Top, 240);
   EXPECT_EQ(FPen->Items().size(), 2);
   EXPECT_EQ(At(2)->Bounds().Top, 43 + 40);
+}
+
+// A player clicked the second cow and widened the choice with Shift and an arrow: the
+// first cow, which he never chose, stays alive.
+TEST_F(SlaughterPage, ShiftArrowWidensTheChoiceFromTheAnimalLastClicked) {
+  QTest::mouseClick(&FDivider, Qt::LeftButton, {}, PointOn(FDivider, At(1)));
+  QTest::keyClick(&FDivider, Qt::Key_Right, Qt::ShiftModifier);
+  QTest::keyClick(&FDivider, Qt::Key_Delete);
+  EXPECT_EQ(At(0)->State(), TCreature::Alive);
+  EXPECT_EQ(At(1)->State(), TCreature::Marked);
+  EXPECT_EQ(At(2)->State(), TCreature::Marked);
+  EXPECT_EQ(At(3)->State(), TCreature::Alive);
 }
 
 TEST_F(SlaughterPage, TheKeyboardMarksEveryAnimalAndThenFindsNoneToChoose) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 namespace fjordheim {
 namespace {
 
@@ -73,6 +77,37 @@ TEST(KeyedPicture, HalfCoveredPixelsKeepTheirColourButNeverTheKey) {
 TEST(SvgArt, AFileThatIsNotADrawingIsReported) {
   EXPECT_THROW(TSvgArt("not svg").Render({4, 4}), std::runtime_error);
   EXPECT_THROW(TSvgArt::FromFile("/nonexistent/x.svg"), std::runtime_error);
+}
+
+// A drawing that names a font the machine lacks would come out in a stand-in font and
+// differ from every other machine's: the generator stops and names drawing and font.
+TEST(SvgArt, AFontTheMachineLacksStopsTheGeneratorWithTheDrawingAndTheFontNamed) {
+  const QByteArray text = R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="20">
+    <text font-family="DejaVu Serif" font-size="10">a</text>
+    <text style="font-family: 'Fjordheim Runes', serif; font-size: 10px">b</text>
+    <text font-family="sans-serif">c</text></svg>)";
+  EXPECT_EQ(TSvgArt(text).MissingFonts(), QStringList{"Fjordheim Runes"});
+  QTemporaryDir folder;
+  const QString path = folder.filePath("runes.svg");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(text);
+  file.close();
+  try {
+    TSvgArt::FromFile(path);
+    ADD_FAILURE() << "a missing font was not reported";
+  } catch (const std::runtime_error& error) {
+    const std::string message = error.what();
+    EXPECT_NE(message.find("runes.svg"), std::string::npos) << message;
+    EXPECT_NE(message.find("Fjordheim Runes"), std::string::npos) << message;
+  }
+}
+
+TEST(SvgArt, EveryFontOfTheDrawingsIsInstalled) {
+  const QDir art(QStringLiteral(FJORDHEIM_ART_DIR));
+  for (const QString& name : art.entryList({"*.svg"})) {
+    EXPECT_NO_THROW(TSvgArt::FromFile(art.filePath(name))) << name.toStdString();
+  }
 }
 
 }  // namespace
