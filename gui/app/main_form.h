@@ -103,7 +103,6 @@ class TMainForm : public QWidget {
   /// The food gauge beside the status button; picture list 0 is one portion.
   void SetFoodGauge(const TFoodStatus& food, const TPictureList& pictures);
   TFoodGauge* FoodGauge() const { return FFoodGauge; }
-  QPushButton* StatusButton() const { return FStatusBitBtn; }
   /// The village picture and its zones (game paths); the indoor view keeps its own.
   void ShowVillagePicture(const std::string& picture, const std::string& zoneMap);
   void ShowMainPanel();
