@@ -32,7 +32,7 @@ class TCheckingConnections : public TMarketRulesPort {
     return Stuck.contains(connection) ? (game.Unsent += bytes.size()) : 0;
   }
   void Close(TConnectionId connection) override { Require(Open.erase(connection) == 1); }
-  void Report(const TMarketEvent&) override {}
+  void Report(const TMarketLogEntry&) override {}
 
   struct TGame {
     TMessageFramer Framer{TFraming::ServerLink};

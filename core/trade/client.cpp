@@ -126,8 +126,7 @@ bool TClient::SendInvite(TMerchant& inviter, TNetMerchant& invitee) {
   FInviter = &inviter;
   FInviterWatch = inviter.LifeWatch();
   FInvitee = &invitee;
-  FPeer.emplace();
-  FPeer->Id = FConnections.Connect(invitee.IP, invitee.Port);
+  FPeer.emplace(FConnections.Connect(invitee.IP, invitee.Port));
   FPeer->Counterpart = &invitee;
   return true;
 }
@@ -197,11 +196,9 @@ void TClient::ConnectionClosed(TConnectionId connection) {
 void TClient::ConnectionRequested(TConnectionId listener) {
   while (const auto connection = FConnections.Accept(listener)) {
     if (!FPeer) {
-      FPeer.emplace();
-      FPeer->Id = *connection;
+      FPeer.emplace(*connection);
     } else if (FExtra.size() < MaxExtraLinks) {
-      FExtra.emplace_back();
-      FExtra.back().Id = *connection;
+      FExtra.emplace_back(*connection);
     } else {
       FConnections.Close(*connection);
     }

@@ -86,7 +86,8 @@ class TClient : private TConnectionListener {
     std::unique_ptr<TNetMerchant> Merchant;
   };
   struct TPeerLink {
-    TConnectionId Id = 0;
+    explicit TPeerLink(TConnectionId id) : Id(id) {}
+    TConnectionId Id;
     TMessageFramer Framer{TFraming::PeerLink};
     /// The player at the other end, once known; messages from anyone else are refused.
     TNetMerchant* Counterpart = nullptr;

@@ -18,12 +18,7 @@ TReadResult<TClientMessage> ReadClientMessage(std::string_view message) {
   fields.SetKeyword(keyword);
   TClientMessage read;
   read.Kind = TClientMessageKind::Login;
-  fields.ExpectLabel("PORT");
-  read.Port = static_cast<std::int32_t>(fields.ReadNumber(0, MaxPortNumber));
-  fields.ExpectLabel("IMAGE");
-  read.ImageNo = static_cast<std::int32_t>(fields.ReadNumber(0, MaxImageNo));
-  fields.ExpectLabel("NAME");
-  read.Name = fields.ReadText(MaxNameBytes);
+  ReadPortImageName(fields, read.Port, read.ImageNo, read.Name);
   if (!fields.Ok()) return {std::nullopt, fields.Problem()};
   return {read, {}};
 }

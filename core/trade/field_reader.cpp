@@ -68,13 +68,17 @@ std::string TFieldReader::ReadText(std::size_t maxBytes) {
   return Utf8From1252(text);
 }
 
+// The terminator is looked for after the control characters are gone, since removing them can
+// join one out of its pieces ("E\0NDMESSAGE").
 std::string CleanWireText(std::string_view text, std::size_t maxBytes) {
   std::string clean;
   for (const char c : text) {
-    if (clean.size() >= maxBytes) break;
     const auto code = static_cast<unsigned char>(c);
     if (code >= 32 && code != 127) clean += c;
   }
+  const std::size_t end = clean.find("ENDMESSAGE");
+  if (end != std::string::npos) clean.erase(end);
+  if (clean.size() > maxBytes) clean.resize(maxBytes);
   return clean;
 }
 

@@ -59,7 +59,8 @@ class TFieldReader {
   std::string FProblem;
 };
 
-/// The text with every character below code 32 and code 127 removed, cut to maxBytes.
+/// The text with every character below code 32 and code 127 removed, cut at the first
+/// "ENDMESSAGE" (which would end a message early) and to maxBytes.
 std::string CleanWireText(std::string_view text, std::size_t maxBytes);
 
 }  // namespace fjordheim

@@ -24,15 +24,19 @@ void ReadEntered(TFieldReader& fields, TServerMessage& message) {
   message.Id = ReadId(fields);
   fields.ExpectLabel("IP");
   message.Address = fields.ReadWord();
-  fields.ExpectLabel("PORT");
-  message.Port = static_cast<std::int32_t>(fields.ReadNumber(0, MaxPortNumber));
-  fields.ExpectLabel("IMAGE");
-  message.ImageNo = static_cast<std::int32_t>(fields.ReadNumber(0, MaxImageNo));
-  fields.ExpectLabel("NAME");
-  message.Name = fields.ReadText(MaxNameBytes);
+  ReadPortImageName(fields, message.Port, message.ImageNo, message.Name);
 }
 
 }  // namespace
+
+void ReadPortImageName(TFieldReader& fields, std::int32_t& port, std::int32_t& imageNo, std::string& name) {
+  fields.ExpectLabel("PORT");
+  port = static_cast<std::int32_t>(fields.ReadNumber(0, MaxPortNumber));
+  fields.ExpectLabel("IMAGE");
+  imageNo = static_cast<std::int32_t>(fields.ReadNumber(0, MaxImageNo));
+  fields.ExpectLabel("NAME");
+  name = fields.ReadText(MaxNameBytes);
+}
 
 std::string ShownKeyword(std::string_view keyword) {
   return Utf8From1252(CleanWireText(keyword, TFieldReader::MaxWordBytes));
@@ -71,17 +75,14 @@ std::string BuildLoginAccept(std::int32_t id) { return "LOGINACCEPT ID " + std::
 
 std::string BuildEntered(std::int32_t id, std::string_view address, std::int32_t port, std::int32_t imageNo,
                          std::string_view name) {
-  return "ENTERED ID " + std::to_string(id) + " IP " + std::string(address) + " PORT " + std::to_string(port) +
+  return "ENTERED ID " + std::to_string(id) + " IP " + WireText(address, TFieldReader::MaxWordBytes) + " PORT " + std::to_string(port) +
          " IMAGE " + std::to_string(imageNo) + " NAME " + WireText(name, MaxNameBytes) + " ENDMESSAGE";
 }
 
 std::string BuildLeft(std::int32_t id) { return "LEFT ID " + std::to_string(id) + " ENDMESSAGE"; }
 
 std::string WireText(std::string_view utf8, std::size_t maxBytes) {
-  std::string text = CleanWireText(Cp1252FromUtf8(utf8), maxBytes);
-  const std::size_t end = text.find("ENDMESSAGE");
-  if (end != std::string::npos) text.erase(end);
-  return text;
+  return CleanWireText(Cp1252FromUtf8(utf8), maxBytes);
 }
 
 }  // namespace fjordheim

@@ -59,6 +59,9 @@ std::string BuildLeft(std::int32_t id);
 /// "ENDMESSAGE" (which would end the message early) and to maxBytes.
 std::string WireText(std::string_view utf8, std::size_t maxBytes);
 
+/// Reads "PORT " port " IMAGE " imageNo " NAME " name, the tail that LOGIN and ENTERED share.
+void ReadPortImageName(TFieldReader& fields, std::int32_t& port, std::int32_t& imageNo, std::string& name);
+
 /// A received keyword as the player's message shows it: cleaned, cut and in UTF-8.
 std::string ShownKeyword(std::string_view keyword);
 

@@ -142,15 +142,19 @@ TConnectionId TQtConnectionPort::Adopt(QTcpSocket* socket) {
   return connection;
 }
 
-// The bytes are read at once and handed on when no call of the port is running.
+// The bytes are read at once and handed on when no call of the port is running. The game may open a
+// modal box while it handles them; Qt then reads on into the socket's buffer without announcing it
+// again, so whatever came meanwhile is handed on here too.
 void TQtConnectionPort::Arrived(TConnectionId connection) {
-  const auto found = FSockets.find(connection);
-  if (found == FSockets.end()) return;
-  const QByteArray bytes = found->second->readAll();
-  if (bytes.isEmpty()) return;
-  Tell(connection, [connection, bytes](TConnectionListener& listener) {
-    listener.DataArrived(connection, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-  });
+  for (;;) {
+    const auto found = FSockets.find(connection);
+    if (found == FSockets.end()) return;
+    const QByteArray bytes = found->second->readAll();
+    if (bytes.isEmpty()) return;
+    Tell(connection, [connection, bytes](TConnectionListener& listener) {
+      listener.DataArrived(connection, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    });
+  }
 }
 
 void TQtConnectionPort::Failed(TConnectionId connection) {

@@ -24,9 +24,9 @@ bool TMarketLog::OpenFile(const std::string& path) {
 }
 
 // Each line is flushed at once: the teacher may be watching the file, and a killed server keeps it.
-void TMarketLog::Write(const TMarketEvent& event, std::chrono::system_clock::time_point when) {
+void TMarketLog::Write(const TMarketLogEntry& event, std::chrono::system_clock::time_point when) {
   const std::tm local = LocalTime(when);
-  const std::string line = DescribeMarketEvent(event);
+  const std::string line = DescribeLogEntry(event);
   FConsole << std::put_time(&local, "%H:%M:%S") << "  " << line << std::endl;
   if (FFile.is_open()) FFile << std::put_time(&local, "%Y-%m-%d %H:%M:%S") << "  " << line << std::endl;
 }

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "tools/market-server/market_event.h"
+#include "tools/market-server/market_log_entry.h"
 
 namespace fjordheim {
 
@@ -18,7 +18,7 @@ class TMarketLog {
   /// Opens the file for appending; false when it cannot be written.
   bool OpenFile(const std::string& path);
 
-  void Write(const TMarketEvent& event, std::chrono::system_clock::time_point when);
+  void Write(const TMarketLogEntry& event, std::chrono::system_clock::time_point when);
 
  private:
   std::ostream& FConsole;

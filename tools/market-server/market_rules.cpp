@@ -27,7 +27,7 @@ TMarketRules::TMarketRules(TMarketRulesPort& port, TMarketLimits limits, std::op
 
 bool TMarketRules::Open(TConnectionId connection, std::string address) {
   if (FConnections.size() >= FLimits.MaxClients) {
-    Report(TMarketEvent::TKind::Refusal, TConnection(std::move(address)),
+    Report(TMarketLogEntry::TKind::Refusal, TConnection(std::move(address)),
            "the market is full (" + std::to_string(FLimits.MaxClients) + " connections)");
     FPort.Close(connection);
     return false;
@@ -59,7 +59,7 @@ void TMarketRules::Closed(TConnectionId connection) {
   if (state.Id != 0) {
     FPlayers.erase(state.Id);
     TellOthersLeft(state);
-    Report(TMarketEvent::TKind::Drop, state, "connection closed");
+    Report(TMarketLogEntry::TKind::Drop, state, "connection closed");
   }
   DropSlowReaders();
 }
@@ -100,13 +100,13 @@ void TMarketRules::Login(TConnectionId connection, TConnection& state, std::int3
   for (const auto& [id, other] : FPlayers) Send(connection, FConnections.at(other).Entered);
   for (const auto& [id, other] : FPlayers) Send(other, state.Entered);
   FPlayers.emplace(state.Id, connection);
-  Report(TMarketEvent::TKind::Login, state, {});
+  Report(TMarketLogEntry::TKind::Login, state, {});
 }
 
 void TMarketRules::Logout(TConnection& state) {
   FPlayers.erase(state.Id);
   TellOthersLeft(state);
-  Report(TMarketEvent::TKind::Logout, state, {});
+  Report(TMarketLogEntry::TKind::Logout, state, {});
   state.Id = 0;
   state.Name.clear();
   state.Entered.clear();
@@ -130,12 +130,12 @@ void TMarketRules::End(TConnectionId connection, std::string reason) {
   FSlowReaders.erase(connection);
   FPort.Close(connection);
   if (state.Id == 0) {
-    Report(TMarketEvent::TKind::Refusal, state, std::move(reason));
+    Report(TMarketLogEntry::TKind::Refusal, state, std::move(reason));
     return;
   }
   FPlayers.erase(state.Id);
   TellOthersLeft(state);
-  Report(TMarketEvent::TKind::Drop, state, std::move(reason));
+  Report(TMarketLogEntry::TKind::Drop, state, std::move(reason));
 }
 
 // Dropping one tells the others LEFT, which may push another over the cap; each round removes one.
@@ -146,8 +146,8 @@ void TMarketRules::DropSlowReaders() {
   }
 }
 
-void TMarketRules::Report(TMarketEvent::TKind kind, const TConnection& state, std::string reason) {
-  TMarketEvent event;
+void TMarketRules::Report(TMarketLogEntry::TKind kind, const TConnection& state, std::string reason) {
+  TMarketLogEntry event;
   event.Kind = kind;
   event.Id = state.Id;
   event.Name = state.Name;

@@ -10,7 +10,7 @@
 
 #include "core/trade/connection_port.h"
 #include "core/trade/message_framer.h"
-#include "tools/market-server/market_event.h"
+#include "tools/market-server/market_log_entry.h"
 #include "tools/market-server/roster.h"
 
 namespace fjordheim {
@@ -25,7 +25,7 @@ class TMarketRulesPort {
   /// Closes the connection at once; the rules have already forgotten it.
   virtual void Close(TConnectionId connection) = 0;
   /// Tells the teacher what happened.
-  virtual void Report(const TMarketEvent& event) = 0;
+  virtual void Report(const TMarketLogEntry& event) = 0;
 };
 
 /// The limits a market runs with.
@@ -82,7 +82,7 @@ class TMarketRules {
   void Send(TConnectionId connection, std::string_view bytes);
   void End(TConnectionId connection, std::string reason);
   void DropSlowReaders();
-  void Report(TMarketEvent::TKind kind, const TConnection& state, std::string reason);
+  void Report(TMarketLogEntry::TKind kind, const TConnection& state, std::string reason);
 
   TMarketRulesPort& FPort;
   TMarketLimits FLimits;

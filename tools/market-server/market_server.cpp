@@ -107,7 +107,7 @@ void TMarketServer::FlushTouched() {
   FTouched.clear();
 }
 
-void TMarketServer::Report(const TMarketEvent& event) { FLog.Write(event, std::chrono::system_clock::now()); }
+void TMarketServer::Report(const TMarketLogEntry& event) { FLog.Write(event, std::chrono::system_clock::now()); }
 
 QString ShownAddress(const QHostAddress& address) {
   bool isIPv4 = false;

@@ -39,7 +39,7 @@ class TMarketServer : public QObject, private TMarketRulesPort {
  private:
   std::size_t Send(TConnectionId connection, std::string_view bytes) override;
   void Close(TConnectionId connection) override;
-  void Report(const TMarketEvent& event) override;
+  void Report(const TMarketLogEntry& event) override;
 
   void AcceptPending();
   void ReadFrom(TConnectionId connection);

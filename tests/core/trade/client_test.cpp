@@ -185,7 +185,15 @@ TEST_F(ClientTest, PlayersWhoLogInSeeEachOtherWithWholeNamesAddressesAndPorts) {
   EXPECT_TRUE(astrid->Messages.Messages.empty());
 }
 
-TEST_F(ClientTest, AWholeTradeChangesBothStoresAndConservesTheGoods) {
+// TCP may cut the bytes anywhere: whole writes joined, single bytes, or pieces of a few.
+class WholeTradeTest : public ClientTest, public ::testing::WithParamInterface<std::size_t> {
+ protected:
+  void SetUp() override { Network.SetPieceSize(GetParam()); }
+};
+
+INSTANTIATE_TEST_SUITE_P(PieceSizes, WholeTradeTest, ::testing::Values(0, 1, 5));
+
+TEST_P(WholeTradeTest, AWholeTradeChangesBothStoresAndConservesTheGoods) {
   auto astrid = Join("10.0.0.1", "Astrid", VillageStore(5, 0));
   auto bjorn = Join("10.0.0.2", "Bjørn", VillageStore(0, 5));
   TTrade before;

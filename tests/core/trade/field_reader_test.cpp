@@ -48,7 +48,9 @@ TEST(FieldReader, LabelsMustMatchExactly) {
 }
 
 TEST(FieldReader, CapsAndCleansWhatItShows) {
-  TFieldReader words(std::string(TFieldReader::MaxWordBytes + 1, 'a'));
+  // The reader keeps a view of the message, so the message must outlive it.
+  const std::string tooLong(TFieldReader::MaxWordBytes + 1, 'a');
+  TFieldReader words(tooLong);
   words.SetKeyword("ENTERED");
   EXPECT_EQ(words.ReadWord(), "");
   EXPECT_EQ(words.Problem(), "ENTERED: Field too long");

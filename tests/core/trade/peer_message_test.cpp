@@ -93,6 +93,7 @@ TEST(PeerLink, ChatTextKeepsItsBlanksAndWhatWeSendCannotEndEarly) {
   EXPECT_EQ(cut[0].Text, "hei");
 
   EXPECT_EQ(BuildTextMessage(1, 2, "hei ENDMESSAGE DISMISS 1 2"), "TEXTMESSAGE 1 2 hei  ENDMESSAGE");
+  EXPECT_EQ(ReadPeerMessage(std::string("TEXTMESSAGE 1 2 hei E\0NDMESSAGE du", 34)).Message->Text, "hei ");
   const std::string longLine(3 * MaxChatBytes, 'x');
   const auto capped = ReadAll(BuildTextMessage(1, 2, longLine));
   ASSERT_EQ(capped.size(), 1U);

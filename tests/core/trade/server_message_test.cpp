@@ -85,6 +85,10 @@ TEST(ServerLink, NamesAreCappedCleanedAndCannotEndTheMessageEarly) {
   ASSERT_TRUE(login.Message);
   EXPECT_EQ(login.Message->Name, "Eirik");
   EXPECT_EQ(BuildLogin(1, 0, "Tor 😀"), "LOGIN PORT 1 IMAGE 0 NAME Tor ? ENDMESSAGE");
+
+  const auto address = ReadServerMessage(OnlyMessage(BuildEntered(1, "h\xC3\xB8st", 1, 0, "x")));
+  ASSERT_TRUE(address.Message);
+  EXPECT_EQ(address.Message->Address, "høst");
 }
 
 TEST(ServerLink, TheServerReadsLoginAndLogoutAndNothingElse) {

@@ -47,9 +47,9 @@ TEST(TMarketLog, WritesTheStatusLineAndTheDatedLogLine) {
   const std::string path = ::testing::TempDir() + "market_log_test.log";
   std::remove(path.c_str());
   ASSERT_TRUE(log.OpenFile(path));
-  TMarketEvent event{TMarketEvent::TKind::Login, 3, "Åse", "10.0.0.5", {}, 4};
+  TMarketLogEntry event{TMarketLogEntry::TKind::Login, 3, "Åse", "10.0.0.5", {}, 4};
   log.Write(event, std::chrono::system_clock::now());
-  event.Kind = TMarketEvent::TKind::Drop;
+  event.Kind = TMarketLogEntry::TKind::Drop;
   event.Reason = "connection closed";
   event.Present = 3;
   log.Write(event, std::chrono::system_clock::now());

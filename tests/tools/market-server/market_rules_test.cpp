@@ -22,7 +22,7 @@ class TFakeConnections : public TMarketRulesPort {
   void Close(TConnectionId connection) override {
     EXPECT_TRUE(Closed.insert(connection).second) << "closed twice: " << connection;
   }
-  void Report(const TMarketEvent& event) override { Events.push_back(event); }
+  void Report(const TMarketLogEntry& event) override { Events.push_back(event); }
 
   // Everything sent to the connection since the last look.
   std::string Take(TConnectionId connection) { return std::exchange(Sent[connection], {}); }
@@ -31,7 +31,7 @@ class TFakeConnections : public TMarketRulesPort {
   std::map<TConnectionId, std::size_t> Unsent;
   std::set<TConnectionId> NotReading;
   std::set<TConnectionId> Closed;
-  std::vector<TMarketEvent> Events;
+  std::vector<TMarketLogEntry> Events;
 };
 
 // The name is as it travels: Windows-1252.
@@ -105,8 +105,8 @@ TEST_F(MarketRules, EveryPlayerLeavesExactlyOnceHoweverHeGoes) {
   EXPECT_EQ(Rules.PlayerCount(), 1U);
   EXPECT_EQ(Rules.ConnectionCount(), 1U);
   ASSERT_EQ(Net.Events.size(), 5U);
-  EXPECT_EQ(Net.Events[3].Kind, TMarketEvent::TKind::Logout);
-  EXPECT_EQ(Net.Events[4].Kind, TMarketEvent::TKind::Drop);
+  EXPECT_EQ(Net.Events[3].Kind, TMarketLogEntry::TKind::Logout);
+  EXPECT_EQ(Net.Events[4].Kind, TMarketLogEntry::TKind::Drop);
   EXPECT_EQ(Net.Events[4].Name, "Cecilie");
   EXPECT_EQ(Net.Events[4].Present, 1U);
 }
@@ -153,9 +153,9 @@ TEST_F(MarketRules, BadInputClosesThatConnectionOnlyAndIsReported) {
   EXPECT_EQ(Rules.PlayerCount(), 1U);
   EXPECT_EQ(Rules.ConnectionCount(), 1U);
   ASSERT_GE(Net.Events.size(), 6U);
-  EXPECT_EQ(Net.Events[2].Kind, TMarketEvent::TKind::Drop);
+  EXPECT_EQ(Net.Events[2].Kind, TMarketLogEntry::TKind::Drop);
   EXPECT_EQ(Net.Events[2].Reason, "a second LOGIN on one connection");
-  for (std::size_t i = 3; i < 6; ++i) EXPECT_EQ(Net.Events[i].Kind, TMarketEvent::TKind::Refusal);
+  for (std::size_t i = 3; i < 6; ++i) EXPECT_EQ(Net.Events[i].Kind, TMarketLogEntry::TKind::Refusal);
   EXPECT_EQ(Net.Events[3].Reason, "Unknown message: HELLO");
   EXPECT_EQ(Net.Events[3].Address, "10.0.0.3");
 }
@@ -189,10 +189,10 @@ TEST_F(MarketRulesWithRoster, OnlyTheNamesOfTheRosterComeInAndNobodyHearsOfTheOt
   EXPECT_EQ(Net.Take(1), "");
   EXPECT_TRUE(Net.Closed.contains(3));
   EXPECT_TRUE(Net.Closed.contains(4));
-  EXPECT_EQ(Net.Events[2].Kind, TMarketEvent::TKind::Refusal);
+  EXPECT_EQ(Net.Events[2].Kind, TMarketLogEntry::TKind::Refusal);
   EXPECT_EQ(Net.Events[2].Name, "Mallory");
   EXPECT_EQ(Net.Events[2].Reason, "not on the roster");
-  EXPECT_EQ(DescribeMarketEvent(Net.Events[2]), "refused Mallory from 10.0.0.3: not on the roster, 2 present");
+  EXPECT_EQ(DescribeLogEntry(Net.Events[2]), "refused Mallory from 10.0.0.3: not on the roster, 2 present");
 }
 
 class MarketRulesSmall : public MarketRules {

@@ -1,22 +1,22 @@
-#include "tools/market-server/market_event.h"
+#include "tools/market-server/market_log_entry.h"
 
 namespace fjordheim {
 
 namespace {
 
-std::string KindWord(TMarketEvent::TKind kind) {
+std::string KindWord(TMarketLogEntry::TKind kind) {
   switch (kind) {
-    case TMarketEvent::TKind::Login: return "login  ";
-    case TMarketEvent::TKind::Logout: return "logout ";
-    case TMarketEvent::TKind::Drop: return "dropped";
-    case TMarketEvent::TKind::Refusal: return "refused";
+    case TMarketLogEntry::TKind::Login: return "login  ";
+    case TMarketLogEntry::TKind::Logout: return "logout ";
+    case TMarketLogEntry::TKind::Drop: return "dropped";
+    case TMarketLogEntry::TKind::Refusal: return "refused";
   }
   return "?";
 }
 
 }  // namespace
 
-std::string DescribeMarketEvent(const TMarketEvent& event) {
+std::string DescribeLogEntry(const TMarketLogEntry& event) {
   std::string line = KindWord(event.Kind);
   if (event.Id > 0) line += " #" + std::to_string(event.Id);
   if (!event.Name.empty()) line += " " + event.Name;

@@ -6,7 +6,7 @@
 namespace fjordheim {
 
 /// Something the market server's teacher wants to see: in the status lines and in the log.
-struct TMarketEvent {
+struct TMarketLogEntry {
   enum class TKind {
     /// A player logged in and was told about everyone present.
     Login,
@@ -31,6 +31,6 @@ struct TMarketEvent {
 };
 
 /// One line for the teacher, without the time: "login   #3 Kari from 10.0.0.5, 4 present".
-std::string DescribeMarketEvent(const TMarketEvent& event);
+std::string DescribeLogEntry(const TMarketLogEntry& event);
 
 }  // namespace fjordheim
