@@ -1,8 +1,9 @@
 # The two commands a newcomer needs: `make play` and `make check`.
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
+PREFIX ?= /usr/local
 
-.PHONY: deps configure build check bench fuzz play market clean
+.PHONY: deps configure build check bench fuzz play market clean package install
 
 deps:
 	scripts/install-deps
@@ -30,6 +31,15 @@ fuzz: deps
 
 play: build
 	scripts/play
+
+# The Debian package, build/fjordheim_<version>_<arch>.deb.
+package: build
+	cd build && cpack -G DEB
+
+# Installs what the package holds below PREFIX (DESTDIR is honoured); the settings file goes
+# to /etc/fjordheim when PREFIX is /usr, to PREFIX/etc/fjordheim otherwise.
+install: build
+	cmake --install build --prefix $(PREFIX)
 
 # The classroom market server on its default port 5556; MARKET_OPTIONS passes more (--roster FILE).
 market: build

@@ -13,6 +13,23 @@ void Require(bool condition) {
   if (!condition) __builtin_trap();
 }
 
+// The two halves as a shared settings file and a player's own laid over it: each key of the
+// player's file reads its value there, each other key the shared one's.
+void CheckOverlay(std::string_view bytes) {
+  const TIniFile shared = TIniFile::FromBytes(bytes.substr(0, bytes.size() / 2));
+  const TIniFile own = TIniFile::FromBytes(bytes.substr(bytes.size() / 2));
+  TIniFile both = shared;
+  both.Overlay(own);
+  for (const TIniFile* file : {&shared, &own}) {
+    for (const std::string& section : file->ReadSections()) {
+      for (const std::string& key : file->ReadSection(section)) {
+        const TIniFile& wins = own.ValueExists(section, key) ? own : shared;
+        Require(both.ReadString(section, key, "a") == wins.ReadString(section, key, "b"));
+      }
+    }
+  }
+}
+
 }  // namespace
 
 // Any bytes make a settings file; everything it lists must also be found again by name,
@@ -30,5 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   ini.ReadInteger("Tunstad", "CATASTROPHY_PERIOD", 0);
   fjordheim::ParseIniInteger(bytes);
+  CheckOverlay(bytes);
   return 0;
 }

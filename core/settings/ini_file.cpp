@@ -92,6 +92,26 @@ void TIniFile::ParseLine(std::string_view line, std::size_t& current) {
   section.Entries.push_back(TEntry{std::move(key), WithoutEnclosingQuotes(Trim(std::string_view(text).substr(equals + 1)))});
 }
 
+TIniFile::TSection& TIniFile::SectionNamed(const std::string& name) {
+  const auto [where, added] = FSectionByFoldedName.try_emplace(FoldName(name), FSections.size());
+  if (added) FSections.push_back(TSection{name, {}, {}});
+  return FSections[where->second];
+}
+
+void TIniFile::Overlay(const TIniFile& over) {
+  for (const TSection& overSection : over.FSections) {
+    TSection& section = SectionNamed(overSection.Name);
+    for (const TEntry& entry : overSection.Entries) {
+      const auto [where, added] = section.EntryByFoldedKey.try_emplace(FoldName(entry.Key), section.Entries.size());
+      if (added) {
+        section.Entries.push_back(entry);
+      } else {
+        section.Entries[where->second].Value = entry.Value;
+      }
+    }
+  }
+}
+
 const TIniFile::TSection* TIniFile::FindSection(std::string_view section) const {
   const auto found = FSectionByFoldedName.find(FoldName(Trim(section)));
   return found == FSectionByFoldedName.end() ? nullptr : &FSections[found->second];

@@ -48,6 +48,10 @@ class TIniFile {
   /// The keys of a section, in file order, as first written; empty for a missing section.
   std::vector<std::string> ReadSection(std::string_view section) const;
 
+  /// Lays another settings file over this one, key by key: a key the other file holds
+  /// replaces the value read here, and its other sections and keys are added after these.
+  void Overlay(const TIniFile& over);
+
   bool SectionExists(std::string_view section) const;
   bool ValueExists(std::string_view section, std::string_view key) const;
 
@@ -65,6 +69,7 @@ class TIniFile {
   static constexpr std::size_t NoSection = static_cast<std::size_t>(-1);
 
   void ParseLine(std::string_view line, std::size_t& current);
+  TSection& SectionNamed(const std::string& name);
   const TSection* FindSection(std::string_view section) const;
   const TEntry* FindEntry(std::string_view section, std::string_view key) const;
 

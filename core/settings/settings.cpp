@@ -5,20 +5,40 @@
 #include <utility>
 
 #include "core/common/path_resolver.h"
-#include "core/settings/ini_file.h"
+#include "core/settings/writable_folder.h"
 
 namespace fjordheim {
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr std::string_view SettingsSection = "Tunstad";
 constexpr std::string_view PopupInfoSection = "INFO";
 constexpr int PopupExchanges = 101;
+constexpr std::string_view SettingsFileName = "tunstad.ini";
+constexpr std::string_view GameFolderName = "Game\\";
+constexpr std::string_view BookmarkFolderName = "Bookm\\";
 
 // An empty folder value would name the current folder, which is never meant; it takes the
 // default instead.
 std::string ReadFolder(const TIniFile& ini, std::string_view key, const std::string& defaultFolder) {
   std::string folder = ini.ReadString(SettingsSection, key, defaultFolder);
   return NormaliseFolder(folder.empty() ? defaultFolder : folder);
+}
+
+// A path relative to the program's folder, with its ".." steps taken.
+std::string BelowProgram(const std::string& programFolder, const std::string& relative) {
+  return fs::path(ResolvePath(programFolder + relative)).lexically_normal().string();
+}
+
+bool FileExists(const std::string& path) {
+  std::error_code error;
+  return fs::exists(ResolvePath(path), error);
+}
+
+bool FolderExists(const std::string& path) {
+  std::error_code error;
+  return fs::is_directory(ResolvePath(path), error);
 }
 
 }  // namespace
@@ -35,27 +55,45 @@ std::string NormaliseFolder(std::string_view folder) {
   return out;
 }
 
-TSettings::TSettings(std::string_view programFilePath, TRandom& random)
-    : FProgramFolder(ProgramFolderOf(programFilePath)) {
-  const TIniFile ini = TIniFile::FromFile(SettingsFilePath());
-  ReadFolders(ini);
-  FSoundOff = ini.ReadString(SettingsSection, "SOUND", "OFF") == "OFF";
-  FCatastrophyRandom = ini.ReadInteger(SettingsSection, "CATASTROPHY_RANDOM", 0);
-  FCatastrophyPeriod = ini.ReadInteger(SettingsSection, "CATASTROPHY_PERIOD", 0);
+TSettings::TSettings(std::string_view programFilePath, TRandom& random, const TInstallation& installation)
+    : FProgramFolder(ProgramFolderOf(programFilePath)), FDataSetFolder(FProgramFolder) {
+  ReadSettingsFiles(installation);
+  ReadFolders(FSettingsIni);
+  FSoundOff = FSettingsIni.ReadString(SettingsSection, "SOUND", "OFF") == "OFF";
+  FCatastrophyRandom = FSettingsIni.ReadInteger(SettingsSection, "CATASTROPHY_RANDOM", 0);
+  FCatastrophyPeriod = FSettingsIni.ReadInteger(SettingsSection, "CATASTROPHY_PERIOD", 0);
   ReadPopupSettings(TIniFile::FromFile(PopupFilePath()));
   ShufflePopupSections(random);
+}
+
+// The build folder is known by the settings file beside the program; there the player's own
+// settings are not read, so that a developer's play and the tests run as they always have.
+void TSettings::ReadSettingsFiles(const TInstallation& installation) {
+  const std::string besideProgram = FProgramFolder + std::string(SettingsFileName);
+  FInstalled = !installation.DataFolder.empty() && !FileExists(besideProgram) &&
+               FolderExists(BelowProgram(FProgramFolder, installation.DataFolder));
+  FUserDataFolder = NormaliseFolder(installation.UserDataFolder);
+  if (!FInstalled) {
+    FSettingsFiles = {besideProgram};
+  } else {
+    FDataSetFolder = NormaliseFolder(BelowProgram(FProgramFolder, installation.DataFolder));
+    FSettingsFiles = {FDataSetFolder + std::string(SettingsFileName)};
+    if (!installation.UserConfigFolder.empty())
+      FSettingsFiles.push_back(NormaliseFolder(installation.UserConfigFolder) + std::string(SettingsFileName));
+  }
+  for (const std::string& file : FSettingsFiles) FSettingsIni.Overlay(TIniFile::FromFile(file));
 }
 
 // In this order, each normalised before the next is read: the bookmark and game folders
 // default below the local folder just read.
 void TSettings::ReadFolders(const TIniFile& ini) {
-  FLocalPath = ReadFolder(ini, "LOCALPATH", FProgramFolder);
-  FSoundPath = ReadFolder(ini, "SOUNDPATH", FProgramFolder + "Sound\\");
-  FPicsPath = ReadFolder(ini, "PICSPATH", FProgramFolder + "Bilder\\");
-  FDataPath = ReadFolder(ini, "DATAPATH", FProgramFolder + "Data\\");
-  FHtmlPath = ReadFolder(ini, "HTMLPATH", FProgramFolder + "Html\\");
-  FBookmPath = ReadFolder(ini, "BOOKMPATH", FLocalPath + "Bookm\\");
-  FGamePath = ReadFolder(ini, "GAMEPATH", FLocalPath + "Game\\");
+  FLocalPath = ReadFolder(ini, "LOCALPATH", FDataSetFolder);
+  FSoundPath = ReadFolder(ini, "SOUNDPATH", FDataSetFolder + "Sound\\");
+  FPicsPath = ReadFolder(ini, "PICSPATH", FDataSetFolder + "Bilder\\");
+  FDataPath = ReadFolder(ini, "DATAPATH", FDataSetFolder + "Data\\");
+  FHtmlPath = ReadFolder(ini, "HTMLPATH", FDataSetFolder + "Html\\");
+  FBookmPath = ReadFolder(ini, "BOOKMPATH", FLocalPath + std::string(BookmarkFolderName));
+  FGamePath = ReadFolder(ini, "GAMEPATH", FLocalPath + std::string(GameFolderName));
 }
 
 void TSettings::ReadPopupSettings(const TIniFile& popup) {
@@ -89,11 +127,21 @@ void TSettings::NormaliseFolders() {
   }
 }
 
-void TSettings::CreateWritableFolders() const {
-  for (const std::string* folder : {&FBookmPath, &FGamePath}) {
-    std::error_code ignored;
-    std::filesystem::create_directories(ResolvePath(*folder), ignored);
+void TSettings::CreateWritableFolders() {
+  if (!MakeWritableFolder(FGamePath) && !FUserDataFolder.empty()) {
+    FGamePath = FUserDataFolder + std::string(GameFolderName);
+    MakeWritableFolder(FGamePath);
   }
+  if (!MakeWritableFolder(FBookmPath) && !FUserDataFolder.empty()) {
+    FBookmPath = FUserDataFolder + std::string(BookmarkFolderName);
+    if (MakeWritableFolder(FBookmPath)) LinkDataSetBeside(FUserDataFolder);
+  }
+}
+
+// The personal page links to "../Bilder/" and "../Html/" from its own folder.
+void TSettings::LinkDataSetBeside(const std::string& folder) const {
+  LinkFolder(folder + "Bilder", FPicsPath);
+  LinkFolder(folder + "Html", FHtmlPath);
 }
 
 }  // namespace fjordheim

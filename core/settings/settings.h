@@ -6,23 +6,33 @@
 #include <vector>
 
 #include "core/common/random.h"
+#include "core/settings/ini_file.h"
+#include "core/settings/installation.h"
 
 namespace fjordheim {
-
-class TIniFile;
 
 /// The settings of one run: the folders of every data file, the sound switch, the
 /// catastrophe and tip timing and the shuffled order of the tips. Made once at start-up,
 /// before any window, and handed to those who need it. Folders are game paths (they may
 /// hold backslashes) and each ends with a separator, so a file is named folder + name.
+///
+/// A game run from the folder it was built in (a "tunstad.ini" beside the program) keeps its
+/// data set and its settings there. An installed game (no "tunstad.ini" beside the program,
+/// and the installation's data folder present) takes its data set from the installation's
+/// data folder and reads the shared settings file and then the player's own.
 class TSettings {
  public:
-  /// Reads "tunstad.ini" beside the program and the "INFO" section of "popup.txt" in the
-  /// data folder, and shuffles the tips with the game's generator. A missing file or key is
-  /// no error: every value then takes its default.
-  TSettings(std::string_view programFilePath, TRandom& random);
+  /// Reads the settings file and the "INFO" section of "popup.txt" in the data folder, and
+  /// shuffles the tips with the game's generator. A missing file or key is no error: every
+  /// value then takes its default.
+  TSettings(std::string_view programFilePath, TRandom& random, const TInstallation& installation = {});
 
   const std::string& ProgramFolder() const { return FProgramFolder; }
+  /// The folder the default data folders lie below: the program's folder, or the installed
+  /// data set.
+  const std::string& DataSetFolder() const { return FDataSetFolder; }
+  /// True when the game runs from an installation rather than from its build folder.
+  bool Installed() const { return FInstalled; }
   const std::string& LocalPath() const { return FLocalPath; }
   const std::string& SoundPath() const { return FSoundPath; }
   const std::string& PicsPath() const { return FPicsPath; }
@@ -31,8 +41,12 @@ class TSettings {
   const std::string& BookmPath() const { return FBookmPath; }
   const std::string& GamePath() const { return FGamePath; }
 
-  /// "tunstad.ini" in the program folder; the markets are read from it too.
-  std::string SettingsFilePath() const { return FProgramFolder + "tunstad.ini"; }
+  /// The settings files read, in order: "tunstad.ini" beside the program, or the installed
+  /// shared one followed by the player's own.
+  const std::vector<std::string>& SettingsFiles() const { return FSettingsFiles; }
+  /// The settings as read, each later file laid over the earlier ones; the markets are read
+  /// from here too.
+  const TIniFile& SettingsIni() const { return FSettingsIni; }
   /// "popup.txt" in the data folder; the tips are read from it too.
   std::string PopupFilePath() const { return FDataPath + "popup.txt"; }
 
@@ -53,11 +67,14 @@ class TSettings {
   /// main window does when it is created.
   void NormaliseFolders();
 
-  /// Makes the two folders the game writes into, for personal pages and saved games,
-  /// when they are missing (a fresh copy of the game, or a folder a teacher cleared
-  /// away), so that the first page or save does not fail. A folder that cannot be
-  /// made is reported by the writer that needs it.
-  void CreateWritableFolders() const;
+  /// Makes the two folders the game writes into, for personal pages and saved games (with
+  /// the score list), when they are missing (a fresh copy of the game, or a folder a teacher
+  /// cleared away), so that the first page or save does not fail. Where one cannot be made
+  /// or written (a game installed for a whole classroom), the same folder below the
+  /// player's own data folder is taken instead; the pages moved there find the pictures and
+  /// pages of the data set through links beside them. A folder that cannot be made at all is
+  /// reported by the writer that needs it.
+  void CreateWritableFolders();
 
   /// The player's name; empty until a game is started or loaded.
   std::string ChiefName;
@@ -70,11 +87,18 @@ class TSettings {
   static constexpr std::int32_t MaxPopupCount = 10000;
 
  private:
+  void ReadSettingsFiles(const TInstallation& installation);
   void ReadFolders(const TIniFile& ini);
+  void LinkDataSetBeside(const std::string& folder) const;
   void ReadPopupSettings(const TIniFile& popup);
   void ShufflePopupSections(TRandom& random);
 
   std::string FProgramFolder;
+  std::string FDataSetFolder;
+  bool FInstalled = false;
+  std::string FUserDataFolder;
+  std::vector<std::string> FSettingsFiles;
+  TIniFile FSettingsIni;
   std::string FLocalPath;
   std::string FSoundPath;
   std::string FPicsPath;

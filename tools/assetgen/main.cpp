@@ -7,6 +7,7 @@
 
 #include "tools/assetgen/asset_generator.h"
 #include "tools/assetgen/contact_sheet.h"
+#include "tools/assetgen/icon_maker.h"
 #include "tools/assetgen/svg_art.h"
 
 using namespace fjordheim;
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
   parser.addOption({"preview", "Render one drawing to a PNG (with --size and --layers) to look at it.", "svg"});
   parser.addOption({"size", "The size of the preview, as WIDTHxHEIGHT.", "size", "563x480"});
   parser.addOption({"layers", "The layers the preview shows, separated by commas.", "layers"});
+  parser.addOption({"icon", "Draw the game's icon in the sizes of the icon theme into --out.", "svg"});
   parser.process(application);
   if (!parser.isSet("out")) parser.showHelp(2);
   try {
@@ -35,6 +37,10 @@ int main(int argc, char* argv[]) {
       const QStringList layers = parser.value("layers").split(',', Qt::SkipEmptyParts);
       if (!TSvgArt::FromFile(parser.value("preview")).Render(pictureSize, layers).save(parser.value("out"), "PNG"))
         throw std::runtime_error("cannot write the preview");
+      return EXIT_SUCCESS;
+    }
+    if (parser.isSet("icon")) {
+      TIconMaker::WriteTheme(parser.value("icon"), parser.value("out"), "fjordheim");
       return EXIT_SUCCESS;
     }
     if (parser.isSet("contact-sheet")) {

@@ -10,7 +10,6 @@
 #include "core/game/game_controller.h"
 #include "core/game/headless_view.h"
 #include "core/game/play_policy.h"
-#include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
 #include "core/trade/manual_scheduler.h"
 #include "core/trade/market_settings.h"
@@ -66,7 +65,7 @@ TPlayResult PlayGame(const TSimOptions& options, std::ostream& out, std::ostream
   game.SetAutosave(false);
   TMarketSettingsRead markets;
   if (options.Trade) {
-    markets = ReadMarketSettings(TIniFile::FromFile(settings.SettingsFilePath()));
+    markets = ReadMarketSettings(settings.SettingsIni());
     if (!markets.Settings) sink.ShowMessage(markets.Message);
   }
   game.NewGame("Høvding", 0, options.Land);

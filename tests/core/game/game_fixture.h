@@ -139,7 +139,10 @@ class TScriptedView : public THeadlessView {
 /// A controller over a game folder with a scripted view and the simple policy.
 struct TGameRig {
   TGameRig(const TGameFolder& folder, std::uint32_t seed, bool rightDecisions = true)
-      : Random(seed), Settings(folder.ProgramPath(), Random), Policy(Random, rightDecisions) {
+      : TGameRig(folder.ProgramPath(), {}, seed, rightDecisions) {}
+  /// A game of a program installed at programPath.
+  TGameRig(const std::string& programPath, const TInstallation& installation, std::uint32_t seed, bool rightDecisions = true)
+      : Random(seed), Settings(programPath, Random, installation), Policy(Random, rightDecisions) {
     Game = std::make_unique<TGameController>(Settings, Random, View, Sink);
     View.Decide = [this](TDecisionBoard& board) { return Policy.Decide(board, Game->SeasonDecisions()); };
   }

@@ -115,6 +115,43 @@ TEST(GamePlayTest, AutosaveAndChronicleAfterEverySeasonNeverOverThePlayersFile) 
   EXPECT_TRUE(rig.View.Messages.empty());
 }
 
+// One installation that nobody may write into, two pupils: each one's saved game and score
+// list stay in that pupil's own data folder.
+TEST(GamePlayTest, TwoHomesOnOneInstallationKeepTheirOwnScoresAndSaves) {
+  namespace fs = std::filesystem;
+  TGameFolder folder("homes");
+  for (const char* shared : {"Game", "Bookm"}) {
+    fs::remove_all(folder.Root / shared);
+    folder.Write(shared, "");
+  }
+  const auto home = [&folder](const std::string& name) { return folder.Root / "home" / name / "fjordheim"; };
+  const auto installation = [&home](const std::string& name) {
+    return TInstallation{"../", home(name).string() + "/", ""};
+  };
+  const std::string program = (folder.Root / "bin" / "fjordheim").string();
+  for (const auto& [pupil, seed] : {std::pair<std::string, std::uint32_t>{"Astrid", 3}, {"Bjorn", 4}}) {
+    TGameRig rig(program, installation(pupil), seed);
+    ASSERT_TRUE(rig.Settings.Installed());
+    rig.Settings.CreateWritableFolders();
+    rig.Game->NewGame(pupil, 0, 0);
+    ASSERT_TRUE(rig.Game->SaveGame(rig.Settings.GamePath() + pupil + ".tun"));
+    // Past the first year, so that leaving puts the chief on the score list.
+    for (int season = 0; season < 4 && rig.Policy.PlaySeason(*rig.Game) != TSeasonChange::Deposed; ++season) {
+    }
+    if (rig.Game->InGame()) rig.Game->Leave();
+    EXPECT_TRUE(rig.View.Messages.empty());
+  }
+  for (const auto& [pupil, other] : {std::pair<std::string, std::string>{"Astrid", "Bjorn"}, {"Bjorn", "Astrid"}}) {
+    std::string scores;
+    ASSERT_TRUE(ReadWholeFile((home(pupil) / "Game" / "nothing.tpl").string(), scores)) << pupil;
+    EXPECT_NE(scores.find(pupil), std::string::npos);
+    EXPECT_EQ(scores.find(other), std::string::npos);
+    EXPECT_TRUE(fs::exists(home(pupil) / "Game" / (pupil + ".tun")));
+    EXPECT_FALSE(fs::exists(home(pupil) / "Game" / (other + ".tun")));
+  }
+  EXPECT_TRUE(fs::is_regular_file(folder.Root / "Game"));
+}
+
 TEST(GamePlayTest, MissingAdviceAndDecisionsDoNotBlockTheSeason) {
   TGameFolder folder("empty");
   std::filesystem::remove_all(folder.Root / "Data");

@@ -84,6 +84,21 @@ TEST(IniFile, OddBytesAreKeptAsTextAndNeverStopTheReader) {
   EXPECT_TRUE(ini.SectionExists("D"));
 }
 
+// A pupil's own settings over the classroom's: one market moved, everything else shared.
+TEST(IniFile, OverlayReplacesKeysItHoldsAndAddsTheRest) {
+  TIniFile ini = TIniFile::FromBytes("[Tunstad]\nSOUND=ON\n[Market3]\nTYPE=NETWORK\nIP=10.0.0.1\nPORT=5556\n");
+  ini.Overlay(TIniFile::FromBytes("[market3]\nip=192.168.1.20\nNAME=Klassen\n[Market3]\nIP=ignored\n[Ny]\nA=1\n"));
+  EXPECT_EQ(ini.ReadString("Market3", "IP", ""), "192.168.1.20");
+  EXPECT_EQ(ini.ReadString("Market3", "TYPE", ""), "NETWORK");
+  EXPECT_EQ(ini.ReadInteger("Market3", "PORT", 0), 5556);
+  EXPECT_EQ(ini.ReadString("Tunstad", "SOUND", ""), "ON");
+  EXPECT_EQ(ini.ReadSection("Market3"), (std::vector<std::string>{"TYPE", "IP", "PORT", "NAME"}));
+  EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"Tunstad", "Market3", "Ny"}));
+  EXPECT_EQ(ini.ReadInteger("NY", "a", 0), 1);
+  ini.Overlay(TIniFile());
+  EXPECT_EQ(ini.ReadString("Market3", "IP", ""), "192.168.1.20");
+}
+
 TEST(ParseIniInteger, HexadecimalNeedsMoreThanThePrefix) {
   EXPECT_EQ(ParseIniInteger("0x10"), 16);
   EXPECT_EQ(ParseIniInteger("0XfF"), 255);

@@ -7,6 +7,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
+#include "core/settings/writable_folder.h"
+
 namespace fjordheim {
 namespace {
 
@@ -69,7 +73,7 @@ TEST_F(SettingsTest, BookmarkAndGameFoldersFollowTheLocalFolder) {
 
 TEST_F(SettingsTest, MissingWritableFoldersAreMadeAndExistingOnesFoundInAnyCase) {
   Write("GAME/old.tun", "x");
-  const TSettings settings = Load();
+  TSettings settings = Load();
   settings.CreateWritableFolders();
   EXPECT_TRUE(fs::is_directory(FFolder / "Bookm"));
   EXPECT_FALSE(fs::exists(FFolder / "Game"));
@@ -150,6 +154,162 @@ TEST_F(SettingsTest, NegativeOrHugeTipCountsStayBounded) {
 TEST_F(SettingsTest, Windows1252FolderNamesBecomeUtf8) {
   Write("tunstad.ini", "[Tunstad]\nLOCALPATH=C:\\Spill\\h\xF8st\n");
   EXPECT_EQ(Load().BookmPath(), "C:\\Spill\\høst\\Bookm\\");
+}
+
+// An installation as a package lays it out, below a root of its own, and one player's home.
+class InstalledSettingsTest : public SettingsTest {
+ protected:
+  std::string ProgramPath() const { return Folder() + "usr/games/fjordheim"; }
+  std::string DataSet() const { return Folder() + "usr/share/games/fjordheim/"; }
+  std::string Home(const std::string& name = "home") const { return Folder() + name + "/"; }
+
+  TInstallation Installation(const std::string& home = "home") const {
+    return {"../share/games/fjordheim/", Home(home) + ".local/share/fjordheim/", Home(home) + ".config/fjordheim/"};
+  }
+  void Install() {
+    Write("usr/games/fjordheim", "");
+    Write("usr/share/games/fjordheim/Data/popup.txt", "[INFO]\nPOPUP_COUNT=2\n");
+    Write("usr/share/games/fjordheim/Bilder/h_skjold.bmp", "BM");
+    Write("usr/share/games/fjordheim/Html/index.htm", "<html>");
+    Write("etc/fjordheim/tunstad.ini",
+          "[Tunstad]\nSOUND=ON\nCATASTROPHY_PERIOD=2\n[Market3]\nTYPE=NETWORK\nIP=10.0.0.1\nPORT=5556\n");
+    fs::create_symlink("../../../../etc/fjordheim/tunstad.ini", FFolder / "usr/share/games/fjordheim/tunstad.ini");
+  }
+  // A real file where the game would make its folder: no folder can be made there, whoever
+  // the program runs as.
+  void BlockSharedFolders() {
+    Write("usr/share/games/fjordheim/Game", "");
+    Write("usr/share/games/fjordheim/Bookm", "");
+  }
+  TSettings LoadInstalled(const std::string& home = "home") {
+    TRandom random(1);
+    return TSettings(ProgramPath(), random, Installation(home));
+  }
+};
+
+TEST_F(InstalledSettingsTest, ReadsTheInstalledDataSetAndTheSharedSettingsThenThePlayersOwn) {
+  Install();
+  Write("home/.config/fjordheim/tunstad.ini", "[market3]\nip=192.168.1.20\n[Tunstad]\nCATASTROPHY_PERIOD=5\n");
+  const TSettings settings = LoadInstalled();
+  EXPECT_TRUE(settings.Installed());
+  EXPECT_EQ(settings.DataSetFolder(), DataSet());
+  EXPECT_EQ(settings.PicsPath(), DataSet() + "Bilder\\");
+  EXPECT_EQ(settings.DataPath(), DataSet() + "Data\\");
+  EXPECT_EQ(settings.GamePath(), DataSet() + "Game\\");
+  EXPECT_EQ(settings.SettingsFiles(),
+            (std::vector<std::string>{DataSet() + "tunstad.ini", Home() + ".config/fjordheim/tunstad.ini"}));
+  EXPECT_FALSE(settings.SoundOff());
+  EXPECT_EQ(settings.CatastrophyPeriod(), 5);
+  EXPECT_EQ(settings.PopupCount(), 2);
+  EXPECT_EQ(settings.SettingsIni().ReadString("Market3", "IP", ""), "192.168.1.20");
+  EXPECT_EQ(settings.SettingsIni().ReadInteger("Market3", "PORT", 0), 5556);
+}
+
+TEST_F(InstalledSettingsTest, WithoutThePlayersFileOrTheSharedOneTheDefaultsHold) {
+  Install();
+  fs::remove(FFolder / "etc/fjordheim/tunstad.ini");
+  const TSettings settings = LoadInstalled();
+  EXPECT_TRUE(settings.Installed());
+  EXPECT_TRUE(settings.SoundOff());
+  EXPECT_EQ(settings.CatastrophyPeriod(), 0);
+  EXPECT_EQ(settings.HtmlPath(), DataSet() + "Html\\");
+}
+
+// The build folder runs exactly as before an installation was known: its own settings file
+// only, however the player's folders are set.
+TEST_F(InstalledSettingsTest, TheBuildFolderKeepsItsOwnSettingsAndFolders) {
+  Install();
+  Write("home/.config/fjordheim/tunstad.ini", "[Tunstad]\nSOUND=ON\n");
+  Write("usr/games/tunstad.ini", "[Tunstad]\nSOUND=OFF\n");
+  TSettings settings = LoadInstalled();
+  EXPECT_FALSE(settings.Installed());
+  EXPECT_TRUE(settings.SoundOff());
+  EXPECT_EQ(settings.SettingsFiles(), std::vector<std::string>{Folder() + "usr/games/tunstad.ini"});
+  EXPECT_EQ(settings.PicsPath(), Folder() + "usr/games/Bilder\\");
+  settings.CreateWritableFolders();
+  EXPECT_EQ(settings.GamePath(), Folder() + "usr/games/Game\\");
+  EXPECT_TRUE(fs::is_directory(FFolder / "usr/games/Game"));
+  EXPECT_FALSE(fs::exists(FFolder / "home/.local"));
+
+  // Without the installed data set, a program with no settings beside it is no installation.
+  fs::remove(FFolder / "usr/games/tunstad.ini");
+  fs::remove_all(FFolder / "usr/share");
+  EXPECT_FALSE(LoadInstalled().Installed());
+  EXPECT_EQ(LoadInstalled().DataPath(), Folder() + "usr/games/Data\\");
+}
+
+TEST_F(InstalledSettingsTest, FoldersThatCannotBeWrittenMoveToThePlayersDataFolder) {
+  Install();
+  BlockSharedFolders();
+  TSettings settings = LoadInstalled();
+  settings.CreateWritableFolders();
+  const std::string own = Home() + ".local/share/fjordheim/";
+  EXPECT_EQ(settings.GamePath(), own + "Game\\");
+  EXPECT_EQ(settings.BookmPath(), own + "Bookm\\");
+  EXPECT_TRUE(MakeWritableFolder(settings.GamePath()));
+  // The personal page, copied from the template, finds the data set's pictures and pages
+  // by its relative links.
+  EXPECT_TRUE(fs::exists(FFolder / "home/.local/share/fjordheim/Bookm/../Bilder/h_skjold.bmp"));
+  EXPECT_TRUE(fs::exists(FFolder / "home/.local/share/fjordheim/Bookm/../Html/index.htm"));
+  // The shared folders are left as they were, the probe file gone from the player's folder.
+  EXPECT_TRUE(fs::is_regular_file(FFolder / "usr/share/games/fjordheim/Game"));
+  EXPECT_FALSE(fs::exists(FFolder / "home/.local/share/fjordheim/Game/.fjordheim-write-probe"));
+
+  // A second start finds everything in place.
+  TSettings again = LoadInstalled();
+  again.CreateWritableFolders();
+  EXPECT_EQ(again.BookmPath(), own + "Bookm\\");
+  EXPECT_TRUE(fs::exists(FFolder / "home/.local/share/fjordheim/Bookm/../Bilder/h_skjold.bmp"));
+}
+
+TEST_F(InstalledSettingsTest, FoldersTheSettingsNameStayWhenTheyCanBeWritten) {
+  Install();
+  BlockSharedFolders();
+  Write("home/.config/fjordheim/tunstad.ini", "[Tunstad]\nGAMEPATH=" + Folder() + "klasse/spill\n");
+  TSettings settings = LoadInstalled();
+  settings.CreateWritableFolders();
+  EXPECT_EQ(settings.GamePath(), Folder() + "klasse/spill\\");
+  EXPECT_TRUE(fs::is_directory(FFolder / "klasse/spill"));
+  EXPECT_EQ(settings.BookmPath(), Home() + ".local/share/fjordheim/Bookm\\");
+}
+
+TEST_F(InstalledSettingsTest, ReadOnlySharedFoldersMoveToThePlayersDataFolder) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser; the blocked folders stand in";
+  Install();
+  fs::permissions(FFolder / "usr/share/games/fjordheim", fs::perms::owner_write, fs::perm_options::remove);
+  TSettings settings = LoadInstalled();
+  settings.CreateWritableFolders();
+  fs::permissions(FFolder / "usr/share/games/fjordheim", fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_EQ(settings.GamePath(), Home() + ".local/share/fjordheim/Game\\");
+  EXPECT_EQ(settings.BookmPath(), Home() + ".local/share/fjordheim/Bookm\\");
+}
+
+TEST_F(InstalledSettingsTest, TwoPlayersOfOneInstallationKeepTheirOwnFolders) {
+  Install();
+  BlockSharedFolders();
+  TSettings astrid = LoadInstalled("astrid");
+  TSettings bjorn = LoadInstalled("bjorn");
+  astrid.CreateWritableFolders();
+  bjorn.CreateWritableFolders();
+  EXPECT_EQ(astrid.GamePath(), Home("astrid") + ".local/share/fjordheim/Game\\");
+  EXPECT_EQ(bjorn.GamePath(), Home("bjorn") + ".local/share/fjordheim/Game\\");
+  EXPECT_EQ(bjorn.BookmPath(), Home("bjorn") + ".local/share/fjordheim/Bookm\\");
+}
+
+TEST(LinkFolder, MovesItsOwnLinkButNeverARealFolder) {
+  const fs::path root = fs::temp_directory_path() / ("fjordheim_link_" + std::to_string(::getpid()));
+  fs::remove_all(root);
+  fs::create_directories(root / "a");
+  fs::create_directories(root / "b");
+  fs::create_directories(root / "real");
+  const std::string link = (root / "link").string();
+  EXPECT_TRUE(LinkFolder(link, (root / "a").string() + "\\"));
+  EXPECT_EQ(fs::read_symlink(link), root / "a");
+  EXPECT_TRUE(LinkFolder(link, (root / "b").string()));
+  EXPECT_EQ(fs::read_symlink(link), root / "b");
+  EXPECT_FALSE(LinkFolder((root / "real").string(), (root / "a").string()));
+  EXPECT_TRUE(fs::is_directory(fs::symlink_status(root / "real")));
+  fs::remove_all(root);
 }
 
 TEST(ProgramFolderOf, KeepsTheSeparatorOfTheProgramsFolder) {

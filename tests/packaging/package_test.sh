@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Builds the Debian package, checks it with lintian, unpacks it into a folder of its own and
+# plays the installed game there as a pupil of a school would meet it: on a virtual X screen,
+# with a fresh home and a game folder nobody may write into. A new game is started and saved;
+# the saved game and the chief's page must be in the home's data folder, and a second home
+# on the same installation starts with folders of its own.
+#   package_test.sh <build folder> <with market server: 0 or 1>
+# Run as root (as on CI), the game itself runs as the user nobody, for whom the unpacked
+# installation is as read-only as an installed one is for a pupil.
+set -euo pipefail
+
+build=$(realpath "$1")
+with_market=$2
+here=$(dirname "$(realpath "$0")")
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/fjordheim_package_XXXXXX")
+chmod 755 "$work"
+cleanup() {
+  chmod -R u+w "$work" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "package test: $*" >&2
+  exit 1
+}
+
+echo "package test: building the package"
+# gzip rather than the package's xz: the same files in a tenth of the time.
+timeout 600 cpack -G DEB -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log"; fail "cpack failed"; }
+deb=$(ls "$work"/package/fjordheim_*.deb 2>/dev/null | head -1)
+[ -n "$deb" ] || fail "no fjordheim_*.deb was made"
+echo "package test: $(basename "$deb"), $(du -k "$deb" | cut -f1) KiB"
+
+echo "package test: lintian"
+lintian_out=$(timeout 300 lintian --fail-on error "$deb" 2>&1) || { echo "$lintian_out"; fail "lintian found errors"; }
+[ -z "$lintian_out" ] || echo "$lintian_out"
+
+info=$(dpkg-deb --info "$deb")
+grep -q '^ Package: fjordheim$' <<<"$info" || fail "the package is not named fjordheim"
+grep -q '^ Section: games$' <<<"$info" || fail "the package is not in the section games"
+grep -q '^ Depends:.*libqt6widgets6' <<<"$info" || fail "the dependencies were not computed from the program: $info"
+dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles | grep -qx /etc/fjordheim/tunstad.ini ||
+  fail "the settings file is not a configuration file of the package"
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+data="$root/usr/share/games/fjordheim"
+for file in usr/games/fjordheim usr/share/applications/fjordheim.desktop \
+  usr/share/icons/hicolor/48x48/apps/fjordheim.png usr/share/icons/hicolor/scalable/apps/fjordheim.svg \
+  usr/share/man/man6/fjordheim.6.gz usr/share/doc/fjordheim/copyright etc/fjordheim/tunstad.ini \
+  usr/share/games/fjordheim/Bilder/Intropic.bmp usr/share/games/fjordheim/Bilder/ListImgs/komini.bmp \
+  usr/share/games/fjordheim/Sound/Boo.wav usr/share/games/fjordheim/Data/advice.txt \
+  usr/share/games/fjordheim/Data/template.htm usr/share/games/fjordheim/Html/index.htm; do
+  [ -e "$root/$file" ] || fail "$file is missing from the package"
+done
+[ -x "$root/usr/games/fjordheim" ] || fail "the game is not executable"
+[ "$(readlink "$data/tunstad.ini")" = /etc/fjordheim/tunstad.ini ] ||
+  fail "the data set's settings file does not lead to the one under /etc"
+if [ "$with_market" = 1 ]; then
+  [ -x "$root/usr/games/fjordheim-market" ] || fail "the market server is missing from the package"
+  [ -e "$root/usr/share/man/man6/fjordheim-market.6.gz" ] || fail "the market server's manual page is missing"
+fi
+grep -q '^Categories=Game;Education;' "$root/usr/share/applications/fjordheim.desktop" ||
+  fail "the menu entry is not among the games and education"
+grep -q '^Comment\[nb\]=' "$root/usr/share/applications/fjordheim.desktop" || fail "the menu entry has no Norwegian comment"
+
+# The installation read-only, the homes the player's own.
+mkdir -p "$work/home1" "$work/home2"
+chmod -R a-w "$root"
+runner=()
+if [ "$(id -u)" -eq 0 ]; then
+  chown nobody "$work/home1" "$work/home2"
+  runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+fi
+
+echo "package test: playing the installed game in a fresh home"
+HOME="$work/home1" timeout 300 "${runner[@]}" env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u XDG_RUNTIME_DIR HOME="$work/home1" \
+  "$here/play_installed.sh" "$root/usr/games/fjordheim" new-game-and-save ||
+  fail "the installed game could not start a new game and save"
+own="$work/home1/.local/share/fjordheim"
+ls "$own"/Game/*.tun >/dev/null 2>&1 || fail "no saved game in the home's data folder: $(ls -R "$own" 2>&1)"
+ls "$own"/Bookm/*.htm >/dev/null 2>&1 || fail "no chief's page in the home's data folder"
+[ -e "$own/Bookm/../Bilder/Intropic.bmp" ] || fail "the chief's page does not reach the pictures of the data set"
+[ -d "$own/Game" ] || fail "the score list's folder was not made in the home"
+[ ! -e "$data/Game" ] && [ ! -e "$data/Bookm" ] || fail "the game wrote into the installation"
+
+echo "package test: a second home on the same installation"
+HOME="$work/home2" timeout 60 "${runner[@]}" env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u XDG_RUNTIME_DIR HOME="$work/home2" \
+  "$here/play_installed.sh" "$root/usr/games/fjordheim" start-only ||
+  fail "the installed game did not start in a second home"
+[ -d "$work/home2/.local/share/fjordheim/Game" ] || fail "the second home has no folder of its own"
+if ls "$work"/home2/.local/share/fjordheim/Game/*.tun >/dev/null 2>&1; then
+  fail "the second home sees the first one's saved game"
+fi
+echo "package test: the package is clean, the installed game plays and saves in each home"
