@@ -8,10 +8,12 @@
 #include <utility>
 
 #include "core/common/atomic_file.h"
+#include "core/common/lines.h"
 #include "core/common/path_resolver.h"
 #include "core/game/saved_game.h"
 #include "core/game/score_file.h"
 #include "core/game/season_report.h"
+#include "core/game/season_why.h"
 #include "core/pages/bookmark_file.h"
 #include "core/settings/name_tables.h"
 
@@ -76,6 +78,7 @@ void TGameController::NewGame(const std::string& chiefName, std::int32_t chiefFa
   FPopupIndex = 0;
   FCatastropheCheck.NewGame();
   FChronicle.Clear();
+  FStoreBurntBefore = 0;
   FInGame = true;
   FDeposed = false;
   FAutosaveFailed = false;
@@ -109,7 +112,8 @@ bool TGameController::LoadGame(const std::string& path) {
   FCatastropheCheck.Countdown = saved.CatastropheCountdown;
   FCatastropheCheck.SpecialSituation = TSpecialSituation::None;
   FBookmarkFile = BookmarkFilePath(FSettings.BookmPath(), FChiefName);
-  FChronicle.Clear();
+  LoadChronicleBeside(path);
+  FStoreBurntBefore = 0;
   FInGame = true;
   FDeposed = false;
   FAutosaveFailed = false;
@@ -148,7 +152,28 @@ bool TGameController::SaveGame(const std::string& path) {
     FView.ShowMessage(error.what());
     return false;
   }
+  const std::string chronicle = TChronicle::PathBeside(path);
+  if (!WriteFileAtomically(chronicle, FChronicle.ToCsv())) FView.ShowMessage("Kan ikke åpne filen: " + chronicle);
   return true;
+}
+
+// A loaded game goes on with the history kept beside it; without one, or with a damaged one,
+// it starts a fresh history and the game is loaded all the same.
+void TGameController::LoadChronicleBeside(const std::string& savedGame) {
+  FChronicle.Clear();
+  const std::string path = TChronicle::PathBeside(savedGame);
+  if (!FileExists(path)) return;
+  std::string csv;
+  if (!ReadWholeFile(path, csv)) {
+    FView.ShowMessage(ChronicleRefusedText + path);
+    return;
+  }
+  TChronicleRead read = TChronicle::FromCsv(csv);
+  if (!read.Ok) {
+    FView.ShowMessage(ChronicleRefusedText + path);
+    return;
+  }
+  FChronicle = std::move(read.Chronicle);
 }
 
 void TGameController::Leave() {
@@ -180,8 +205,9 @@ TSeasonChange TGameController::BtnChgSeasonClick() {
   const TSeason ending = FVillage.Season;
   const TCatastNode* shown =
       FCatastropheCheck.CheckCatastrophe(ending, FVillage, [this](const TCatastNode& event) { ShowEvent(event); });
-  const std::string eventKey = shown ? shown->Key : std::string();
+  const std::string eventName = shown ? (shown->Heading.empty() ? shown->Key : shown->Heading) : std::string();
   FSeasonInfo.Season = ending;
+  FEndingYear = FVillage.Year;
   FVillage.ChangeSeason(FRandom);
   UpdateStatusIcon();
   SetButton(TGameButton::Work, false);
@@ -194,15 +220,16 @@ TSeasonChange TGameController::BtnChgSeasonClick() {
   RefreshWorkPool();
   FView.AnimalPenArranged();
   FView.SetStatusCaption(StatusCaption());
-  RecordChronicle(eventKey);
-  FView.ShowSeasonReport(TSeasonReport(FSeasonInfo));
+  RecordChronicle(eventName);
+  const bool deposed = FVillage.People.empty() || ChiefRating(FTradedThisYear) < 0.2L;
+  ShowSeasonReport(deposed);
   FSeasonInfo.Clear();
   StartMeeting(AdviceSeasonOf(FVillage.Season, FCatastropheCheck.SpecialSituation));
   FCatastropheCheck.SpecialSituation = TSpecialSituation::None;
   ShowVillagePicture();
   FView.ShowMainPage();
   // A village without people has no one left to lead; rating it would divide by nothing.
-  if (FVillage.People.empty() || ChiefRating(FTradedThisYear) < 0.2L) {
+  if (deposed) {
     Depose();
     return TSeasonChange::Deposed;
   }
@@ -213,6 +240,23 @@ TSeasonChange TGameController::BtnChgSeasonClick() {
   FView.PlaySeasonMusic(FVillage.Season);
   Autosave();
   return TSeasonChange::Changed;
+}
+
+void TGameController::ShowSeasonReport(bool deposed) {
+  TSeasonReport report(FSeasonInfo);
+  const TSeasonWhy why = TSeasonWhy::Of(FVillage, FSeasonInfo, FStoreBurntBefore);
+  FStoreBurntBefore = FVillage.LastStep.StoreBurnt;
+  report.PeopleWhy = why.People;
+  report.AnimalsWhy = why.Animals;
+  report.CropWhy = why.Crop;
+  if (deposed) report.DepositionWhy = DepositionCause();
+  FView.ShowSeasonReport(report);
+}
+
+std::string TGameController::DepositionCause() const {
+  const TRatingFactors factors = RatingFactors();
+  return TSeasonWhy::DepositionCause(factors.Standing, factors.Survival, factors.Trade, FTradedThisYear,
+                                     FVillage.People.empty());
 }
 
 void TGameController::SlaughterMarked() {
@@ -258,7 +302,7 @@ void TGameController::PopupStep() {
 
 void TGameController::Depose() {
   FView.ShowIntroPanel();
-  ShowScoreList();
+  ShowScoreList(DepositionCause());
   FreeVillageView();
   FInGame = false;
   FDeposed = true;
@@ -267,15 +311,17 @@ void TGameController::Depose() {
   if (FAutosave) WriteFileAtomically(ChroniclePath(), FChronicle.ToCsv());
 }
 
-void TGameController::ShowScoreList() {
-  FView.ShowScoreList(
-      TScoreFile(TScoreFile::PathIn(FSettings.GamePath())).RecordGameEnd(FChiefName, ScoreOf(FVillage), FSink));
+void TGameController::ShowScoreList(const std::string& cause) {
+  TScoreOutcome outcome =
+      TScoreFile(TScoreFile::PathIn(FSettings.GamePath())).RecordGameEnd(FChiefName, ScoreOf(FVillage), FSink);
+  outcome.Cause = cause;
+  FView.ShowScoreList(outcome);
 }
 
 void TGameController::RecordChronicle(const std::string& event) {
   TChronicleRecord record;
   record.Season = FSeasonInfo.Season;
-  record.Year = FSeasonInfo.Season == TSeason::Winter ? static_cast<std::uint16_t>(FVillage.Year - 1) : FVillage.Year;
+  record.Year = FEndingYear;
   for (int group = 0; group < PopulationGroupCount; ++group) {
     record.People[static_cast<std::size_t>(group)] = FVillage.CountOfGroup(static_cast<TPopulationGroup>(group));
   }
@@ -283,6 +329,7 @@ void TGameController::RecordChronicle(const std::string& event) {
   record.FoodRatio = FVillage.FoodRatio;
   record.FoodStore = FVillage.FoodStore;
   record.Goods = FVillage.Trade.Goods;
+  record.Wants = FVillage.Trade.Demands;
   record.Births = FSeasonInfo.BornBySex;
   record.Deaths = FSeasonInfo.DeadByAgeGroup;
   record.Event = event;

@@ -65,6 +65,7 @@ inline constexpr const char* MissingTasksText = "Noen oppgaver mangler i filene:
 inline constexpr const char* DepositionText = "Byrådet synes du har vært en dårlig høvding. De avsetter deg.";
 inline constexpr const char* AutosaveFileName = "autosave.tun";
 inline constexpr const char* ChronicleFileName = "autosave.csv";
+inline constexpr const char* ChronicleRefusedText = "Krøniken til spillet er skadet, så den begynner på nytt: ";
 
 /// One game from the chief's first season to his deposition or leave: the village, the
 /// chief's standing with the council, the phases of the season and everything the change
@@ -193,8 +194,12 @@ class TGameController {
   void PopupStep();
   void Depose();
   void RecordChronicle(const std::string& event);
+  void LoadChronicleBeside(const std::string& savedGame);
   void Autosave();
-  void ShowScoreList();
+  /// The score list at the end of a game; cause says why a deposed chief was deposed.
+  void ShowScoreList(const std::string& cause = std::string());
+  void ShowSeasonReport(bool deposed);
+  std::string DepositionCause() const;
   std::string GameFile(const std::string& name) const;
   TSavedGame SavedGame() const;
   THumanFigure* FindHumanFigure(TFigureId id);
@@ -223,6 +228,10 @@ class TGameController {
   std::int32_t FPopupSeasonCounter = 0;
   std::int32_t FPopupIndex = 0;
   std::int32_t FSeasonDecisionScore = 0;
+  /// The year of the season that is ending, as its caption named it.
+  std::uint16_t FEndingYear = 0;
+  /// What a fire took from the store at the end of the last season change.
+  long double FStoreBurntBefore = 0;
   bool FAutosave = true;
   bool FAutosaveFailed = false;
   bool FInGame = false;

@@ -21,6 +21,7 @@ struct TScoreOutcome {
   bool Listed = false;              ///< the congratulation is shown exactly then
   std::vector<std::string> Lines;   ///< the ten list lines
   bool Saved = false;               ///< the score file holds the list shown
+  std::string Cause;                ///< why a deposed chief was deposed; empty otherwise
 };
 
 /// The score list kept in the game folder: entered at the end of a game, and left again

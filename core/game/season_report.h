@@ -51,6 +51,13 @@ class TSeasonReport {
   /// One row per animal kind.
   TPictureArea BornAnimals;
   TPictureArea DeadAnimals;
+
+  /// Beside the report's own texts: why people and animals died, what became of the crop,
+  /// and why a deposed chief was deposed. Each empty where there is nothing to say.
+  std::string PeopleWhy;
+  std::string AnimalsWhy;
+  std::string CropWhy;
+  std::string DepositionWhy;
 };
 
 }  // namespace fjordheim

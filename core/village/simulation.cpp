@@ -114,6 +114,7 @@ std::array<int, PopulationGroupCount> TVillage::DeathPercentages(int points) {
 
 void TVillage::ChangeSeason(TRandom& random) {
   const auto season = static_cast<TSeason>(Index(Season));
+  RecordStepStart(season);
   Gather();
   switch (season) {
     case TSeason::Autumn:
@@ -134,6 +135,7 @@ void TVillage::ChangeSeason(TRandom& random) {
       ApplyEvent(TVillageEvent::Dryness, 0.5L);
       break;
   }
+  LastStep.CropGrowth = CropGrowth;
   FeedAndStore();
   if (!HasEvent(TVillageEvent::GoodHunting)) LoseAnimals(random);
   Die(random);
@@ -148,10 +150,25 @@ void TVillage::ChangeSeason(TRandom& random) {
   if (Season == TSeason::Autumn) GiveBirth(random);
 }
 
+// The step's inputs are noted before anything changes them.
+void TVillage::RecordStepStart(TSeason season) {
+  LastStep = TSeasonStep();
+  LastStep.Lived = true;
+  LastStep.Season = season;
+  LastStep.Meat = Food;
+  LastStep.StoreUsed = FoodStore;
+  LastStep.HouseholdWork = WorkOutput(TWorkKind::Household);
+  LastStep.CattleWork = WorkOutput(TWorkKind::Cattle);
+  LastStep.FarmingWork = WorkOutput(TWorkKind::Farming);
+  LastStep.Need = TotalConsumption();
+}
+
 void TVillage::Gather() {
   const long double huntingYield =
       WorkOutput(TWorkKind::HuntFish) * NourishmentFactor() * SeasonFactor[Index(Season)];
-  Food = Food + AnimalProduce() + huntingYield;
+  LastStep.Produce = AnimalProduce();
+  LastStep.Hunting = huntingYield;
+  Food = Food + LastStep.Produce + huntingYield;
 }
 
 // The crop grows with the farmers' share of the whole work force; with nobody able to work it withers.
@@ -165,7 +182,9 @@ void TVillage::GrowCrop() {
 }
 
 void TVillage::Harvest() {
-  if (CropGrowth > 0) Food += std::cbrt(static_cast<long double>(CropGrowth)) * TotalConsumption();
+  if (CropGrowth <= 0) return;
+  LastStep.Harvest = std::cbrt(static_cast<long double>(CropGrowth)) * TotalConsumption();
+  Food += LastStep.Harvest;
 }
 
 void TVillage::ApplyEvent(TVillageEvent event, long double cropFactor) {
@@ -175,6 +194,7 @@ void TVillage::ApplyEvent(TVillageEvent event, long double cropFactor) {
 bool TVillage::TakeEvent(TVillageEvent event) {
   const bool pending = HasEvent(event);
   Events[static_cast<std::size_t>(event)] = false;
+  if (pending) LastStep.Applied[static_cast<std::size_t>(event)] = true;
   return pending;
 }
 
@@ -202,16 +222,22 @@ void TVillage::UseAndMakeGoods() {
 // With no one left to feed the ratio has no value; it is taken as 0, a village that starves.
 void TVillage::FeedAndStore() {
   Food += FoodStore;
-  Food *= HouseholdFactor();
+  LastStep.HouseholdFactor = HouseholdFactor();
+  Food *= LastStep.HouseholdFactor;
   const long double consumption = TotalConsumption();
   FoodRatio = consumption > 0 ? ToSingle(Food / consumption) : 0.0F;
   SetFoodStore(Food - consumption);
-  if (TakeEvent(TVillageEvent::Fire)) SetFoodStore(FoodStore * 0.5L);
+  if (TakeEvent(TVillageEvent::Fire)) {
+    const long double before = FoodStore;
+    SetFoodStore(FoodStore * 0.5L);
+    LastStep.StoreBurnt = before - FoodStore;
+  }
   Food = 0;
 }
 
 void TVillage::LoseAnimals(TRandom& random) {
-  const int points = Points(FodderFactor()) + SeasonAdjust[Index(Season)];
+  LastStep.FodderFactor = FodderFactor();
+  const int points = Points(LastStep.FodderFactor) + SeasonAdjust[Index(Season)];
   const auto percentages = AnimalLossPercentages(points);
   const bool epidemy = HasEvent(TVillageEvent::Epidemy);
   TAnimalCounts lost{};

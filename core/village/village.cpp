@@ -123,6 +123,7 @@ TVillage::TVillage(const TVillage& other)
       FoodRatio(other.FoodRatio),
       Trade(other.Trade),
       RatingSum(other.RatingSum),
+      LastStep(other.LastStep),
       OnDeaths(other.OnDeaths),
       OnBirths(other.OnBirths),
       OnAnimalLosses(other.OnAnimalLosses),

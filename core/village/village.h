@@ -10,6 +10,7 @@
 #include "core/common/season.h"
 #include "core/trade/trade.h"
 #include "core/village/human_info.h"
+#include "core/village/season_step.h"
 
 namespace fjordheim {
 
@@ -27,7 +28,7 @@ enum class TVillageEvent : std::uint8_t {
   Fire = 7
 };
 
-inline constexpr int VillageEventCount = 8;
+inline constexpr int VillageEventCount = SeasonStepEventCount;
 
 /// The groups the death step walks, in its order. Unlike `TAgeGroup` it splits adults by sex.
 enum class TPopulationGroup : std::uint8_t { Elder = 0, AdultMan = 1, AdultWoman = 2, Youth = 3, Child = 4, Infant = 5 };
@@ -81,6 +82,8 @@ class TVillage {
   float FoodRatio = 1.0F;
   TTrade Trade;
   float RatingSum = 0;
+  /// What the last season change met and did; not saved.
+  TSeasonStep LastStep;
 
   /// Each optional; called by `ChangeSeason` as its steps run.
   TDeathsCallback OnDeaths;
@@ -159,6 +162,7 @@ class TVillage {
   void Breed(TRandom& random);
   void GiveBirth(TRandom& random);
   void ApplyEvent(TVillageEvent event, long double cropFactor);
+  void RecordStepStart(TSeason season);
   bool TakeEvent(TVillageEvent event);
 };
 

@@ -33,6 +33,10 @@ class TGameActions {
   /// The market visit of the trade button; returns when the market window has closed.
   /// A game without markets has nothing to visit.
   virtual void VisitMarket() {}
+  /// The status window at its food tab.
+  virtual void ShowFoodStatus() { ShowVillageStatus(); }
+  /// "Krønike": the game's history in graphs.
+  virtual void ShowChronicle() {}
   /// The chief leaves: the score list for a chief past the first year, then no village.
   virtual void LeaveGame() = 0;
 

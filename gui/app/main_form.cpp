@@ -28,6 +28,7 @@
 #include "gui/app/screen_game.h"
 #include "gui/app/scaled_view.h"
 #include "gui/controls/custom_image.h"
+#include "gui/controls/food_gauge.h"
 #include "gui/controls/picture_button.h"
 #include "gui/controls/zone_image.h"
 #include "gui/dialogs/arkiv_form.h"
@@ -212,6 +213,15 @@ void TMainForm::BuildMainPanel() {
   FStatusBitBtn->setGeometry(3, 4, 177, 37);
   FStatusBitBtn->setFocusPolicy(Qt::NoFocus);
   connect(FStatusBitBtn, &QPushButton::clicked, this, [this] { Guarded([this] { FActions->ShowVillageStatus(); }); });
+  // In the button panel's gap between "Neste årstid" and the file button: seen on every page,
+  // and over none of the places the pages let the player click.
+  FFoodGauge = new TFoodGauge(FMainPanel);
+  FFoodGauge->setGeometry(GameWidth - 77 + 6, 404, 64, 27);
+  connect(FFoodGauge, &TFoodGauge::Clicked, this, [this] { Guarded([this] { FActions->ShowFoodStatus(); }); });
+  auto* chronicle = new QShortcut(QKeySequence(Qt::Key_K), this);
+  connect(chronicle, &QShortcut::activated, this, [this] {
+    if (MainPanelShown()) Guarded([this] { FActions->ShowChronicle(); });
+  });
   FMainPanel->hide();
 }
 
@@ -378,6 +388,10 @@ void TMainForm::ShowPage(TPage page) { FPageControl->setCurrentIndex(static_cast
 
 void TMainForm::SetStatusCaption(const std::string& caption) {
   FStatusBitBtn->setText(QString::fromStdString(caption));
+}
+
+void TMainForm::SetFoodGauge(const TFoodStatus& food, const TPictureList& pictures) {
+  FFoodGauge->SetStatus(food, pictures.Picture(0));
 }
 
 void TMainForm::SetStatusPicture(int index) {

@@ -30,6 +30,8 @@ class TArkivForm;
 class TAudioSinkOutput;
 class TBrowserWin;
 class TCustomImage;
+class TFoodGauge;
+class TFoodStatus;
 class TPictureButton;
 class TScaledView;
 class TZoneImage;
@@ -98,6 +100,9 @@ class TMainForm : public QWidget {
   void SetStatusCaption(const std::string& caption);
   /// The status button's glyph, "status1" … "status4" for 0 … 3.
   void SetStatusPicture(int index);
+  /// The food gauge beside the status button; picture list 0 is one portion.
+  void SetFoodGauge(const TFoodStatus& food, const TPictureList& pictures);
+  TFoodGauge* FoodGauge() const { return FFoodGauge; }
   /// The village picture and its zones (game paths); the indoor view keeps its own.
   void ShowVillagePicture(const std::string& picture, const std::string& zoneMap);
   void ShowMainPanel();
@@ -201,6 +206,7 @@ class TMainForm : public QWidget {
   QStackedWidget* FPageControl = nullptr;
   TZoneImage* FVillageImage = nullptr;
   QPushButton* FStatusBitBtn = nullptr;
+  TFoodGauge* FFoodGauge = nullptr;
   std::array<TPictureButton*, ButtonCount> FButtons{};
   TBrowserWin* FBrowser = nullptr;
   TArkivForm* FArkiv = nullptr;

@@ -1,9 +1,11 @@
 #include "gui/app/screen_game.h"
 
 #include <QFileInfo>
+#include <QPushButton>
 
 #include "core/common/path_resolver.h"
 #include "core/game/chief_page_title.h"
+#include "core/game/food_status.h"
 #include "core/game/score_file.h"
 #include "core/settings/ini_file.h"
 #include "core/trade/market_settings.h"
@@ -13,6 +15,7 @@
 #include "gui/controls/picture_button.h"
 #include "gui/council/council_image.h"
 #include "gui/dialogs/catastrophe_dlg.h"
+#include "gui/dialogs/chronicle_form.h"
 #include "gui/dialogs/decision_form.h"
 #include "gui/dialogs/popup_form.h"
 #include "gui/dialogs/question_box.h"
@@ -41,7 +44,9 @@ TScreenGame::TScreenGame(TMainForm& form, TSettings& settings, TRandom& random, 
   const std::string& pics = FSettings.PicsPath();
   FSmallHumans = CreatePictureList(qRgb(255, 0, 255), {"rboy", "rgirl"}, pics, FForm.Pictures());
   FReportCattle = CreatePictureList(qRgb(255, 0, 255), {"rcow", "rpig", "rsheep", "rhen"}, pics, FForm.Pictures());
-  FStatusCattle = CreatePictureList(qRgb(255, 0, 255), {"scow", "spig", "ssheep", "shen"}, pics, FForm.Pictures());
+  FStatusCattle =
+      CreatePictureList(qRgb(255, 0, 255), {"scow", "spig", "ssheep", "shen", "sperson"}, pics, FForm.Pictures());
+  FFoodPictures = CreatePictureList(qRgb(255, 0, 255), {"sfood"}, pics, FForm.Pictures());
 }
 
 // The pages of the game are made with the first game, not before the title: the title
@@ -156,16 +161,35 @@ std::optional<TChief> TScreenGame::Chief() const {
   return TChief{FController.ChiefName(), FController.ChiefFace()};
 }
 
-void TScreenGame::ShowVillageStatus() {
+TVillageStatusForm& TScreenGame::StatusForm() {
+  if (FStatus != nullptr) return *FStatus;
+  const std::string& pics = FSettings.PicsPath();
+  TStatusPictures pictures;
+  pictures.SmallCattle = &FStatusCattle;
+  pictures.Goods = &FForm.GoodsPictures();
+  pictures.Food = &FFoodPictures;
+  pictures.Thermometer = FForm.Pictures().Load(pics + "thermo.bmp");
+  const char* animals[] = {"stcow.bmp", "stpig.bmp", "stsheep.bmp", "sthen.bmp"};
+  for (std::size_t kind = 0; kind < pictures.BigAnimals.size(); ++kind) {
+    pictures.BigAnimals[kind] = FForm.Pictures().Load(pics + animals[kind]);
+  }
+  FStatus = new TVillageStatusForm(&FForm, pictures, FForm.GameLayout());
+  FStatus->ChronicleButton()->show();
+  QObject::connect(FStatus->ChronicleButton(), &QPushButton::clicked, FStatus,
+                   [this] { FForm.RunGuarded([this] { ShowChronicle(); }); });
+  return *FStatus;
+}
+
+void TScreenGame::OpenStatus(bool atFood) {
   if (!FController.InGame()) return;
-  TVillageStatusForm status(&FForm, &FStatusCattle, &FForm.GoodsPictures(),
-                            Picture(FSettings.PicsPath() + "thermo.bmp"), FForm.GameLayout());
+  TVillageStatusForm& status = StatusForm();
   const TRatingFactors factors = FController.RatingFactors();
   status.SetVillage(&FController.Village());
   status.SetVillageFactor(factors.Survival);
-  status.SetChiefFactor(factors.Standing);
   status.SetTradeFactor(factors.Trade);
+  status.SetChiefFactor(factors.Standing);
   status.Update();
+  if (atFood) status.ShowTab(TVillageStatusForm::TTab::Food);
   status.exec();
 }
 
@@ -173,7 +197,7 @@ void TScreenGame::ShowVillageStatus() {
 // settings give the computer merchants.
 void TScreenGame::VisitMarket() {
   if (!FController.InGame()) return;
-  TMarketSettingsRead read = ReadMarketSettings(TIniFile::FromFile(FSettings.SettingsFilePath()));
+  TMarketSettingsRead read = ReadMarketSettings(FSettings.SettingsIni());
   if (!read.Settings) {
     ShowMessage(read.Message);
     return;
@@ -188,6 +212,24 @@ void TScreenGame::VisitMarket() {
   }
   visit.Close();
   FController.MarketVisited(visit.Traded());
+}
+
+void TScreenGame::ShowVillageStatus() { OpenStatus(false); }
+
+void TScreenGame::ShowChronicle() {
+  if (!FController.InGame()) return;
+  if (FChronicle == nullptr) {
+    FChronicle = new TChronicleForm(&FForm, FForm.GameLayout());
+    FChronicle->SetFolder(QString::fromStdString(ResolvePath(FSettings.GamePath())));
+  }
+  FChronicle->SetChronicle(FController.Chronicle());
+  FChronicle->exec();
+}
+
+void TScreenGame::ShowFoodStatus() { OpenStatus(true); }
+
+void TScreenGame::UpdateFoodGauge() {
+  if (FController.InGame()) FForm.SetFoodGauge(TFoodStatus(FController.Village()), FFoodPictures);
 }
 
 void TScreenGame::PlayClick() { FForm.Sound().PlayClick(); }
@@ -251,8 +293,16 @@ void TScreenGame::SetButtonVisible(TGameButton button, bool visible) {
   FForm.Button(which)->setVisible(visible);
 }
 
-void TScreenGame::SetStatusCaption(const std::string& caption) { FForm.SetStatusCaption(caption); }
-void TScreenGame::SetStatusPicture(int index) { FForm.SetStatusPicture(index); }
+// The caption and the picture change after every new, loaded or changed season, and so may the food.
+void TScreenGame::SetStatusCaption(const std::string& caption) {
+  FForm.SetStatusCaption(caption);
+  UpdateFoodGauge();
+}
+
+void TScreenGame::SetStatusPicture(int index) {
+  FForm.SetStatusPicture(index);
+  UpdateFoodGauge();
+}
 
 void TScreenGame::ShowVillagePicture(const std::string& picture, const std::string& zoneMap) {
   FForm.ShowVillagePicture(picture, zoneMap);

@@ -22,6 +22,8 @@ class TCreatureDivider;
 class THuman;
 class THumanDivider;
 class TMainForm;
+class TChronicleForm;
+class TVillageStatusForm;
 
 /// The turn cycle on the main window: owns the controller, answers the window's commands
 /// with it and shows what the cycle asks for in the main window, its council, work and
@@ -47,6 +49,8 @@ class TScreenGame : public TGameActions, public TGameView {
   void TakeDecisions() override;
   void ShowVillageStatus() override;
   void VisitMarket() override;
+  void ShowFoodStatus() override;
+  void ShowChronicle() override;
   void LeaveGame() override;
   TSeason Season() const override;
   std::string StatusCaption() const override;
@@ -98,6 +102,9 @@ class TScreenGame : public TGameActions, public TGameView {
   void SetWorkOf(const THumanInfo& person, TWorkKind work);
   bool Mark(const TCreature& animal);
   void Tell(const TChoiceOutcome& outcome);
+  TVillageStatusForm& StatusForm();
+  void OpenStatus(bool atFood);
+  void UpdateFoodGauge();
 
   TMainForm& FForm;
   TSettings& FSettings;
@@ -106,6 +113,11 @@ class TScreenGame : public TGameActions, public TGameView {
   TPictureList FSmallHumans;
   TPictureList FReportCattle;
   TPictureList FStatusCattle;
+  TPictureList FFoodPictures;
+  /// Made at its first opening and kept, so that it opens on the tab seen last.
+  TVillageStatusForm* FStatus = nullptr;
+  /// Made at its first opening and kept, so that it opens on the graph seen last.
+  TChronicleForm* FChronicle = nullptr;
   TCouncilImage* FCouncil = nullptr;
   THumanDivider* FWork = nullptr;
   TCreatureDivider* FSlaughter = nullptr;

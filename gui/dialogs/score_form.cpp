@@ -18,6 +18,12 @@ TScoreForm::TScoreForm(QWidget* parent, const TScoreOutcome& outcome, TGameLayou
   FCongratulation = new QLabel(QString::fromUtf8("Gratulerer! Du har kommet med på topplisten."), this);
   layout.Place(FCongratulation, 8, 36, 405, 16);
   FCongratulation->setVisible(outcome.Listed);
+  // Why a deposed chief was deposed, in the free line above the list's heading.
+  FCause = new QLabel(QString::fromStdString(outcome.Cause), this);
+  FCause->setTextFormat(Qt::PlainText);
+  FCause->setStyleSheet("color: #781e14;");
+  layout.Place(FCause, 8, 52, 405, 16);
+  FCause->setVisible(!outcome.Cause.empty());
   auto* heading = new QLabel(QString::fromUtf8("De ti mest fremgangsrike høvdingene"), this);
   layout.Place(heading, 8, 68, 405, 16);
   auto* panel = new QFrame(this);

@@ -19,10 +19,12 @@ class TScoreForm : public QDialog {
   QLabel* ScoreLabel() const { return FScore; }
   QLabel* CongratulationLabel() const { return FCongratulation; }
   QPlainTextEdit* Memo() const { return FMemo; }
+  QLabel* CauseLabel() const { return FCause; }
 
  private:
   QLabel* FScore = nullptr;
   QLabel* FCongratulation = nullptr;
+  QLabel* FCause = nullptr;
   QPlainTextEdit* FMemo = nullptr;
 };
 

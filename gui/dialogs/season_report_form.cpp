@@ -11,6 +11,10 @@ namespace fjordheim {
 namespace {
 
 const QColor WindowColour(255, 255, 225);
+const QColor WhyColour(120, 30, 20);
+// The lines that say why sit in a band below the report's own panels.
+constexpr int ReportHeight = 305;
+constexpr int WhyBand = 84;
 
 }  // namespace
 
@@ -22,7 +26,7 @@ TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const TPictureList* smallHuman
       FSmallCattle(smallCattle) {
   setWindowTitle("Dette hendte...");
   setFont(layout.PixelFont("MS Sans Serif", 10));
-  setFixedSize(layout.Scaled(488), layout.Scaled(305));
+  setFixedSize(layout.Scaled(488), layout.Scaled(ReportHeight + WhyBand));
   // A style sheet on the window would keep its scaled font from the controls in its panels.
   QPalette colours = palette();
   colours.setColor(QPalette::Window, WindowColour);
@@ -59,8 +63,18 @@ TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const TPictureList* smallHuman
   label(dead, "Barn", 8, 56, 50, 16, false);
   FDeadHumanImage = label(dead, {}, 64, 24, 153, 50, false);
   FDeathLabel = label(dead, {}, 8, 80, 213, 30, true);
+  const auto why = [&](int x, int y, int w, int h) {
+    QLabel* line = label(this, {}, x, y, w, h, true);
+    QPalette lineColours = line->palette();
+    lineColours.setColor(QPalette::WindowText, WhyColour);
+    line->setPalette(lineColours);
+    return line;
+  };
+  FPeopleWhyLabel = why(8, 246, 225, 54);
+  FAnimalsWhyLabel = why(248, 246, 225, 54);
+  FCropWhyLabel = why(8, 302, 465, 30);
   auto* close = new QPushButton("Lukk", this);
-  layout.Place(close, 184, 248, 113, 25);
+  layout.Place(close, 184, 248 + WhyBand, 113, 25);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -78,6 +92,11 @@ void TSeasonInfoForm::FillReport(const TSeasonReport& report) {
   FDeathLabel->setText(QString::fromStdString(report.DeathText));
   FCattleBirthLabel->setText(QString::fromStdString(report.AnimalBirthText));
   FCattleDeathLabel->setText(QString::fromStdString(report.AnimalDeathText));
+  FPeopleWhyLabel->setText(QString::fromStdString(report.PeopleWhy));
+  FAnimalsWhyLabel->setText(QString::fromStdString(report.AnimalsWhy));
+  std::string bottom = report.CropWhy;
+  if (!bottom.empty() && !report.DepositionWhy.empty()) bottom += "\n";
+  FCropWhyLabel->setText(QString::fromStdString(bottom + report.DepositionWhy));
   ShowArea(FBornHumanImage, report.BornHumans, FSmallHumans, TSeasonReport::HumanPictureSize);
   ShowArea(FDeadHumanImage, report.DeadHumans, FSmallHumans, TSeasonReport::HumanPictureSize);
   ShowArea(FBornCattleImage, report.BornAnimals, FSmallCattle, TSeasonReport::AnimalPictureSize);

@@ -27,6 +27,10 @@ class TSeasonInfoForm : public QDialog {
   QLabel* DeathLabel() const { return FDeathLabel; }
   QLabel* CattleBirthLabel() const { return FCattleBirthLabel; }
   QLabel* CattleDeathLabel() const { return FCattleDeathLabel; }
+  /// Why people and animals died; what became of the crop and why a chief was deposed.
+  QLabel* PeopleWhyLabel() const { return FPeopleWhyLabel; }
+  QLabel* AnimalsWhyLabel() const { return FAnimalsWhyLabel; }
+  QLabel* CropWhyLabel() const { return FCropWhyLabel; }
 
  private:
   void ShowArea(QLabel* target, const TPictureArea& area, const TPictureList* pictures, int fallbackSize);
@@ -38,6 +42,9 @@ class TSeasonInfoForm : public QDialog {
   QLabel* FDeathLabel = nullptr;
   QLabel* FCattleBirthLabel = nullptr;
   QLabel* FCattleDeathLabel = nullptr;
+  QLabel* FPeopleWhyLabel = nullptr;
+  QLabel* FAnimalsWhyLabel = nullptr;
+  QLabel* FCropWhyLabel = nullptr;
   QLabel* FBornHumanImage = nullptr;
   QLabel* FDeadHumanImage = nullptr;
   QLabel* FBornCattleImage = nullptr;

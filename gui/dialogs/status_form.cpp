@@ -5,11 +5,14 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include <utility>
 
+#include "core/game/food_status.h"
 #include "core/game/village_status.h"
+#include "gui/controls/draw_transparent.h"
 #include "gui/dialogs/picture_area_image.h"
 
 namespace fjordheim {
@@ -18,37 +21,74 @@ namespace {
 
 const QColor ButtonFace(240, 240, 240);
 
+// A picture of the window at the window's scale, its transparent colour showing the face beneath.
+QPixmap KeyedPixmap(const QImage& picture, QRgb transparent, QSize size) {
+  return QPixmap::fromImage(KeyedImage(picture, transparent).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
 }  // namespace
 
-TVillageStatusForm::TVillageStatusForm(QWidget* parent, const TPictureList* smallCattle,
-                                       const TPictureList* goods, const QPixmap& thermometer, TGameLayout layout)
-    : QDialog(parent), FLayout(layout), FSmallCattle(smallCattle), FGoods(goods) {
+TVillageStatusForm::TVillageStatusForm(QWidget* parent, const TStatusPictures& pictures, TGameLayout layout)
+    : QDialog(parent), FLayout(layout), FPictures(pictures) {
   setWindowTitle("Slik ligger det an...");
   setFont(layout.PixelFont("MS Sans Serif", 11));
   setFixedSize(layout.Scaled(453), layout.Scaled(291));
   auto* status = new QGroupBox("Status", this);
   layout.Place(status, 8, 8, 225, 273);
+  BuildThermometers(status, pictures.Thermometer);
+
+  FPages = new QTabWidget(this);
+  layout.Place(FPages, 240, 16, 201, 225);
+  // Four tabs share the width the three were drawn for: narrower margins keep every name whole.
+  FPages->setStyleSheet(QString("QTabBar::tab { padding: %1px %2px; }").arg(layout.Scaled(2)).arg(layout.Scaled(3)));
+  FPages->tabBar()->setUsesScrollButtons(false);
+  FPages->addTab(BuildPeoplePage(), "Mennesker");
+  FPages->addTab(BuildAnimalPage(pictures.BigAnimals), "Dyr");
+  FPages->addTab(BuildTradePage(), "Handel");
+  FPages->addTab(BuildFoodPage(), QString::fromUtf8(TFoodStatus::TabTitle));
+  ShowTab(TTab::Animals);
+
+  auto* close = new QPushButton("Lukk", this);
+  layout.Place(close, 296, 248, 89, 33);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  FChronicleButton = new QPushButton(QString::fromUtf8("Krønike"), this);
+  layout.Place(FChronicleButton, 392, 248, 53, 33);
+  FChronicleButton->hide();
+}
+
+QLabel* TVillageStatusForm::Text(QWidget* parent, const QString& caption, int x, int y, int w, int h, bool wrap) {
+  auto* label = new QLabel(caption, parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setFont(font());
+  label->setWordWrap(wrap);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  FLayout.Place(label, x, y, w, h);
+  return label;
+}
+
+QLabel* TVillageStatusForm::Picture(QWidget* parent, const QImage& picture, int x, int y, int w, int h) {
+  auto* label = new QLabel(parent);
+  FLayout.Place(label, x, y, w, h);
+  if (!picture.isNull()) label->setPixmap(KeyedPixmap(picture, picture.pixel(0, 0), label->size()));
+  return label;
+}
+
+void TVillageStatusForm::BuildThermometers(QWidget* status, const QImage& thermometer) {
   for (int x : {32, 96, 152}) {
-    auto* image = new QLabel(status);
-    layout.Place(image, x, 32, 43, 227);
     if (thermometer.isNull()) {
-      image->setStyleSheet("border: 2px solid #808080; border-radius: 8px; background: white;");
+      auto* plain = new QLabel(status);
+      FLayout.Place(plain, x, 32, 43, 227);
+      plain->setStyleSheet("border: 2px solid #808080; border-radius: 8px; background: white;");
     } else {
-      image->setPixmap(thermometer.scaled(image->size()));
+      // The thermometer's white, taken at its upper left, lets the group box show through.
+      Picture(status, thermometer, x, 32, 43, 227);
     }
   }
-  const auto text = [&](QWidget* parentWidget, const QString& caption, int x, int y, int w) {
-    auto* label = new QLabel(caption, parentWidget);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font());
-    layout.Place(label, x, y, w, 16);
-    return label;
-  };
-  text(status, "Byen", 32, 16, 50);
-  text(status, QString::fromUtf8("Høvding"), 90, 16, 60);
-  text(status, "Handel", 152, 16, 50);
+  Text(status, "Byen", 32, 16, 50);
+  Text(status, QString::fromUtf8("Høvding"), 90, 16, 60);
+  Text(status, "Handel", 152, 16, 50);
   for (const auto& [caption, top] : {std::pair{"Høy", 72}, std::pair{"Normal", 128}, std::pair{"Lav", 181}}) {
-    text(status, QString::fromUtf8(caption), 0, top, 32)->setFont(layout.PixelFont("MS Sans Serif", 9));
+    Text(status, QString::fromUtf8(caption), 0, top, 32)->setFont(FLayout.PixelFont("MS Sans Serif", 9));
   }
   for (std::size_t i = 0; i < FBars.size(); ++i) {
     FBars[i] = new QFrame(status);
@@ -57,44 +97,63 @@ TVillageStatusForm::TVillageStatusForm(QWidget* parent, const TPictureList* smal
   PlaceBar(0, 0.5L);
   PlaceBar(1, 0.5L);
   PlaceBar(2, 0.5L);
+}
 
-  FPages = new QTabWidget(this);
-  layout.Place(FPages, 240, 16, 201, 225);
+QWidget* TVillageStatusForm::BuildPeoplePage() {
   auto* humans = new QWidget;
+  FHumanImage = new QLabel(humans);
+  FLayout.Place(FHumanImage, 5, 17, 187, 181);
+  // Each row's label and count stand above its pictures, so they are made after the picture.
   const char* groups[] = {"Gamle", "Menn", "Kvinner", "Barn", "Nyfødte"};
   for (int r = 0; r < 5; ++r) {
-    text(humans, groups[r], 5, 40 * r, 60);
-    FPeopleCounts[static_cast<std::size_t>(r)] = text(humans, {}, 70, 40 * r, 60);
+    Text(humans, QString::fromUtf8(groups[r]), 5, 40 * r, 60);
+    FPeopleCounts[static_cast<std::size_t>(r)] = Text(humans, {}, 70, 40 * r, 60);
   }
-  FHumanImage = new QLabel(humans);
-  layout.Place(FHumanImage, 5, 17, 187, 181);
-  FPages->addTab(humans, "Mennesker");
+  return humans;
+}
+
+// The big pictures stand at the left edge and their counts right of them, before the
+// rows of small pictures: nothing is drawn over anything else.
+QWidget* TVillageStatusForm::BuildAnimalPage(const std::array<QImage, AnimalKindCount>& bigAnimals) {
   auto* cattle = new QWidget;
+  FCattleImage = new QLabel(cattle);
+  FLayout.Place(FCattleImage, 64, 0, 129, 193);
   const int tops[] = {8, 55, 103, 151};
   const int countTops[] = {33, 81, 129, 177};
   for (int k = 0; k < AnimalKindCount; ++k) {
-    auto* picture = new QLabel(cattle);
-    layout.Place(picture, 8, tops[k], 48, 48);
-    if (smallCattle != nullptr && !smallCattle->Picture(k).isNull()) {
-      picture->setPixmap(QPixmap::fromImage(smallCattle->Picture(k)).scaled(picture->size()));
-    }
-    FAnimalCounts[static_cast<std::size_t>(k)] = text(cattle, {}, 40, countTops[k], 24);
+    const auto kind = static_cast<std::size_t>(k);
+    FAnimalPictures[kind] = Picture(cattle, bigAnimals[kind], 0, tops[k], 48, 48);
+    FAnimalCounts[kind] = Text(cattle, {}, 49, countTops[k], 40);
+    FAnimalCounts[kind]->setFont(FLayout.PixelFont("MS Sans Serif", 10, true));
   }
-  FCattleImage = new QLabel(cattle);
-  layout.Place(FCattleImage, 64, 0, 129, 193);
-  FPages->addTab(cattle, "Dyr");
-  auto* trade = new QWidget;
-  text(trade, "Behov", 8, 8, 70);
-  text(trade, "Overskudd", 88, 8, 90);
-  FTradeImage = new QLabel(trade);
-  layout.Place(FTradeImage, 8, 32, 177, 161);
-  FPages->addTab(trade, "Handel");
-  FPages->setCurrentIndex(1);
-
-  auto* close = new QPushButton("Lukk", this);
-  layout.Place(close, 296, 248, 89, 33);
-  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  return cattle;
 }
+
+QWidget* TVillageStatusForm::BuildTradePage() {
+  auto* trade = new QWidget;
+  Text(trade, "Behov", 8, 8, 70);
+  Text(trade, "Overskudd", 88, 8, 90);
+  FTradeImage = new QLabel(trade);
+  FLayout.Place(FTradeImage, 8, 32, 177, 161);
+  return trade;
+}
+
+QWidget* TVillageStatusForm::BuildFoodPage() {
+  auto* food = new QWidget;
+  Text(food, QString::fromUtf8(TFoodStatus::StoreHeading), 5, 2, 187);
+  FStoreImage = new QLabel(food);
+  FLayout.Place(FStoreImage, 5, 18, TFoodStatus::AreaWidth, 45);
+  Text(food, QString::fromUtf8(TFoodStatus::NeedHeading), 5, 66, 187);
+  FNeedImage = new QLabel(food);
+  FLayout.Place(FNeedImage, 5, 82, TFoodStatus::AreaWidth, 15);
+  FFedLabel = Text(food, {}, 5, 102, 187, 30, true);
+  FStoreLabel = Text(food, {}, 5, 134, 187, 30, true);
+  FPortionLabel = Text(food, {}, 5, 166, 187, 30, true);
+  FPortionLabel->setFont(FLayout.PixelFont("MS Sans Serif", 9));
+  return food;
+}
+
+void TVillageStatusForm::ShowTab(TTab tab) { FPages->setCurrentIndex(static_cast<int>(tab)); }
 
 void TVillageStatusForm::PlaceBar(int bar, long double factor) {
   const TStatusBar place = TVillageStatus::Bar(factor);
@@ -113,15 +172,27 @@ void TVillageStatusForm::Update() {
   const TVillageStatus status(*FVillage);
   for (std::size_t r = 0; r < FPeopleCounts.size(); ++r) FPeopleCounts[r]->setText(QString::fromStdString(status.PeopleCounts[r]));
   for (std::size_t k = 0; k < FAnimalCounts.size(); ++k) FAnimalCounts[k]->setText(QString::fromStdString(status.AnimalCounts[k]));
-  FHumanImage->setPixmap(PictureAreaImage(status.People, FSmallCattle, ButtonFace, 12).scaled(FHumanImage->size()));
-  FCattleImage->setPixmap(PictureAreaImage(status.Animals, FSmallCattle, ButtonFace, 14).scaled(FCattleImage->size()));
-  QPixmap goods = PictureAreaImage(status.Goods, FGoods, ButtonFace, 20);
+  FHumanImage->setPixmap(PictureAreaImage(status.People, FPictures.SmallCattle, ButtonFace, 12).scaled(FHumanImage->size()));
+  FCattleImage->setPixmap(PictureAreaImage(status.Animals, FPictures.SmallCattle, ButtonFace, 12).scaled(FCattleImage->size()));
+  QPixmap goods = PictureAreaImage(status.Goods, FPictures.Goods, ButtonFace, 20);
   QPainter painter(&goods);
   painter.setPen(Qt::red);
   painter.setBrush(Qt::red);
   for (const TPicturePlacement& dot : status.MissingDots) painter.drawEllipse(dot.X, dot.Y, 6, 6);
   painter.end();
   FTradeImage->setPixmap(goods.scaled(FTradeImage->size()));
+  UpdateFood();
+}
+
+void TVillageStatusForm::UpdateFood() {
+  const TFoodStatus food(*FVillage);
+  FStoreImage->setPixmap(PictureAreaImage(food.StorePictures, FPictures.Food, ButtonFace, TFoodStatus::PictureSize)
+                             .scaled(FStoreImage->size()));
+  FNeedImage->setPixmap(PictureAreaImage(food.NeedPictures, FPictures.Food, ButtonFace, TFoodStatus::PictureSize)
+                            .scaled(FNeedImage->size()));
+  FFedLabel->setText(QString::fromStdString(food.FedText));
+  FStoreLabel->setText(QString::fromStdString(food.StoreText));
+  FPortionLabel->setText(QString::fromStdString(food.PortionText));
 }
 
 }  // namespace fjordheim

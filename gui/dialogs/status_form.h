@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDialog>
-#include <QPixmap>
+#include <QImage>
 
 #include <array>
 
@@ -11,25 +11,40 @@
 
 class QFrame;
 class QLabel;
+class QPushButton;
 class QTabWidget;
 
 namespace fjordheim {
 
+/// The pictures of the status window, none owned; a missing one leaves its place plain.
+struct TStatusPictures {
+  /// Small animals 0..3 by kind and a person at 4, 12 × 12.
+  const TPictureList* SmallCattle = nullptr;
+  /// Goods by kind.
+  const TPictureList* Goods = nullptr;
+  /// One portion of food at 0, 14 × 14.
+  const TPictureList* Food = nullptr;
+  /// The thermometer behind each bar; white is transparent.
+  QImage Thermometer;
+  /// The big animal pictures beside the counts, 48 × 48; magenta is transparent.
+  std::array<QImage, AnimalKindCount> BigAnimals;
+};
+
 /// "Slik ligger det an...": three thermometers for the factors of the chief's rating and
-/// three tabs of people, animals and goods. Made once and reused; the tab shown last stays.
+/// tabs of people, animals, goods and food. Made once and reused; the tab shown last stays.
 class TVillageStatusForm : public QDialog {
  public:
-  /// The picture lists are not owned: small animals 0..3 and a person at 4; goods by kind;
-  /// the thermometer may be empty.
-  TVillageStatusForm(QWidget* parent, const TPictureList* smallCattle, const TPictureList* goods,
-                     const QPixmap& thermometer, TGameLayout layout = TGameLayout());
+  enum class TTab { People = 0, Animals = 1, Trade = 2, Food = 3 };
+
+  TVillageStatusForm(QWidget* parent, const TStatusPictures& pictures, TGameLayout layout = TGameLayout());
 
   void SetVillage(const TVillage* village) { FVillage = village; }
   void SetVillageFactor(long double factor);
   void SetChiefFactor(long double factor);
   void SetTradeFactor(long double factor);
-  /// Counts and pictures from the village; nothing without one.
+  /// Counts, pictures and food sentences from the village; nothing without one.
   void Update();
+  void ShowTab(TTab tab);
 
   QFrame* VillageShape() const { return FBars[0]; }
   QFrame* ChiefShape() const { return FBars[1]; }
@@ -37,22 +52,43 @@ class TVillageStatusForm : public QDialog {
   QTabWidget* PageControl() const { return FPages; }
   QLabel* CountLabel(int row) const { return FPeopleCounts[static_cast<std::size_t>(row)]; }
   QLabel* AnimalLabel(int kind) const { return FAnimalCounts[static_cast<std::size_t>(kind)]; }
+  QLabel* AnimalPicture(int kind) const { return FAnimalPictures[static_cast<std::size_t>(kind)]; }
+  QLabel* HumanImage() const { return FHumanImage; }
+  QLabel* FedLabel() const { return FFedLabel; }
+  QLabel* StoreLabel() const { return FStoreLabel; }
+  QLabel* PortionLabel() const { return FPortionLabel; }
+  /// The button that opens the chronicle; hidden until someone listens to it.
+  QPushButton* ChronicleButton() const { return FChronicleButton; }
 
  private:
+  void BuildThermometers(QWidget* status, const QImage& thermometer);
+  QWidget* BuildPeoplePage();
+  QWidget* BuildAnimalPage(const std::array<QImage, AnimalKindCount>& bigAnimals);
+  QWidget* BuildTradePage();
+  QWidget* BuildFoodPage();
+  QLabel* Text(QWidget* parent, const QString& caption, int x, int y, int w, int h = 16, bool wrap = false);
+  QLabel* Picture(QWidget* parent, const QImage& picture, int x, int y, int w, int h);
   void PlaceBar(int bar, long double factor);
+  void UpdateFood();
 
   TGameLayout FLayout;
   const TVillage* FVillage = nullptr;
-  const TPictureList* FSmallCattle;
-  const TPictureList* FGoods;
+  TStatusPictures FPictures;
   std::array<QFrame*, 3> FBars{};
   std::array<int, 3> FBarLefts{50, 114, 170};
   QTabWidget* FPages = nullptr;
   std::array<QLabel*, 5> FPeopleCounts{};
   std::array<QLabel*, AnimalKindCount> FAnimalCounts{};
+  std::array<QLabel*, AnimalKindCount> FAnimalPictures{};
   QLabel* FHumanImage = nullptr;
   QLabel* FCattleImage = nullptr;
   QLabel* FTradeImage = nullptr;
+  QLabel* FStoreImage = nullptr;
+  QLabel* FNeedImage = nullptr;
+  QLabel* FFedLabel = nullptr;
+  QLabel* FStoreLabel = nullptr;
+  QLabel* FPortionLabel = nullptr;
+  QPushButton* FChronicleButton = nullptr;
 };
 
 }  // namespace fjordheim

@@ -97,6 +97,8 @@ const TListPicture ListPictures[] = {
     {"stsheep.bmp", "sheep", {48, 48}, Magenta},
     {"sthen.bmp", "hen", {48, 48}, Magenta},
     {"thermo.bmp", "thermometer", {43, 227}, White},
+    // The food tab of the status window and the food gauge: one portion of food.
+    {"ListImgs\\sfood.bmp", "drumstick", {14, 14}, Magenta},
 };
 
 // Every picture button of the main panel, the saved-game dialog, the browser and the

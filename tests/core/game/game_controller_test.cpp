@@ -98,6 +98,11 @@ TEST(GameControllerTest, StandingStopsAtTwentyAndMinusTwentyDeposes) {
   EXPECT_TRUE(rig.Game->Deposed());
   EXPECT_FALSE(rig.Game->InGame());
   ASSERT_EQ(rig.View.Scores.size(), 1U);
+  // The report and the score list say which factor of the judgement failed.
+  const std::string cause = "Du ble avsatt fordi byrådet var misfornøyd med avgjørelsene dine.";
+  EXPECT_EQ(rig.View.Scores[0].Cause, cause);
+  ASSERT_TRUE(rig.View.LastReport.has_value());
+  EXPECT_EQ(rig.View.LastReport->DepositionWhy, cause);
   EXPECT_EQ(rig.View.Deposition, folder.Root.string() + "/Bilder\\Notaccep.bmp|" +
                                      "Byrådet synes du har vært en dårlig høvding. De avsetter deg.");
   EXPECT_EQ(rig.View.Waves.back(), folder.Root.string() + "/Sound\\boo.wav");

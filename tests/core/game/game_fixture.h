@@ -18,6 +18,7 @@
 #include "core/game/play_policy.h"
 #include "core/game/popup_tips.h"
 #include "core/game/score_file.h"
+#include "core/game/season_report.h"
 #include "core/settings/name_tables.h"
 #include "core/settings/settings.h"
 
@@ -92,7 +93,10 @@ class TScriptedView : public THeadlessView {
  public:
   void ShowSeasonDialog(const std::string& line1, const std::string& line2) override { SeasonDialogs.push_back({line1, line2}); }
   void ShowCatastrophe(const TCatastNode& event, const std::string&) override { Events.push_back(event.Key); }
-  void ShowSeasonReport(const TSeasonReport&) override { ++Reports; }
+  void ShowSeasonReport(const TSeasonReport& report) override {
+    ++Reports;
+    LastReport = report;
+  }
   int ShowTip(const TTip& tip, const std::string&) override {
     Tips.push_back(tip.Text);
     return TipAnswer;
@@ -124,6 +128,7 @@ class TScriptedView : public THeadlessView {
   std::vector<std::string> Waves;
   std::string Deposition;
   int Reports = 0;
+  std::optional<TSeasonReport> LastReport;
   int Outros = 0;
   int TipAnswer = 2;
   /// The work page's figures (the work they are shown at, none off the page) and the pen's (marked or not).

@@ -53,10 +53,47 @@ TEST(SeasonReportWindow, KeepsTheTwoBlanksBeforeTheSeason) {
   EXPECT_EQ(form.DeathLabel()->text(), QString::fromUtf8("Ingen mennesker døde i løpet av  sommeren."));
 }
 
+TEST(SeasonReportWindow, SaysWhyBelowItsOwnPanelsOnlyWhereThereIsSomethingToExplain) {
+  TSeasonChangeInfo info;
+  info.Season = TSeason::Winter;
+  info.AddDeath(TAgeGroup::Adult);
+  TSeasonReport report(info);
+  report.PeopleWhy = "Maten rakk bare til 45 % av folket. For få jaktet og fisket.";
+  report.AnimalsWhy = "Ingen stelte dyrene, så de fikk for lite fôr.";
+  report.DepositionWhy = "Du ble avsatt fordi for mange i landsbyen døde eller sultet.";
+  TSeasonInfoForm form(nullptr, nullptr, nullptr);
+  form.FillReport(report);
+  form.show();
+  EXPECT_EQ(form.DeathLabel()->text(), QString::fromUtf8("I løpet av vinteren døde 1 voksen."));
+  EXPECT_EQ(form.PeopleWhyLabel()->text().toStdString(), report.PeopleWhy);
+  EXPECT_EQ(form.AnimalsWhyLabel()->text().toStdString(), report.AnimalsWhy);
+  EXPECT_EQ(form.CropWhyLabel()->text().toStdString(), report.DepositionWhy);
+  // The why lines sit below the report's own panels, never over them.
+  EXPECT_GE(form.PeopleWhyLabel()->geometry().top(), form.DeathLabel()->parentWidget()->geometry().bottom());
+  SaveScreenshot(form, "season_report_why");
+  form.FillReport(TSeasonReport(info));
+  EXPECT_TRUE(form.PeopleWhyLabel()->text().isEmpty());
+  EXPECT_TRUE(form.CropWhyLabel()->text().isEmpty());
+}
+
+TEST(ScoreWindow, SaysWhyADeposedChiefWasDeposed) {
+  TScoreOutcome outcome{"Du fikk 120 poeng.", false, {"1.    Olav  120"}, true,
+                        "Du ble avsatt fordi byrådet var misfornøyd med avgjørelsene dine."};
+  TScoreForm deposed(nullptr, outcome);
+  deposed.show();
+  EXPECT_TRUE(deposed.CauseLabel()->isVisible());
+  EXPECT_EQ(deposed.CauseLabel()->text().toStdString(), outcome.Cause);
+  SaveScreenshot(deposed, "score_window_deposed");
+  outcome.Cause.clear();
+  TScoreForm left(nullptr, outcome);
+  left.show();
+  EXPECT_FALSE(left.CauseLabel()->isVisible());
+}
+
 class StatusWindow : public ::testing::Test {
  protected:
   TVillage FVillage = TVillage::StartVillage();
-  TVillageStatusForm FForm{nullptr, nullptr, nullptr, QPixmap()};
+  TVillageStatusForm FForm{nullptr, TStatusPictures()};
 };
 
 TEST_F(StatusWindow, BarsFollowTheFactors) {
@@ -82,6 +119,12 @@ TEST_F(StatusWindow, CountsTheFoundingVillageAndKeepsTheLastTab) {
   EXPECT_EQ(FForm.CountLabel(3)->text(), "(14)");
   EXPECT_EQ(FForm.CountLabel(4)->text(), "(3)");
   EXPECT_EQ(FForm.AnimalLabel(0)->text(), QString::number(FVillage.Animals[0]));
+  EXPECT_EQ(FForm.FedLabel()->text(), QString::fromUtf8("Sist årstid fikk folket 100 % av maten de trengte."));
+  EXPECT_EQ(FForm.StoreLabel()->text(), QString::fromUtf8("Forrådet er tomt."));
+  // Nothing of the animal tab is drawn over anything else.
+  for (int kind = 0; kind < AnimalKindCount; ++kind) {
+    EXPECT_FALSE(FForm.AnimalLabel(kind)->geometry().intersects(FForm.AnimalPicture(kind)->geometry())) << kind;
+  }
   FForm.show();
   SaveScreenshot(FForm, "status_window");
   FForm.PageControl()->setCurrentIndex(0);
@@ -113,7 +156,7 @@ TEST(EventWindows, CatastropheTipScoreAndSeasonDialogsShowTheirTexts) {
   EXPECT_TRUE(popup.MoreButton()->isHidden());
   SaveScreenshot(popup, "tip_window");
 
-  TScoreOutcome outcome{"Du fikk 120 poeng.", true, TScoreList::StartedBy("Olav", 120).Lines(), true};
+  TScoreOutcome outcome{"Du fikk 120 poeng.", true, TScoreList::StartedBy("Olav", 120).Lines(), true, ""};
   TScoreForm score(nullptr, outcome);
   score.show();
   EXPECT_EQ(score.ScoreLabel()->text(), "Du fikk 120 poeng.");

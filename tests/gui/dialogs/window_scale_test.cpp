@@ -179,7 +179,7 @@ TEST_F(WindowsAtDoubleScale, TheSeasonWindowsAreDoubled) {
   TPopupForm popup1(nullptr, tip, QPixmap());
   TPopupForm popup2(nullptr, tip, QPixmap(), Double);
   ExpectDoubled(popup1, popup2, "popup");
-  const TScoreOutcome outcome{"Du fikk 120 poeng.", true, {"1.    Olav  120"}, true};
+  const TScoreOutcome outcome{"Du fikk 120 poeng.", true, {"1.    Olav  120"}, true, ""};
   TScoreForm score1(nullptr, outcome);
   TScoreForm score2(nullptr, outcome, Double);
   ExpectDoubled(score1, score2, "score");

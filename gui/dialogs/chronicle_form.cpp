@@ -1,0 +1,237 @@
+#include "gui/dialogs/chronicle_form.h"
+
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QFileDialog>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QLineSeries>
+#include <QPainter>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTabWidget>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/common/atomic_file.h"
+#include "gui/dialogs/chronicle_time_line.h"
+#include "gui/dialogs/game_message_box.h"
+
+namespace fjordheim {
+
+namespace {
+
+constexpr int Width = 620;
+constexpr int Height = 450;
+constexpr int TimeLineHeight = 56;
+// A graph's time line shows a name for at most this many seasons, so that the names never crowd.
+constexpr int MostSeasonNames = 8;
+const QColor LimitColour(200, 50, 40);
+const QColor EventColour(220, 120, 20);
+
+double Highest(const TGraph& graph, bool rightScale) {
+  double highest = rightScale ? 1 : std::max(1.0, graph.LimitName.empty() ? 0.0 : graph.Limit * 1.5);
+  for (const TGraphLine& line : graph.Lines) {
+    if (line.RightScale != rightScale) continue;
+    for (const double value : line.Values) highest = std::max(highest, value);
+  }
+  return highest * 1.1;
+}
+
+QValueAxis* ValueAxis(const std::string& unit, double highest, const QFont& font) {
+  auto* axis = new QValueAxis;
+  axis->setRange(0, highest);
+  axis->applyNiceNumbers();
+  axis->setTitleText(QString::fromStdString(unit));
+  axis->setLabelsFont(font);
+  axis->setTitleFont(font);
+  axis->setLabelFormat(highest < 5 ? "%.1f" : "%.0f");
+  return axis;
+}
+
+QCategoryAxis* SeasonAxis(const std::vector<std::string>& names, const QFont& font) {
+  auto* axis = new QCategoryAxis;
+  axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  const int count = static_cast<int>(names.size());
+  const int step = std::max(1, static_cast<int>(std::ceil(count / static_cast<double>(MostSeasonNames))));
+  for (int season = 0; season < count; season += step) {
+    axis->append(QString::fromStdString(names[static_cast<std::size_t>(season)]), season);
+  }
+  axis->setRange(0, std::max(1, count - 1));
+  axis->setLabelsFont(font);
+  return axis;
+}
+
+QChart* GraphChart(const TGraph& graph, const TChronicleGraphs& graphs, const QFont& font) {
+  auto* chart = new QChart;
+  chart->setTitle(QString::fromStdString(graph.Title));
+  QFont title = font;
+  title.setBold(true);
+  chart->setTitleFont(title);
+  chart->legend()->setFont(font);
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  // Room on the right for the name of the last season under its mark.
+  chart->setMargins(QMargins(4, 4, 28, 4));
+  QCategoryAxis* seasons = SeasonAxis(graphs.SeasonNames, font);
+  chart->addAxis(seasons, Qt::AlignBottom);
+  QValueAxis* left = ValueAxis(graph.LeftUnit, Highest(graph, false), font);
+  chart->addAxis(left, Qt::AlignLeft);
+  QValueAxis* right = nullptr;
+  if (!graph.RightUnit.empty()) {
+    right = ValueAxis(graph.RightUnit, Highest(graph, true), font);
+    chart->addAxis(right, Qt::AlignRight);
+  }
+  for (const TGraphLine& line : graph.Lines) {
+    auto* series = new QLineSeries;
+    series->setName(QString::fromStdString(line.Name));
+    for (std::size_t i = 0; i < line.Values.size(); ++i) series->append(static_cast<double>(i), line.Values[i]);
+    chart->addSeries(series);
+    series->attachAxis(seasons);
+    series->attachAxis(line.RightScale && right != nullptr ? right : left);
+    QPen pen = series->pen();
+    pen.setWidthF(2.5);
+    series->setPen(pen);
+  }
+  if (!graph.LimitName.empty() && !graphs.SeasonNames.empty()) {
+    auto* limit = new QLineSeries;
+    limit->setName(QString::fromStdString(graph.LimitName));
+    limit->append(0, graph.Limit);
+    limit->append(std::max<double>(1, static_cast<double>(graphs.SeasonNames.size()) - 1), graph.Limit);
+    limit->setPen(QPen(LimitColour, 2, Qt::DashLine));
+    chart->addSeries(limit);
+    limit->attachAxis(seasons);
+    limit->attachAxis(left);
+  }
+  // The events stand as marks along the top of every graph, over the season they struck.
+  if (!graphs.Events.empty()) {
+    auto* events = new QScatterSeries;
+    events->setName("Hendelser");
+    events->setColor(EventColour);
+    events->setMarkerSize(9);
+    for (const TGraphMark& event : graphs.Events) events->append(event.Season, left->max());
+    chart->addSeries(events);
+    events->attachAxis(seasons);
+    events->attachAxis(left);
+  }
+  return chart;
+}
+
+}  // namespace
+
+TChronicleForm::TChronicleForm(QWidget* parent, TGameLayout layout) : QDialog(parent), FLayout(layout) {
+  setWindowTitle(QString::fromUtf8("Krønike"));
+  setFont(layout.PixelFont("MS Sans Serif", 11));
+  setFixedSize(layout.Scaled(Width), layout.Scaled(Height));
+  FPages = new QTabWidget(this);
+  layout.Place(FPages, 8, 8, Width - 16, Height - 16 - 33 - TimeLineHeight);
+  FTimeLine = new TChronicleTimeLine(this);
+  layout.Place(FTimeLine, 8, Height - 8 - 33 - TimeLineHeight, Width - 16, TimeLineHeight);
+  FTimeLine->setFont(font());
+  FPictureButton = new QPushButton(QString::fromUtf8("Lagre bilde..."), this);
+  layout.Place(FPictureButton, 8, Height - 8 - 27, 120, 27);
+  FTableButton = new QPushButton(QString::fromUtf8("Lagre tabell..."), this);
+  layout.Place(FTableButton, 136, Height - 8 - 27, 120, 27);
+  auto* close = new QPushButton("Lukk", this);
+  layout.Place(close, Width - 8 - 100, Height - 8 - 27, 100, 27);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  connect(FPictureButton, &QPushButton::clicked, this, [this] { AskAndExportPicture(); });
+  connect(FTableButton, &QPushButton::clicked, this, [this] { AskAndExportTable(); });
+  connect(FPages, &QTabWidget::currentChanged, this, [this] { AlignTimeLine(); });
+  SetChronicle(TChronicle());
+}
+
+void TChronicleForm::SetChronicle(const TChronicle& chronicle) {
+  FChronicle = chronicle;
+  FGraphs = std::make_unique<TChronicleGraphs>(chronicle);
+  const int shown = FPages->currentIndex();
+  FPages->clear();
+  for (QChartView* view : FViews) view->deleteLater();
+  FViews.clear();
+  const QFont chartFont = FLayout.PixelFont("MS Sans Serif", 10);
+  for (const TGraph& graph : FGraphs->Graphs) {
+    auto* view = new QChartView(GraphChart(graph, *FGraphs, chartFont));
+    view->setRenderHint(QPainter::Antialiasing);
+    connect(view->chart(), &QChart::plotAreaChanged, this, [this] { AlignTimeLine(); });
+    FViews.push_back(view);
+    FPages->addTab(view, QString::fromStdString(graph.Title));
+  }
+  FPages->setCurrentIndex(std::max(0, shown));
+  FTimeLine->SetMarks(*FGraphs);
+  AlignTimeLine();
+}
+
+QChart* TChronicleForm::Chart(int graph) const {
+  if (graph < 0 || graph >= static_cast<int>(FViews.size())) return nullptr;
+  return FViews[static_cast<std::size_t>(graph)]->chart();
+}
+
+// The time line's seasons stand under the same seasons of the graph shown.
+void TChronicleForm::AlignTimeLine() {
+  const int shown = FPages->currentIndex();
+  if (shown < 0 || shown >= static_cast<int>(FViews.size())) return;
+  QChartView* view = FViews[static_cast<std::size_t>(shown)];
+  const QRectF plot = view->chart()->plotArea();
+  const QPoint left = view->mapTo(this, view->mapFromScene(plot.topLeft()));
+  const QPoint right = view->mapTo(this, view->mapFromScene(plot.topRight()));
+  FTimeLine->SetSpan(left.x() - FTimeLine->x(), right.x() - FTimeLine->x());
+}
+
+QImage TChronicleForm::GraphsPicture(QSize each) const {
+  const int rows = static_cast<int>(FGraphs->Graphs.size());
+  const int timeLine = TimeLineHeight * 2;
+  QImage picture(each.width(), rows * (each.height() + timeLine), QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QFont chartFont = TGameLayout(2).PixelFont("MS Sans Serif", 10);
+  for (int row = 0; row < rows; ++row) {
+    QGraphicsScene scene;
+    QChart* chart = GraphChart(FGraphs->Graphs[static_cast<std::size_t>(row)], *FGraphs, chartFont);
+    scene.addItem(chart);
+    chart->resize(each);
+    // Laid out now, so that its plot area is known before anything is drawn.
+    chart->layout()->activate();
+    const int top = row * (each.height() + timeLine);
+    scene.render(&painter, QRectF(0, top, each.width(), each.height()), QRectF(QPointF(0, 0), each));
+    TChronicleTimeLine line;
+    line.setFont(chartFont);
+    line.resize(each.width(), timeLine);
+    line.SetMarks(*FGraphs);
+    line.SetSpan(chart->plotArea().left(), chart->plotArea().right());
+    line.render(&painter, QPoint(0, top + each.height()));
+  }
+  return picture;
+}
+
+bool TChronicleForm::ExportPicture(const QString& path) const { return GraphsPicture(QSize(1200, 500)).save(path, "PNG"); }
+
+bool TChronicleForm::ExportTable(const QString& path) const {
+  return WriteFileAtomically(path.toStdString(), FChronicle.ToCsv());
+}
+
+QString TChronicleForm::AskPath(const char* title, const QString& extension) {
+  const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(title), FFolder,
+                                                    extension.toUpper() + " (*." + extension + ")");
+  if (path.isEmpty() || path.endsWith("." + extension, Qt::CaseInsensitive)) return path;
+  return path + "." + extension;
+}
+
+void TChronicleForm::TellUnwritten(const QString& path) {
+  ShowGameMessageBox(this, FLayout, QMessageBox::Warning, QString::fromUtf8("Krønike"),
+                     QString::fromUtf8("Kan ikke åpne filen: ") + path);
+}
+
+void TChronicleForm::AskAndExportPicture() {
+  const QString path = AskPath("Lagre bilde", "png");
+  if (!path.isEmpty() && !ExportPicture(path)) TellUnwritten(path);
+}
+
+void TChronicleForm::AskAndExportTable() {
+  const QString path = AskPath("Lagre tabell", "csv");
+  if (!path.isEmpty() && !ExportTable(path)) TellUnwritten(path);
+}
+
+}  // namespace fjordheim

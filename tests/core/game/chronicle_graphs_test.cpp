@@ -1,0 +1,64 @@
+#include "core/game/chronicle_graphs.h"
+
+#include <gtest/gtest.h>
+
+namespace fjordheim {
+namespace {
+
+TChronicleRecord Season(TSeason season, std::uint16_t year, int cows, std::string event, int score) {
+  TChronicleRecord record;
+  record.Season = season;
+  record.Year = year;
+  record.People = {3, 8, 9, 8, 6, 3};
+  record.Animals = {static_cast<std::uint16_t>(cows), 7, 9, 15};
+  record.FoodRatio = 0.5F;
+  record.Goods = {1, 1, 0, 0, 0, 0};
+  record.Wants = {2, 3, 2, 1, 1, 1};
+  record.Event = std::move(event);
+  record.DecisionScore = score;
+  record.Rating = 0.6L;
+  return record;
+}
+
+TEST(ChronicleGraphs, OneGraphAThemeWithAValueForEverySeasonAndTheMarksOnTheTimeLine) {
+  TChronicle chronicle;
+  chronicle.Add(Season(TSeason::Autumn, 852, 8, "", 3));
+  chronicle.Add(Season(TSeason::Winter, 852, 5, "Brann i langhuset!", -1));
+  chronicle.Add(Season(TSeason::Spring, 853, 2, "", 0));
+  const TChronicleGraphs graphs(chronicle);
+  ASSERT_EQ(graphs.Graphs.size(), 5U);
+  EXPECT_EQ(graphs.SeasonNames, (std::vector<std::string>{"Høst 852", "Vinter 852", "Vår 853"}));
+  for (const TGraph& graph : graphs.Graphs) {
+    for (const TGraphLine& line : graph.Lines) EXPECT_EQ(line.Values.size(), 3U) << graph.Title << " " << line.Name;
+  }
+  const TGraph& people = graphs.Graphs[0];
+  EXPECT_EQ(people.Lines[3].Name, "Barn og unge");
+  EXPECT_EQ(people.Lines[3].Values[0], 14);
+  const TGraph& food = graphs.Graphs[1];
+  EXPECT_EQ(food.Lines[0].Values[0], 50);
+  EXPECT_TRUE(food.Lines[1].RightScale);
+  EXPECT_EQ(graphs.Graphs[2].Lines[0].Values, (std::vector<double>{8, 5, 2}));
+  EXPECT_EQ(graphs.Graphs[3].Lines[0].Values[0], 2);
+  EXPECT_EQ(graphs.Graphs[3].Lines[1].Values[0], 10);
+  const TGraph& rating = graphs.Graphs[4];
+  EXPECT_EQ(rating.Limit, 0.2);
+  EXPECT_FALSE(rating.LimitName.empty());
+  ASSERT_EQ(graphs.Events.size(), 1U);
+  EXPECT_EQ(graphs.Events[0].Season, 1);
+  EXPECT_EQ(graphs.Events[0].Text, "Brann i langhuset!");
+  ASSERT_EQ(graphs.Verdicts.size(), 3U);
+  EXPECT_EQ(graphs.Verdicts[0].Text, "+3");
+  EXPECT_EQ(graphs.Verdicts[1].Text, "-1");
+  EXPECT_EQ(graphs.Verdicts[1].Season, 1);
+  EXPECT_EQ(graphs.Verdicts[2].Text, "0");
+}
+
+TEST(ChronicleGraphs, AnEmptyChronicleHasGraphsWithoutValues) {
+  const TChronicleGraphs graphs{TChronicle()};
+  EXPECT_EQ(graphs.Graphs.size(), 5U);
+  EXPECT_TRUE(graphs.SeasonNames.empty());
+  EXPECT_TRUE(graphs.Graphs[0].Lines[0].Values.empty());
+}
+
+}  // namespace
+}  // namespace fjordheim

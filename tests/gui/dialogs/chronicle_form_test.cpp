@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <QChart>
+#include <QImage>
+#include <QLineSeries>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include "core/common/lines.h"
+#include "gui/dialogs/chronicle_form.h"
+#include "gui/dialogs/chronicle_time_line.h"
+#include "tests/gui/screenshot.h"
+
+namespace fjordheim {
+namespace {
+
+TChronicle EightSeasons() {
+  TChronicle chronicle;
+  for (int i = 0; i < 8; ++i) {
+    TChronicleRecord record;
+    record.Season = static_cast<TSeason>(i % 4);
+    record.Year = static_cast<std::uint16_t>(852 + (i + 3) / 4);
+    record.People = {3, 8, 9, 8 - i / 2, 6, 3};
+    record.Animals = {static_cast<std::uint16_t>(8 - i), 7, 9, 15};
+    record.FoodRatio = i == 5 ? 0.45F : 1.2F;
+    record.FoodStore = 10.0L * i;
+    record.Wants = {2, 3, 2, 1, 1, 1};
+    record.Event = i == 5 ? "Brann i langhuset!" : "";
+    record.DecisionScore = i % 3 == 0 ? -1 : 3;
+    record.Rating = 0.9L - 0.08L * i;
+    chronicle.Add(record);
+  }
+  return chronicle;
+}
+
+TEST(ChronicleWindow, DrawsEveryThemeAndKeepsTheGraphShown) {
+  TChronicleForm form(nullptr);
+  form.SetChronicle(EightSeasons());
+  form.show();
+  ASSERT_EQ(form.Pages()->count(), 5);
+  for (int graph = 0; graph < 5; ++graph) {
+    auto* first = dynamic_cast<QLineSeries*>(form.Chart(graph)->series().front());
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->count(), 8) << graph;
+  }
+  form.Pages()->setCurrentIndex(4);
+  form.SetChronicle(EightSeasons());
+  EXPECT_EQ(form.Pages()->currentIndex(), 4);
+  // The time line's first and last seasons stand under the graph's.
+  const QRectF plot = form.Chart(4)->plotArea();
+  EXPECT_GT(form.TimeLine()->SeasonX(7) - form.TimeLine()->SeasonX(0), plot.width() * 0.9);
+}
+
+TEST(ChronicleWindow, SavesAPictureOfAllGraphsAndTheTableForTheTeacher) {
+  QTemporaryDir folder;
+  TChronicleForm form(nullptr);
+  const TChronicle chronicle = EightSeasons();
+  form.SetChronicle(chronicle);
+  const QString picture = folder.filePath("krønike.png");
+  ASSERT_TRUE(form.ExportPicture(picture));
+  const QImage saved(picture);
+  EXPECT_EQ(saved.width(), 1200);
+  EXPECT_GT(saved.height(), 5 * 500);
+  const QString table = folder.filePath("krønike.csv");
+  ASSERT_TRUE(form.ExportTable(table));
+  std::string csv;
+  ASSERT_TRUE(ReadWholeFile(table.toStdString(), csv));
+  EXPECT_EQ(csv, chronicle.ToCsv());
+  EXPECT_FALSE(form.ExportTable(folder.filePath("no such folder/x.csv")));
+  saved.save(QCoreApplication::applicationDirPath() + "/screenshots/chronicle_export.png");
+}
+
+}  // namespace
+}  // namespace fjordheim
