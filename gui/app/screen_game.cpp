@@ -24,6 +24,7 @@
 #include "gui/dialogs/season_report_form.h"
 #include "gui/dialogs/status_form.h"
 #include "gui/trade/market_form.h"
+#include "gui/trade/qt_connection_port.h"
 #include "gui/trade/qt_scheduler.h"
 #include "gui/work/creature.h"
 #include "gui/work/creature_container.h"
@@ -203,7 +204,10 @@ void TScreenGame::VisitMarket() {
     return;
   }
   TQtScheduler scheduler(FSink);
+  // The connections outlive the visit, whose client closes them as it is torn down.
+  TQtConnectionPort connections;
   TMarketVisit visit(std::move(*read.Settings), scheduler, FRandom);
+  visit.UseNetwork(connections, FSink);
   {
     TMarketForm form(&FForm, TMarketWindowParts{FSettings.PicsPath(), FSettings.SoundPath(), FForm.Pictures(),
                                                 FForm.BubblePictures(), FForm.GoodsPictures(), &FForm.Sound(), FRandom,
