@@ -1,7 +1,8 @@
 #include "tools/market-server/market_options.h"
 
-#include <charconv>
 #include <string_view>
+
+#include "core/common/checked_number.h"
 
 namespace fjordheim {
 
@@ -10,23 +11,14 @@ namespace {
 // Far more than a classroom, and below the descriptors a process gets by default.
 constexpr std::size_t MostClients = 100000;
 
-template <typename TNumber>
-std::optional<TNumber> ParseNumber(std::string_view text, TNumber lowest, TNumber highest) {
-  TNumber value{};
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (value < lowest || value > highest) return std::nullopt;
-  return value;
-}
-
 // Applies one option with its value; returns what was wrong, or nothing.
 std::string ApplyValued(std::string_view name, std::string_view value, TMarketOptions& options) {
   if (name == "--port") {
-    const auto port = ParseNumber<std::uint16_t>(value, 0, 65535);
+    const auto port = ParseCheckedNumber<std::uint16_t>(value, 0, 65535);
     if (!port) return "--port wants a port number from 0 to 65535 (0: any free port)";
     options.Port = *port;
   } else if (name == "--max-clients") {
-    const auto count = ParseNumber<std::size_t>(value, 1, MostClients);
+    const auto count = ParseCheckedNumber<std::size_t>(value, 1, MostClients);
     if (!count) return "--max-clients wants a whole number from 1 to " + std::to_string(MostClients);
     options.MaxClients = *count;
   } else if (value.empty()) {

@@ -1,10 +1,11 @@
 #include "tools/sim/sim_options.h"
 
 #include <array>
-#include <charconv>
 #include <limits>
 #include <string_view>
 #include <utility>
+
+#include "core/common/checked_number.h"
 
 namespace fjordheim {
 
@@ -22,15 +23,6 @@ constexpr std::array<std::pair<std::string_view, TWorkKind>, WorkKindCount> Work
 }};
 
 constexpr std::array<std::string_view, AnimalKindCount> AnimalNames{"cows", "pigs", "sheep", "hens"};
-
-template <typename TNumber>
-std::optional<TNumber> ParseNumber(std::string_view text, TNumber lowest, TNumber highest) {
-  TNumber value{};
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (value < lowest || value > highest) return std::nullopt;
-  return value;
-}
 
 std::optional<TWorkKind> ParseWorkKind(std::string_view text) {
   for (const auto& [name, kind] : WorkNames) {
@@ -80,7 +72,7 @@ std::string ParseSlaughterPlan(std::string_view text, TAnimalCounts& counts) {
     while (kind < AnimalNames.size() && AnimalNames[kind] != animal) ++kind;
     if (kind == AnimalNames.size())
       return "unknown animal '" + std::string(animal) + "' in --slaughter (cows, pigs, sheep, hens)";
-    const auto value = ParseNumber<std::uint16_t>(count, 0, std::numeric_limits<std::uint16_t>::max());
+    const auto value = ParseCheckedNumber<std::uint16_t>(count, 0, std::numeric_limits<std::uint16_t>::max());
     if (!value) return "--slaughter " + std::string(animal) + " wants a count from 0 to 65535";
     counts[kind] = *value;
   }
@@ -90,23 +82,23 @@ std::string ParseSlaughterPlan(std::string_view text, TAnimalCounts& counts) {
 // Applies one option with its value; returns what was wrong, or nothing.
 std::string ApplyValued(std::string_view name, std::string_view value, TSimOptions& options) {
   if (name == "--land") {
-    const auto land = ParseNumber<int>(value, 0, 2);
+    const auto land = ParseCheckedNumber<int>(value, 0, 2);
     if (!land) return "--land wants 0, 1 or 2";
     options.Land = *land;
   } else if (name == "--seed") {
-    const auto seed = ParseNumber<std::uint32_t>(value, 0, std::numeric_limits<std::uint32_t>::max());
+    const auto seed = ParseCheckedNumber<std::uint32_t>(value, 0, std::numeric_limits<std::uint32_t>::max());
     if (!seed) return "--seed wants a whole number from 0 to 4294967295";
     options.Seed = *seed;
   } else if (name == "--seasons") {
-    const auto seasons = ParseNumber<int>(value, 0, MostSeasons);
+    const auto seasons = ParseCheckedNumber<int>(value, 0, MostSeasons);
     if (!seasons) return "--seasons wants a whole number from 0 to " + std::to_string(MostSeasons);
     options.Seasons = *seasons;
   } else if (name == "--standing") {
-    const auto standing = ParseNumber<int>(value, -20, 20);
+    const auto standing = ParseCheckedNumber<int>(value, -20, 20);
     if (!standing) return "--standing wants a whole number from -20 to 20";
     options.Standing = *standing;
   } else if (name == "--compare-trade") {
-    const auto games = ParseNumber<int>(value, 1, MostGames);
+    const auto games = ParseCheckedNumber<int>(value, 1, MostGames);
     if (!games) return "--compare-trade wants a whole number from 1 to " + std::to_string(MostGames);
     options.CompareTrade = *games;
   } else if (name == "--game") {
