@@ -106,7 +106,7 @@ for kind in 0 1 2 3 4 5; do
     break
   fi
 done
-[ "$spare" -ge 0 ] && [ "$offered" -ge 0 ] || fail "no kinds to trade in ${merchant_start[*]} and $before"
+if [ "$spare" -lt 0 ] || [ "$offered" -lt 0 ]; then fail "no kinds to trade in ${merchant_start[*]} and $before"; fi
 
 cell_x() { echo $((grid_left + 24 * $1 + 10)); }
 cell_y() { echo $(($1 + 27 * $2 + 10)); }

@@ -1,9 +1,12 @@
+# shellcheck shell=bash disable=SC2034,SC2154  # the settings named below come from the test
 # The player's hands on the real program, for the tests that drive it on a virtual X screen
 # of 1280 x 1024 (the game shown twice its size below a band of 32 rows) with the pointer
 # and keys of the X test extension. Sourced by a test after it set:
 #   what     the test's name in its messages
 #   shots    the folder its screenshots are kept in
 #   data     the data set the build made (the game folder)
+#   program  the game's program
+#   work     a folder of its own, removed at the end
 # A test may run several games at once; `playing` holds the process of the one the hands
 # are on, and every window search keeps to its windows.
 
@@ -115,7 +118,7 @@ found_village() {
   local letter shown land_x land_y
   panel=$(picture_colour "$data/Bilder/panel.bmp" 3 415)
   title=$(picture_colour "$data/Bilder/Intropic.bmp" 566 415)
-  [ -n "$panel" ] && [ -n "$title" ] && [ "$panel" != "$title" ] || fail "cannot tell the village from the title"
+  if [ -z "$panel" ] || [ -z "$title" ] || [ "$panel" = "$title" ]; then fail "cannot tell the village from the title"; fi
   read -r land_x land_y <<<"$(land_point)" || fail "the map of the North has no first land"
   sleep 0.5
   shown=$(visible_windows)
