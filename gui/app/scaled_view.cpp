@@ -74,8 +74,24 @@ bool TScaledView::viewportEvent(QEvent* event) {
                     mouse->modifiers(), mouse->pointingDevice());
   const bool handled = QGraphicsView::viewportEvent(&moved);
   event->setAccepted(moved.isAccepted());
+  if (type == QEvent::MouseButtonPress) FocusWidgetAt(game);
   ShowPointerOf(game);
   return handled;
+}
+
+// Qt gives the keyboard to the widget clicked only for the window system's own presses,
+// and the press passed on to the screen is made here: the click focus is given as Qt
+// would, to the nearest widget under the pointer that takes it. Without it nothing on
+// the screen could be typed into.
+void TScaledView::FocusWidgetAt(QPoint game) {
+  QWidget* screen = FProxy->widget();
+  if (screen == nullptr) return;
+  for (QWidget* widget = screen->childAt(game); widget != nullptr && widget != screen; widget = widget->parentWidget()) {
+    if (widget->isEnabled() && (widget->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
+      widget->setFocus(Qt::MouseFocusReason);
+      return;
+    }
+  }
 }
 
 // An embedded widget's pointer shape never reaches the screen by itself (its window is

@@ -32,6 +32,7 @@ class TScaledView : public QGraphicsView {
  private:
   void ApplyScale();
   void ShowPointerOf(QPoint game);
+  void FocusWidgetAt(QPoint game);
 
   QGraphicsScene FScene;
   QGraphicsProxyWidget* FProxy;

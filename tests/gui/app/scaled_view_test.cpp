@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 
 namespace fjordheim {
@@ -66,6 +68,38 @@ TEST_P(ScaledView, EveryScreenPixelReachesItsGamePixel) {
   const QPoint far(static_cast<int>(lastMiddle.x()), static_cast<int>(lastMiddle.y()));
   QTest::mousePress(view.viewport(), Qt::LeftButton, {}, far);
   EXPECT_EQ(probe->Pressed, QPoint(639, 479));
+}
+
+// A text field on the screen (the market's chat) takes the keys once clicked, and a click
+// elsewhere gives them to what was clicked there, as in a plain window.
+TEST(ScaledViewKeys, AClickedTextFieldTakesTheKeysTyped) {
+  auto* screen = new QWidget;
+  auto* field = new QLineEdit(screen);
+  field->setGeometry(29, 428, 156, 21);
+  auto* button = new QPushButton(screen);
+  button->setGeometry(300, 200, 80, 30);
+  auto* idle = new QWidget(screen);
+  idle->setGeometry(500, 100, 50, 50);
+  TScaledView view(screen);
+  view.resize(1280, 960);
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  const auto click = [&view](QPoint game) {
+    const QPointF shown = view.Scale().ToScreen(game);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(static_cast<int>(shown.x()), static_cast<int>(shown.y())));
+  };
+
+  click({100, 438});
+  QTest::keyClicks(&view, "Hei");
+  EXPECT_EQ(field->text(), QString("Hei"));
+  click({520, 120});
+  EXPECT_TRUE(field->hasFocus()) << "a widget that takes no focus leaves it where it was";
+  click({340, 215});
+  EXPECT_TRUE(button->hasFocus());
+  QTest::keyClicks(&view, "du");
+  EXPECT_EQ(field->text(), QString("Hei"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Factors, ScaledView, ::testing::Values(QSize(640, 480), QSize(1280, 960), QSize(960, 720),
