@@ -1,0 +1,171 @@
+#!/usr/bin/env bash
+# A chief trades at Kaupang in the real program, with the player's mouse and keys through
+# the window system: the trade button opens the choice of markets, the first merchant is
+# invited, units are dragged to the table, the proposal is declined and the merchant's
+# counter-offer taken. The village's store is read from games saved through the file box
+# before and after, and must have changed by exactly what lay on the table.
+#   market_trade_test.sh <program> <saved-goods reader> <screenshot folder>
+set -euo pipefail
+
+program=$(realpath "$1")
+saved_goods=$(realpath "$2")
+shots=$3
+
+if [ "${4:-}" != "--inside" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$program" "$saved_goods" "$shots" --inside
+fi
+
+what="market trade"
+data=$(dirname "$program")
+mkdir -p "$shots"
+rm -f "$shots/market_trade_failure.png"
+work=$(mktemp -d)
+# shellcheck source=tests/gui/real_screen/real_screen.sh
+source "$(dirname "$0")/real_screen.sh"
+
+game=""
+trap 'if [ -n "$game" ]; then kill "$game" 2>/dev/null || true; fi; rm -rf "$work"' EXIT
+
+make_home "$work/home" "[Market]" "LISTENPORT=0"
+start_game "$work/home"
+game=$playing
+found_village Ingrid
+
+# The village's store before the market, as saved.
+save_game before
+before=$("$saved_goods" "$work/home/local/Game/before.tun") || fail "the game saved before the market cannot be read"
+
+# The status window's page of goods ("Handel"): kept as a picture, and its fingerprint left
+# in `status_page`.
+status_goods() {
+  local x y w h
+  click_game 90 22
+  wait_until "the status button opened no status window" named_window '^Slik ligger det an'
+  sleep 0.3
+  click_in '^Slik ligger det an' 344 24 453 291
+  sleep 0.5
+  shot "$1"
+  read -r x y w h <<<"$(window_box '^Slik ligger det an')"
+  status_page=$(import -window root -crop "$((200 * w / 453))x$((200 * h / 291))+$((x + 240 * w / 453))+$((y + 40 * h / 291))" rgb:- | md5sum)
+  click_in '^Slik ligger det an' 340 264 453 291
+  wait_until "the status window did not close" no_window '^Slik ligger det an'
+}
+status_goods real_market_status_before
+status_before=$status_page
+
+# The trade button lies on the panel: before the year's trade its picture shows there.
+panel_under_trade=$(picture_colour "$data/Bilder/panel.bmp" 42 340)
+colour_is_not 605 340 "$panel_under_trade" || fail "the trade button is not shown in a new game's autumn"
+
+shown=$(visible_windows)
+click_game 605 340
+wait_until "the trade button opened no choice of markets" named_window '^Velg marked'
+sleep 0.3
+click_in '^Velg marked' 60 51 235 197
+sleep 0.2
+shot real_market_choice
+click_in '^Velg marked' 64 173 235 197
+wait_until "the choice of markets did not close" no_window '^Velg marked'
+
+# The market page: the list of people on the market fills with the merchants and the chief.
+black_row=$(head -c $((300 * 26 * 3)) /dev/zero | md5sum)
+wait_until "nobody came to the market" area_is_not 306 192 150 13 "$black_row"
+click_game 340 184
+sleep 0.3
+shot real_market_page
+click_game 304 396
+
+# The trading page, once the merchant took the invitation: its table shows the page's own
+# picture where the buttons are not.
+table=$(picture_colour "$data/Bilder/Trade.bmp" 250 345)
+wait_until "the merchant did not take the invitation" colour_is 250 345 "$table"
+sleep 0.5
+read -r -a merchant_start <<<"$(grid_counts "$merchant_grid_top")"
+read -r -a village_start <<<"$(grid_counts "$village_grid_top")"
+read -r -a stored <<<"$before"
+
+# Two units of the merchant's fullest kind, against one unit of a kind he does not lack and
+# the village holds. Losing two spare units weighs more than one more unit of a kind he
+# has enough of, so he declines, and raises the proposal until he would take it himself.
+spare=-1
+offered=-1
+most=1
+for kind in 0 1 2 3 4 5; do
+  units=${merchant_start[$((2 * kind))]}
+  dots=${merchant_start[$((2 * kind + 1))]}
+  [ "${village_start[$((2 * kind))]}" = "$(( stored[kind] < 8 ? stored[kind] : 8 ))" ] ||
+    fail "the trading page shows other goods of the village than it saved: ${village_start[*]} for $before"
+  if [ "$dots" = 0 ] && [ "$units" -gt "$most" ]; then
+    spare=$kind
+    most=$units
+  fi
+done
+for kind in 0 1 2 3 4 5; do
+  if [ "$kind" != "$spare" ] && [ "${merchant_start[$((2 * kind + 1))]}" = 0 ] && [ "${stored[$kind]}" -gt 0 ]; then
+    offered=$kind
+    break
+  fi
+done
+if [ "$spare" -lt 0 ] || [ "$offered" -lt 0 ]; then fail "no kinds to trade in ${merchant_start[*]} and $before"; fi
+
+cell_x() { echo $((grid_left + 24 * $1 + 10)); }
+cell_y() { echo $(($1 + 27 * $2 + 10)); }
+click_game "$(cell_x 0)" "$(cell_y "$merchant_grid_top" "$spare")"
+shift_click_game "$(cell_x 1)" "$(cell_y "$merchant_grid_top" "$spare")"
+drag_game "$(cell_x 1)" "$(cell_y "$merchant_grid_top" "$spare")" 380 300
+click_game "$(cell_x 0)" "$(cell_y "$village_grid_top" "$offered")"
+# The drop lands on the propose button, which lies on the table.
+drag_game "$(cell_x 0)" "$(cell_y "$village_grid_top" "$offered")" 380 355
+sleep 0.3
+read -r -a merchant_laid <<<"$(grid_counts "$merchant_grid_top")"
+read -r -a village_laid <<<"$(grid_counts "$village_grid_top")"
+[ "${merchant_laid[$((2 * spare))]}" = $((merchant_start[2 * spare] - 2)) ] ||
+  fail "the merchant's two units did not leave his side: ${merchant_laid[*]}"
+[ "${village_laid[$((2 * offered))]}" = $((village_start[2 * offered] - 1)) ] ||
+  fail "the village's unit did not leave its side: ${village_laid[*]}"
+shot real_market_units_on_table
+
+# Propose; the merchant declines and comes back with a counter-offer to accept or decline.
+click_game 385 354
+wait_until "no counter-offer came" colour_is_not 270 350 "$table"
+sleep 0.3
+shot real_market_counter_offer
+read -r -a merchant_offer <<<"$(grid_counts "$merchant_grid_top")"
+read -r -a village_offer <<<"$(grid_counts "$village_grid_top")"
+click_game 263 354
+wait_until "the counter-offer was not taken" colour_is 270 350 "$table"
+sleep 0.3
+shot real_market_after_trade
+read -r -a village_traded <<<"$(grid_counts "$village_grid_top")"
+
+# Stop trading with him, leave the market: the village again, without the trade button.
+click_game 601 441
+wait_until "the trading page did not close" colour_is_not 250 345 "$table"
+click_game 568 447
+wait_until "the market did not close" colour_is 566 415 "$panel"
+colour_is 605 340 "$panel_under_trade" || fail "the trade button is still there after the year's trade"
+status_goods real_market_status_after
+[ "$status_page" != "$status_before" ] || fail "the status window shows the same goods after the trade"
+save_game after
+after=$("$saved_goods" "$work/home/local/Game/after.tun") || fail "the game saved after the market cannot be read"
+read -r -a traded <<<"$after"
+
+# What lay on the table when the counter-offer was taken: the units missing from each side.
+expected=()
+for kind in 0 1 2 3 4 5; do
+  given=$((village_start[2 * kind] - village_offer[2 * kind]))
+  got=$((merchant_start[2 * kind] - merchant_offer[2 * kind]))
+  expected+=($((stored[kind] - given + got)))
+done
+[ "${expected[*]}" = "$after" ] ||
+  fail "the store went from $before to $after, but the table held a trade giving ${expected[*]}"
+[ "$after" != "$before" ] || fail "the store did not change"
+for kind in 0 1 2 3 4 5; do
+  [ "${village_traded[$((2 * kind))]}" = "$(( traded[kind] < 8 ? traded[kind] : 8 ))" ] ||
+    fail "the trading page showed ${village_traded[*]} after the trade, but the game saved $after"
+done
+
+kill "$game"
+wait "$game" 2>/dev/null || true
+game=""
+echo "market trade: the store went from $before to $after, as the table showed"
