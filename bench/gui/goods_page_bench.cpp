@@ -1,12 +1,15 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QPainter>
+#include <QCoreApplication>
 #include <QTest>
 
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "gui/controls/picture_list.h"
+#include "gui/controls/picture_loader.h"
 #include "gui/trade/goods_container.h"
 #include "gui/trade/goods_divider.h"
 #include "gui/trade/goods_icon.h"
@@ -15,35 +18,20 @@
 namespace fjordheim {
 namespace {
 
-QPixmap TableScene() {
-  QImage image(640, 480, QImage::Format_RGB32);
-  QPainter painter(&image);
-  QLinearGradient gradient(0, 0, 640, 480);
-  gradient.setColorAt(0, QColor(90, 60, 40));
-  gradient.setColorAt(1, QColor(170, 130, 80));
-  painter.fillRect(image.rect(), gradient);
-  return QPixmap::fromImage(image);
-}
-
-TPictureList GoodsPictures() {
-  std::vector<QImage> pictures;
-  for (int kind = 0; kind < GoodsKindCount; ++kind) {
-    QImage picture(20, 20, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setBrush(QColor::fromHsv(kind * 60, 200, 220));
-    painter.drawEllipse(1, 1, 18, 18);
-    painter.end();
-    pictures.push_back(picture);
-  }
-  return TPictureList(QSize(20, 20), std::move(pictures));
-}
+std::string PicturesFolder() { return (QCoreApplication::applicationDirPath() + "/../game/Bilder/").toStdString(); }
 
 // Sixty selected units of the player are dragged to and fro across the trading page; each
 // step is one pointer move and the repaint of what it changed, red dots and bubble included.
 void BM_TradingPageDragSixtyUnits(benchmark::State& state) {
-  const TPictureList pictures = GoodsPictures();
-  TGoodsDivider page(nullptr, TableScene());
+  TPictureLoader loader;
+  const QPixmap scene = QPixmap::fromImage(loader.Load(PicturesFolder() + "Trade.bmp"));
+  const TPictureList pictures = CreatePictureList(
+      qRgb(255, 0, 255), {"i_silver", "i_barnst", "i_furs", "i_iron", "i_jewel", "i_weap"}, PicturesFolder(), loader);
+  if (scene.isNull() || pictures.Size().isEmpty()) {
+    state.SkipWithError("the game's pictures are not made");
+    return;
+  }
+  TGoodsDivider page(nullptr, scene);
   TGoodsContainer theirs(&page, SideCounterpart, {16, 30, 213, 219});
   TGoodsContainer mine(&page, SidePlayer, {16, 227, 213, 394});
   TSeparatedGoodsContainer table(&page, SideAny, {215, 267, 553, 412});

@@ -322,16 +322,20 @@ void TClient::PeerDataArrived(std::string_view bytes) {
   const TConnectionId peer = FPeer->Id;
   for (const std::string& text : FPeer->Framer.Feed(bytes)) {
     if (!FPeer || FPeer->Id != peer) return;
-    const auto read = ReadPeerMessage(text);
-    if (read.Message) {
-      HandlePeerMessage(*read.Message);
-    } else {
-      Show(read.Problem);
-    }
+    HandlePeerText(text);
   }
   if (FPeer && FPeer->Id == peer && FPeer->Framer.Overflowed()) {
     Show(MessageTooLongText());
     LosePeerLink();
+  }
+}
+
+void TClient::HandlePeerText(const std::string& text) {
+  const auto read = ReadPeerMessage(text);
+  if (read.Message) {
+    HandlePeerMessage(*read.Message);
+  } else {
+    Show(read.Problem);
   }
 }
 
@@ -385,20 +389,34 @@ void TClient::ReplayPeerMessage(TNetMerchant& from, const TPeerMessage& message)
   }
 }
 
-// While our player trades, anyone else who calls is told that he is busy.
+// While our player trades, anyone else who calls is told that he is busy. A caller who has
+// not said who he is does not hold our player: the first one who does speaks on the peer link.
 void TClient::ExtraDataArrived(TPeerLink& link, std::string_view bytes) {
   const TConnectionId connection = link.Id;
-  for (const std::string& text : link.Framer.Feed(bytes)) {
-    const auto read = ReadPeerMessage(text);
+  const std::vector<std::string> texts = link.Framer.Feed(bytes);
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const auto read = ReadPeerMessage(texts[i]);
     if (!read.Message) {
       Show(read.Problem);
     } else if (FindRemote(read.Message->FromId) == nullptr) {
       Show("From ID not found: " + std::to_string(read.Message->FromId));
     } else if (!IsOurMerchant(read.Message->ToId)) {
       Show("To ID not found: " + std::to_string(read.Message->ToId));
+    } else if (!FPeer || FPeer->Counterpart == nullptr) {
+      PromoteExtraLink(connection);
+      HandlePeerMessage(*read.Message);
+      for (++i; i < texts.size() && FPeer && FPeer->Id == connection; ++i) HandlePeerText(texts[i]);
+      break;
     } else {
       Send(connection, BuildBusy(read.Message->ToId, read.Message->FromId));
     }
+  }
+  if (FPeer && FPeer->Id == connection) {
+    if (FPeer->Framer.Overflowed()) {
+      Show(MessageTooLongText());
+      LosePeerLink();
+    }
+    return;
   }
   TPeerLink* still = FindExtraLink(connection);
   if (still != nullptr && still->Framer.Overflowed()) {
@@ -406,6 +424,14 @@ void TClient::ExtraDataArrived(TPeerLink& link, std::string_view bytes) {
     FConnections.Close(connection);
     CloseExtraLink(connection);
   }
+}
+
+// The caller who held the peer link without a word is let go for one who spoke.
+void TClient::PromoteExtraLink(TConnectionId connection) {
+  TPeerLink* link = FindExtraLink(connection);
+  if (FPeer) FConnections.Close(FPeer->Id);
+  FPeer.emplace(std::move(*link));
+  CloseExtraLink(connection);
 }
 
 TClient::TPeerLink* TClient::FindExtraLink(TConnectionId connection) {

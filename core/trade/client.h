@@ -113,6 +113,7 @@ class TClient : private TConnectionListener {
   void LoseServer();
 
   void PeerDataArrived(std::string_view bytes);
+  void HandlePeerText(const std::string& text);
   void HandlePeerMessage(const TPeerMessage& message);
   void ReplayPeerMessage(TNetMerchant& from, const TPeerMessage& message);
   void ExtraDataArrived(TPeerLink& link, std::string_view bytes);
@@ -121,6 +122,7 @@ class TClient : private TConnectionListener {
   void ClosePeerLink();
   void LosePeerLink();
   void CloseExtraLink(TConnectionId connection);
+  void PromoteExtraLink(TConnectionId connection);
   TPeerLink* FindExtraLink(TConnectionId connection);
   void FreeRemote(std::size_t index);
   std::int32_t OurId() const;

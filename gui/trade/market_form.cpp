@@ -1,5 +1,6 @@
 #include "gui/trade/market_form.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -133,6 +134,11 @@ void TMarketForm::BuildMarketPage() {
   auto* panel1 = new QFrame(FMarketPage);
   panel1->setGeometry(136, 160, 160, 200);
   panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  // The window is black; the panel keeps the button face so that its dark text shows.
+  QPalette face = panel1->palette();
+  face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+  face.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ButtonText));
+  panel1->setPalette(face);
   panel1->setAutoFillBackground(true);
   FMerchImage = new QLabel(panel1);
   FMerchImage->setGeometry(2, 2, 156, 196);
@@ -417,6 +423,8 @@ void TMarketForm::MerchantEvent(TMerchantEvent event, TUserMerchant& merchant) {
 void TMarketForm::AnsweredInvitation(TUserMerchant& merchant) {
   TMerchant* partner = merchant.Partner;
   const QString name = partner != nullptr ? QString::fromStdString(partner->Name) : QString();
+  FCounterpart = nullptr;
+  FCounterpartName.clear();
   const bool yes = Ask(QString::fromUtf8("Spør"), name + QString::fromUtf8(MarketTexts::Invites));
   if (merchant.State != TMerchantState::InviteReceived || merchant.Partner != partner) {
     Tell(QString::fromUtf8(MarketTexts::TiredOfWaiting));
@@ -443,6 +451,9 @@ void TMarketForm::CounterpartDeclined() {
 }
 
 void TMarketForm::CounterpartDismissed() {
+  // An inviter who gives up before the player's yes was taken leaves no trade to end: the
+  // answer tells the player he came too late.
+  if (FCounterpart == nullptr) return;
   QString message = FCounterpartName + QString::fromUtf8(MarketTexts::TradesNoMore);
   const auto* computer = dynamic_cast<const TCPUMerchant*>(FCounterpart);
   const TUserMerchant* player = Player();
@@ -558,6 +569,8 @@ void TMarketForm::ReturnTableGoods() {
 
 void TMarketForm::EndTrade() {
   ClearUnits();
+  FCounterpart = nullptr;
+  FCounterpartName.clear();
   FBubble->SetText(QString());
   FPageControl->setCurrentWidget(FMarketPage);
   FInviteBtn->setEnabled(true);

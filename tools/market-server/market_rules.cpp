@@ -117,6 +117,13 @@ void TMarketRules::TellOthersLeft(const TConnection& state) {
   for (const auto& [id, other] : FPlayers) Send(other, left);
 }
 
+void TMarketRules::LoginTimeUp(TConnectionId connection) {
+  const auto found = FConnections.find(connection);
+  if (found == FConnections.end() || found->second.Id != 0) return;
+  const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(FLimits.LoginTime).count();
+  End(connection, "no LOGIN within " + std::to_string(seconds) + " s");
+}
+
 void TMarketRules::Send(TConnectionId connection, std::string_view bytes) {
   if (FSlowReaders.contains(connection)) return;
   if (FPort.Send(connection, bytes) > FLimits.MaxUnsentBytes) FSlowReaders.insert(connection);

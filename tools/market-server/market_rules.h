@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -35,6 +36,8 @@ struct TMarketLimits {
   /// Unsent bytes a connection may pile up before it counts as not reading and is dropped, so that
   /// one slow client never holds the others up or fills the server's memory.
   std::size_t MaxUnsentBytes = 256 * 1024;
+  /// Time a connection has to log in; one that says nothing would hold a place at a full market.
+  std::chrono::milliseconds LoginTime{30000};
 
   /// Limits for so many connections: a newcomer's list of everyone present, told at once, stays
   /// well below the cap.
@@ -56,6 +59,9 @@ class TMarketRules {
 
   /// The other side closed the connection, or it broke; the others hear LEFT if he was in.
   void Closed(TConnectionId connection);
+
+  /// The connection's time to log in has passed: one that has not is closed.
+  void LoginTimeUp(TConnectionId connection);
 
   /// Players logged in now.
   std::size_t PlayerCount() const { return FPlayers.size(); }

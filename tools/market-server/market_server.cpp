@@ -1,6 +1,7 @@
 #include "tools/market-server/market_server.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 #include <chrono>
 
 namespace fjordheim {
@@ -19,7 +20,7 @@ constexpr qint64 FlushBytes = 4 * 1024;
 }  // namespace
 
 TMarketServer::TMarketServer(TMarketLimits limits, std::optional<TRoster> roster, TMarketLog& log, QObject* parent)
-    : QObject(parent), FLog(log), FRules(*this, limits, std::move(roster)) {
+    : QObject(parent), FLog(log), FLoginTime(limits.LoginTime), FRules(*this, limits, std::move(roster)) {
   FServer.setMaxPendingConnections(static_cast<int>(std::min<std::size_t>(limits.MaxClients, 10000)));
   connect(&FServer, &QTcpServer::newConnection, this, &TMarketServer::AcceptPending);
 }
@@ -44,6 +45,10 @@ void TMarketServer::AcceptPending() {
     connect(socket, &QTcpSocket::disconnected, this, [this, connection] { LoseConnection(connection); });
     connect(socket, &QTcpSocket::errorOccurred, this, [this, connection] { LoseConnection(connection); });
     if (!FRules.Open(connection, ShownAddress(socket->peerAddress()).toStdString())) continue;
+    QTimer::singleShot(FLoginTime, this, [this, connection] {
+      FRules.LoginTimeUp(connection);
+      FlushTouched();
+    });
     // Bytes that came with the connection are waiting already, and no readyRead follows for them.
     if (socket->bytesAvailable() > 0) ReadFrom(connection);
   }

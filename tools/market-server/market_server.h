@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <QTcpServer>
+#include <chrono>
 #include <cstddef>
 #include <optional>
 #include <unordered_map>
@@ -48,6 +49,7 @@ class TMarketServer : public QObject, private TMarketRulesPort {
   void FlushTouched();
 
   TMarketLog& FLog;
+  std::chrono::milliseconds FLoginTime;
   QTcpServer FServer;
   std::unordered_map<TConnectionId, QTcpSocket*> FSockets;
   TConnectionId FLastConnection = 0;

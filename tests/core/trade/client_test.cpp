@@ -276,6 +276,37 @@ TEST_F(ClientTest, AThirdPlayerWhoInvitesEitherTraderGetsTheBusyAnswer) {
   EXPECT_EQ(bjorn->LastEvent(), E::ProposalArrived);
 }
 
+// Callers who connect and say nothing, or not who they are, do not make the player look busy:
+// the first invitation that names a player at the market gets through, and the silent link goes.
+TEST_F(ClientTest, ASilentCallerDoesNotKeepOthersFromInvitingThePlayer) {
+  auto astrid = Join("10.0.0.1", "Astrid", VillageStore(5, 0));
+  auto bjorn = Join("10.0.0.2", "Bjørn", VillageStore(0, 5));
+  TRawEndpoint silent(Network, "10.0.0.66");
+  const TConnectionId call = silent.Port.Connect("10.0.0.2", TClient::DefaultListenPort);
+  const TConnectionId mumble = silent.Port.Connect("10.0.0.2", TClient::DefaultListenPort);
+  Settle();
+  silent.Port.Send(mumble, "INVITE 0 0 0 0 ENDMESSAGE");
+  Settle();
+
+  ASSERT_TRUE(astrid->Invite(astrid->Remote("Bjørn")));
+  Settle();
+  EXPECT_EQ(bjorn->LastEvent(), E::Invited);
+  EXPECT_EQ(astrid->Player.State, S::InviteSent);
+  EXPECT_TRUE(silent.WasClosed(call));
+  bjorn->Answer(TAnswer::Accept);
+  Settle();
+  EXPECT_EQ(astrid->LastEvent(), E::InviteAccepted);
+  ASSERT_TRUE(astrid->Propose({0, 0, -1, 1, 0, 0}));
+  Settle();
+  EXPECT_EQ(bjorn->LastEvent(), E::ProposalArrived);
+
+  // Once the trade runs, the remaining caller is told that Bjørn is busy.
+  silent.Port.Send(mumble, "INVITE 1 2 0 0 0 0 0 0 0 0 0 0 0 0 ENDMESSAGE");
+  Settle();
+  EXPECT_EQ(silent.Received[mumble], "BUSY 2 1 ENDMESSAGE");
+  EXPECT_EQ(bjorn->Player.State, S::ProposalReceived);
+}
+
 TEST_F(ClientTest, APlayerWhoCannotBeReachedLooksBusy) {
   auto astrid = Join("10.0.0.1", "Astrid", VillageStore(5, 0));
   auto raw = RawPlayer("10.0.0.9", false);

@@ -23,7 +23,9 @@
 #include "core/trade/market_lines.h"
 #include "core/trade/user_merchant.h"
 #include "tests/gui/screenshot.h"
+#include "tests/gui/support/goods_on_page.h"
 #include "tests/gui/support/modal_script.h"
+#include "tests/gui/support/scaled_mouse.h"
 
 namespace fjordheim {
 namespace {
@@ -37,46 +39,6 @@ bool WaitFor(const std::function<bool()>& condition, int ms = 5000) {
     QTest::qWait(20);
   }
   return condition();
-}
-
-// The player's mouse on a scaled screen: the point of a widget in game pixels becomes the
-// screen pixel that shows it.
-class TScaledMouse {
- public:
-  TScaledMouse(TScaledView* view, QWidget* screen) : FView(view), FScreen(screen) {}
-
-  void Click(QWidget* widget, QPoint at, Qt::KeyboardModifiers keys = {}) {
-    QTest::mouseClick(FView->viewport(), Qt::LeftButton, keys, ScreenPoint(widget, at));
-  }
-  void Drag(QWidget* widget, QPoint from, QPoint to) {
-    QTest::mousePress(FView->viewport(), Qt::LeftButton, {}, ScreenPoint(widget, from));
-    for (int step = 1; step <= 8; ++step) {
-      QTest::mouseMove(FView->viewport(), ScreenPoint(widget, from + (to - from) * step / 8));
-    }
-    QTest::mouseRelease(FView->viewport(), Qt::LeftButton, {}, ScreenPoint(widget, to));
-  }
-
- private:
-  QPoint ScreenPoint(QWidget* widget, QPoint at) const {
-    const QPointF shown = FView->Scale().ToScreen(widget->mapTo(FScreen, at));
-    return {static_cast<int>(shown.x()), static_cast<int>(shown.y())};
-  }
-
-  TScaledView* FView;
-  QWidget* FScreen;
-};
-
-QPoint Centre(const TGoodsIcon* icon) {
-  const TWorkRect& b = icon->Bounds();
-  return {(b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2};
-}
-
-QList<TGoodsIcon*> UnitsOf(TGoodsContainer* container, TGoodsKind kind) {
-  QList<TGoodsIcon*> units;
-  for (TGoodsIcon* icon : container->GoodsIcons()) {
-    if (icon->Kind() == kind) units.push_back(icon);
-  }
-  return units;
 }
 
 bool SaysOneOf(const TTextBubbla& bubble, std::span<const TMarketLine> lines) {

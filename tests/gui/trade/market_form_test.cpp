@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -149,6 +150,9 @@ TEST_F(MarketWindow, ThePeopleAtTheMarketAreListedWithTheirFaces) {
   ASSERT_EQ(FForm->MerchLB()->count(), 3);
   EXPECT_EQ(FForm->MerchLB()->item(2)->text(), QString::fromUtf8("Astrid")) << "the player enters last";
   EXPECT_TRUE(FForm->InfoLabel()->isVisible());
+  const QColor text = FForm->InfoLabel()->palette().color(QPalette::WindowText);
+  const QColor panel = FForm->InfoLabel()->parentWidget()->palette().color(QPalette::Window);
+  EXPECT_GT(std::abs(text.lightness() - panel.lightness()), 100) << "the hint must be readable on its panel";
   Choose("Tore Jernhånd");
   EXPECT_TRUE(FForm->MerchImage()->isVisible());
   EXPECT_FALSE(FForm->InfoLabel()->isVisible());

@@ -160,6 +160,20 @@ TEST_F(MarketRules, BadInputClosesThatConnectionOnlyAndIsReported) {
   EXPECT_EQ(Net.Events[3].Address, "10.0.0.3");
 }
 
+TEST_F(MarketRules, WhenTheTimeToLogInIsUpOnlyAConnectionWithoutALoginIsClosed) {
+  Arrive(1, "Astrid");
+  Rules.Open(2, "10.0.0.2");
+  Rules.LoginTimeUp(1);
+  Rules.LoginTimeUp(2);
+  Rules.LoginTimeUp(2);
+  EXPECT_FALSE(Net.Closed.contains(1));
+  EXPECT_TRUE(Net.Closed.contains(2));
+  EXPECT_EQ(Net.Take(1), "") << "nobody hears of a connection that never came in";
+  ASSERT_EQ(Net.Events.size(), 2U);
+  EXPECT_EQ(Net.Events[1].Kind, TMarketLogEntry::TKind::Refusal);
+  EXPECT_EQ(Net.Events[1].Reason, "no LOGIN within 30 s");
+}
+
 TEST_F(MarketRules, TheOthersAreToldTheAddressOfTheConnectionAndACleanShortName) {
   Arrive(1, "Astrid");
   Rules.Open(2, "10.0.0.2");

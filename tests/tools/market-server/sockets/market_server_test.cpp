@@ -5,6 +5,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <memory>
 #include <sstream>
 
@@ -168,6 +169,25 @@ TEST_F(MarketServer, AFullMarketClosesTheNextConnection) {
   TTestClient third(Server->Port());
   EXPECT_TRUE(third.WaitClosed());
   EXPECT_NE(Console.str().find("refused from 127.0.0.1: the market is full (2 connections)"), std::string::npos);
+}
+
+// A connection that never logs in would hold one of the market's places for good.
+TEST_F(MarketServer, AConnectionThatDoesNotLogInInTimeIsClosedAndThePlayersStay) {
+  TMarketLimits limits;
+  limits.LoginTime = std::chrono::milliseconds(300);
+  Start(limits);
+  TTestClient silent(Server->Port());
+  TTestClient halfLogin(Server->Port());
+  halfLogin.Write("LOGIN PORT 5003 IMAGE 1 NA");
+  auto astrid = Arrive("Astrid", 5001);
+  EXPECT_TRUE(silent.WaitClosed());
+  EXPECT_TRUE(halfLogin.WaitClosed());
+  EXPECT_EQ(Server->ConnectionCount(), 1U);
+  EXPECT_EQ(Server->PlayerCount(), 1U);
+  EXPECT_NE(Console.str().find("refused from 127.0.0.1: no LOGIN within"), std::string::npos) << Console.str();
+  auto bjorn = Arrive("Bj\xF8rn", 5002);
+  EXPECT_TRUE(astrid->WaitFor("ENTERED ID 2 "));
+  EXPECT_EQ(Server->PlayerCount(), 2U) << "a player who logged in is never timed out";
 }
 
 }  // namespace
