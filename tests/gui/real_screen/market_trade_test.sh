@@ -25,6 +25,8 @@ source "$(dirname "$0")/real_screen.sh"
 
 game=""
 trap 'if [ -n "$game" ]; then kill "$game" 2>/dev/null || true; fi; rm -rf "$work"' EXIT
+# A test stopped from outside (its time ran out) still ends what it started.
+trap 'exit 1' TERM INT HUP
 
 make_home "$work/home" "[Market]" "LISTENPORT=0"
 start_game "$work/home"

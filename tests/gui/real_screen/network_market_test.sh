@@ -32,6 +32,8 @@ stop_all() {
   for process in "${started[@]}"; do wait "$process" 2>/dev/null || true; done
 }
 trap 'stop_all; rm -rf "$work"' EXIT
+# A test stopped from outside (its time ran out) still ends what it started.
+trap 'exit 1' TERM INT HUP
 
 "$server_program" --listen 127.0.0.1 --port 0 >"$work/server.out" 2>&1 &
 started+=($!)

@@ -96,10 +96,22 @@ start_game() {
   wait_until "the title never showed" named_window '^Fjordheim$'
 }
 
-village_or_title() {
+# The window of that name has the keys.
+has_keys() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$(windows_of_game "$1" | head -1)" ]; }
+window_width() { window_box "$1" | awk '{ print $3 }'; }
+narrower_than() { local width; width=$(window_width "$1"); [ -n "$width" ] && [ "$width" -lt "$2" ]; }
+# The point (px, py) of a window laid out at design size dw x dh shows that colour.
+window_colour_is() {
+  local box x y w h
+  box=$(window_box "$1")
+  [ -n "$box" ] || return 1
+  read -r x y w h <<<"$box"
+  [ "$(colour_at $((x + $2 * w / $4)) $((y + $3 * h / $5)))" = "$6" ]
+}
+colour_is_one_of() {
   local colour
-  colour=$(game_colour 566 415)
-  [ "$colour" = "$panel" ] || [ "$colour" = "$title" ]
+  colour=$(game_colour "$1" "$2")
+  [ "$colour" = "$3" ] || [ "$colour" = "$4" ]
 }
 
 # A point of land number 97 (the first land) of the map of the North, 273 x 300 zone bytes:
@@ -113,14 +125,19 @@ land_point() {
 # for each try. The first decision is drawn at random and answered with its first answer; a
 # chief the village turns away goes back to the title and the next one tries again. Two in
 # three are turned away: 24 chiefs all turned away happen once in 16,000 runs. The name the
-# village took is left in `chief`.
+# village took is left in `chief`; `panel` holds the colour that tells the village.
 found_village() {
-  local letter shown land_x land_y
+  local letter shown land_x land_y title land accepted refused story name_page
   panel=$(picture_colour "$data/Bilder/panel.bmp" 3 415)
   title=$(picture_colour "$data/Bilder/Intropic.bmp" 566 415)
-  if [ -z "$panel" ] || [ -z "$title" ] || [ "$panel" = "$title" ]; then fail "cannot tell the village from the title"; fi
+  accepted=$(picture_colour "$data/Bilder/Accepted.bmp" 30 300)
+  refused=$(picture_colour "$data/Bilder/Notaccep.bmp" 30 300)
+  if [ -z "$panel" ] || [ -z "$title" ] || [ "$panel" = "$title" ] || [ "$accepted" = "$refused" ]; then
+    fail "cannot tell the village from the title, or the village's answers apart"
+  fi
   read -r land_x land_y <<<"$(land_point)" || fail "the map of the North has no first land"
-  sleep 0.5
+  land=$(picture_colour "$data/Bilder/norden.bmp" "$land_x" "$land_y")
+  wait_until "the title was not drawn" colour_is 566 415 "$title"
   shown=$(visible_windows)
   for letter in {a..x}; do
     chief="$1$letter"
@@ -128,31 +145,38 @@ found_village() {
     wait_until "a click on the title opened no start dialog" more_windows_than "$shown"
     xdotool key Return
     wait_until "Enter did not close the start dialog" fewer_windows_than "$((shown + 1))"
+    # The story, in the white text box at the top left: two clicks lead to the chief's window.
     wait_until "the story did not begin" white_at "$(screen_x 20)" "$(screen_y 20)"
+    story=$(game_area 20 20 300 40)
     click_game 300 300
-    sleep 0.5
+    wait_until "a click did not turn the story on" area_is_not 20 20 300 40 "$story"
     xdotool click 1
     wait_until "the story did not lead to the chief's window" named_window '^Høvding$'
-    sleep 0.3
+    wait_until "the chief's window did not get the keys" has_keys '^Høvding$'
+    name_page=$(window_width '^Høvding$')
     xdotool type --delay 20 "$chief"
     xdotool key Return
-    sleep 0.5
-    # The face page: its OK button; then the map, where the first land is chosen.
+    # The face page, narrower than the name page: its OK button; then the map, where the
+    # first land is chosen.
+    wait_until "the name typed did not lead to the face page" narrower_than '^Høvding$' "$name_page"
     click_in '^Høvding$' 136 303 273 347
-    sleep 0.5
+    wait_until "the map was not shown" window_colour_is '^Høvding$' "$land_x" "$land_y" 273 347 "$land"
     click_in '^Høvding$' "$land_x" "$land_y" 273 347
     wait_until "the map did not close the chief's window" no_window '^Høvding$'
     wait_until "no first decision was asked" named_window '^Din første beslutning$'
-    sleep 0.3
+    wait_until "the first decision did not get the keys" has_keys '^Din første beslutning$'
     click_in '^Din første beslutning$' 186 66 467 203
     wait_until "the first decision did not close" no_window '^Din første beslutning$'
-    sleep 0.5
     # The village's answer: a click on it founds the village, or goes back to the title.
-    click_game 300 200
-    wait_until "the village's answer led neither to the village nor to the title" village_or_title
-    if colour_is 566 415 "$panel"; then return 0; fi
+    wait_until "the village did not answer" colour_is_one_of 30 300 "$accepted" "$refused"
+    if colour_is 30 300 "$accepted"; then
+      click_game 300 200
+      wait_until "the village was not founded" colour_is 566 415 "$panel"
+      return 0
+    fi
     echo "$what: the village turned $chief away"
-    sleep 0.5
+    click_game 300 200
+    wait_until "the village's answer did not lead back to the title" colour_is 566 415 "$title"
   done
   fail "no chief was accepted by the village"
 }
