@@ -38,17 +38,27 @@ save_game before
 before=$("$saved_goods" "$work/home/local/Game/before.tun") || fail "the game saved before the market cannot be read"
 
 # The status window's page of goods ("Handel"): kept as a picture, and its fingerprint left
-# in `status_page`.
+# in `status_page`. The window opens at the page it showed last; the goods page is known by
+# its headings ("Behov", "Overskudd"), seen the first time it was turned to.
+goods_headings=""
+goods_page_shown() { [ "$(window_area '^Slik ligger det an' 245 38 150 16 453 291)" = "$goods_headings" ]; }
 status_goods() {
-  local x y w h
+  local first_page
   click_game 90 22
   wait_until "the status button opened no status window" named_window '^Slik ligger det an'
-  sleep 0.3
+  wait_until "the status window did not get the keys" has_keys '^Slik ligger det an'
+  first_page=$(window_area '^Slik ligger det an' 240 40 200 200 453 291)
   click_in '^Slik ligger det an' 344 24 453 291
-  sleep 0.5
+  if [ -z "$goods_headings" ]; then
+    wait_until "the status window did not turn to its goods" \
+      window_area_is_not '^Slik ligger det an' 240 40 200 200 453 291 "$first_page"
+    wait_until "the status window's goods were not drawn" settled
+    goods_headings=$(window_area '^Slik ligger det an' 245 38 150 16 453 291)
+  else
+    wait_until "the status window did not turn to its goods" goods_page_shown
+  fi
   shot "$1"
-  read -r x y w h <<<"$(window_box '^Slik ligger det an')"
-  status_page=$(import -window root -crop "$((200 * w / 453))x$((200 * h / 291))+$((x + 240 * w / 453))+$((y + 40 * h / 291))" rgb:- | md5sum)
+  status_page=$(window_area '^Slik ligger det an' 240 40 200 200 453 291)
   click_in '^Slik ligger det an' 340 264 453 291
   wait_until "the status window did not close" no_window '^Slik ligger det an'
 }
@@ -62,9 +72,10 @@ colour_is_not 605 340 "$panel_under_trade" || fail "the trade button is not show
 shown=$(visible_windows)
 click_game 605 340
 wait_until "the trade button opened no choice of markets" named_window '^Velg marked'
-sleep 0.3
+wait_until "the choice of markets did not get the keys" has_keys '^Velg marked'
+kaupang=$(window_area '^Velg marked' 8 44 219 14 235 197)
 click_in '^Velg marked' 60 51 235 197
-sleep 0.2
+wait_until "a click did not choose Kaupang" window_area_is_not '^Velg marked' 8 44 219 14 235 197 "$kaupang"
 shot real_market_choice
 click_in '^Velg marked' 64 173 235 197
 wait_until "the choice of markets did not close" no_window '^Velg marked'
@@ -72,8 +83,11 @@ wait_until "the choice of markets did not close" no_window '^Velg marked'
 # The market page: the list of people on the market fills with the merchants and the chief.
 black_row=$(head -c $((300 * 26 * 3)) /dev/zero | md5sum)
 wait_until "nobody came to the market" area_is_not 306 192 150 13 "$black_row"
+# The merchant chosen shows his face beside the list.
+hint=$(game_area 138 162 156 196)
 click_game 340 184
-sleep 0.3
+wait_until "the merchant chosen showed no face" area_is_not 138 162 156 196 "$hint"
+wait_until "the merchant's face was not drawn" settled 138 162 156 196
 shot real_market_page
 click_game 304 396
 
@@ -81,7 +95,7 @@ click_game 304 396
 # picture where the buttons are not.
 table=$(picture_colour "$data/Bilder/Trade.bmp" 250 345)
 wait_until "the merchant did not take the invitation" colour_is 250 345 "$table"
-sleep 0.5
+wait_until "the trading page was not drawn" settled
 read -r -a merchant_start <<<"$(grid_counts "$merchant_grid_top")"
 read -r -a village_start <<<"$(grid_counts "$village_grid_top")"
 read -r -a stored <<<"$before"
@@ -118,25 +132,22 @@ drag_game "$(cell_x 1)" "$(cell_y "$merchant_grid_top" "$spare")" 380 300
 click_game "$(cell_x 0)" "$(cell_y "$village_grid_top" "$offered")"
 # The drop lands on the propose button, which lies on the table.
 drag_game "$(cell_x 0)" "$(cell_y "$village_grid_top" "$offered")" 380 355
-sleep 0.3
-read -r -a merchant_laid <<<"$(grid_counts "$merchant_grid_top")"
-read -r -a village_laid <<<"$(grid_counts "$village_grid_top")"
-[ "${merchant_laid[$((2 * spare))]}" = $((merchant_start[2 * spare] - 2)) ] ||
-  fail "the merchant's two units did not leave his side: ${merchant_laid[*]}"
-[ "${village_laid[$((2 * offered))]}" = $((village_start[2 * offered] - 1)) ] ||
-  fail "the village's unit did not leave its side: ${village_laid[*]}"
+wait_until "the merchant's two units did not leave his side" \
+  grid_units_are "$merchant_grid_top" "$spare" $((merchant_start[2 * spare] - 2))
+wait_until "the village's unit did not leave its side" \
+  grid_units_are "$village_grid_top" "$offered" $((village_start[2 * offered] - 1))
 shot real_market_units_on_table
 
 # Propose; the merchant declines and comes back with a counter-offer to accept or decline.
 click_game 385 354
 wait_until "no counter-offer came" colour_is_not 270 350 "$table"
-sleep 0.3
+wait_until "the counter-offer was not drawn" settled
 shot real_market_counter_offer
 read -r -a merchant_offer <<<"$(grid_counts "$merchant_grid_top")"
 read -r -a village_offer <<<"$(grid_counts "$village_grid_top")"
 click_game 263 354
 wait_until "the counter-offer was not taken" colour_is 270 350 "$table"
-sleep 0.3
+wait_until "the trade was not drawn" settled
 shot real_market_after_trade
 read -r -a village_traded <<<"$(grid_counts "$village_grid_top")"
 

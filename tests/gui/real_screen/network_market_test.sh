@@ -43,14 +43,23 @@ wait_until "the market server did not open" port_known
 port=$(market_port)
 
 # Puts the hands on a game: its windows come to the front in their own order, and the keys
-# go to the one on top (there is no window manager to do either).
+# go to the one on top (there is no window manager to do either). Nothing is looked at
+# before the game's window is the one under the pointer and has drawn itself: two looks a
+# moment apart agree.
 hands_on() {
   local window
   playing=$1
   for window in $(windows_of_game); do xdotool windowraise "$window"; done
   window=$(windows_of_game | tail -1)
   xdotool windowfocus --sync "$window" 2>/dev/null || true
-  sleep 0.3
+  wait_until "the game did not come to the front" in_front
+  wait_until "the game did not draw itself" settled
+}
+in_front() {
+  local window
+  xdotool mousemove 1279 1023
+  window=$(xdotool getmouselocation --shell | sed -n 's/^WINDOW=//p')
+  [ "$(xdotool getwindowpid "$window" 2>/dev/null)" = "$playing" ]
 }
 
 # A row of the list of people on the market, as its fingerprint: a name written in it
@@ -69,13 +78,14 @@ visit_network_market() {
   save_game before
   click_game 605 340
   wait_until "the trade button opened no choice of markets" named_window '^Velg marked'
-  sleep 0.3
+  wait_until "the choice of markets did not get the keys" has_keys '^Velg marked'
+  network=$(window_area '^Velg marked' 8 72 219 14 235 197)
   click_in '^Velg marked' 60 79 235 197
-  sleep 0.2
+  wait_until "a click did not choose the network market" window_area_is_not '^Velg marked' 8 72 219 14 235 197 "$network"
   click_in '^Velg marked' 64 173 235 197
   wait_until "the choice of markets did not close" no_window '^Velg marked'
   wait_until "$name did not come onto the market" row_filled 0
-  sleep 0.3
+  wait_until "$name's name was not drawn" settled 306 177 150 13
   own_row=$(market_row 0)
 }
 
@@ -125,7 +135,6 @@ say_line() {
   local text=$1 listener=$2 speaker=$playing heard
   hands_on "$listener"
   wait_until "the trading page did not open" colour_is 250 345 "$table"
-  sleep 1.5
   heard=$(bubble)
   hands_on "$speaker"
   click_game 100 438
@@ -158,7 +167,10 @@ click_game "$(cell_x 0)" "$(cell_y "$merchant_grid_top" "$taken")"
 drag_game "$(cell_x 0)" "$(cell_y "$merchant_grid_top" "$taken")" 380 300
 click_game "$(cell_x 0)" "$(cell_y "$village_grid_top" "$given")"
 drag_game "$(cell_x 0)" "$(cell_y "$village_grid_top" "$given")" 380 355
-sleep 0.3
+wait_until "the other's unit did not leave his side" \
+  grid_units_are "$merchant_grid_top" "$taken" $((theirs[2 * taken] - 1))
+wait_until "the unit given did not leave its side" \
+  grid_units_are "$village_grid_top" "$given" $((mine[2 * given] - 1))
 shot network_market_units_on_table
 click_game 385 354
 

@@ -38,6 +38,14 @@ white_at() { [ "$(colour_at "$1" "$2")" = "#FFFFFF" ]; }
 colour_is() { [ "$(game_colour "$1" "$2")" = "$3" ]; }
 colour_is_not() { [ "$(game_colour "$1" "$2")" != "$3" ]; }
 area_is_not() { [ "$(game_area "$1" "$2" "$3" "$4")" != "$5" ]; }
+# Two looks a moment apart at a rectangle of game pixels (the whole game when none is
+# given) agree: what was asked for has been drawn.
+settled() {
+  local look
+  look=$(game_area "${1:-0}" "${2:-0}" "${3:-640}" "${4:-480}")
+  sleep 0.2
+  [ "$(game_area "${1:-0}" "${2:-0}" "${3:-640}" "${4:-480}")" = "$look" ]
+}
 
 # Waits up to 15 s for a condition given as a command.
 wait_until() {
@@ -75,6 +83,15 @@ drag_game() {
   xdotool mouseup 1
 }
 shot() { import -window root "$shots/$1.png"; }
+# A fingerprint of the rectangle (px, py, pw, ph) of a window laid out at design size dw x dh.
+window_area() {
+  local box x y w h
+  box=$(window_box "$1")
+  [ -n "$box" ] || return 1
+  read -r x y w h <<<"$box"
+  import -window root -crop "$(($4 * w / $6))x$(($5 * h / $7))+$((x + $2 * w / $6))+$((y + $3 * h / $7))" rgb:- | md5sum
+}
+window_area_is_not() { [ "$(window_area "$1" "$2" "$3" "$4" "$5" "$6" "$7")" != "$8" ]; }
 
 # The game's own home: the program as installed beside the data set the build made, and the
 # player's config and data folders, whose settings are laid over the data set's. Further
@@ -188,10 +205,10 @@ save_game() {
   shown=$(visible_windows)
   click_game 606 456
   wait_until "the file button did not open the archive" named_window '^Arkiv$'
-  sleep 0.3
+  wait_until "the archive did not get the keys" has_keys '^Arkiv$'
   click_in '^Arkiv$' 44 34 226 62
   wait_until "the save button opened no file box" named_window '^Lagre spillet$'
-  sleep 0.5
+  wait_until "the file box did not get the keys" has_keys '^Lagre spillet$'
   xdotool key ctrl+a
   xdotool type --delay 20 "$1"
   xdotool key Return
@@ -233,3 +250,6 @@ grid_counts() {
       printf "\n"
     }'
 }
+# The units of one kind in a side's grid.
+grid_units() { local counts; read -r -a counts <<<"$(grid_counts "$1")"; echo "${counts[$((2 * $2))]}"; }
+grid_units_are() { [ "$(grid_units "$1" "$2")" = "$3" ]; }
