@@ -106,10 +106,10 @@ second_row=$own_row
 [ "$first_row" != "$second_row" ] || fail "the two names look alike"
 sees() { [ "$(market_row 0)" = "$1" ] || [ "$(market_row 1)" = "$1" ]; }
 wait_until "the second chief does not see the first" sees "$first_row"
-shot network_market_second_page
+shot real_network_second_page
 hands_on "$first"
 wait_until "the first chief does not see the second" sees "$second_row"
-shot network_market_first_page
+shot real_network_first_page
 
 # The first invites the other, and waits in the window "Internet" for the answer.
 other_row=0
@@ -117,12 +117,12 @@ if [ "$(market_row 0)" = "$first_row" ]; then other_row=1; fi
 click_game 340 $((184 + 15 * other_row))
 click_game 304 396
 wait_until "the invitation shows no window to wait in" named_window '^Internet'
-shot network_market_waiting
+shot real_network_waiting
 
 # The other is asked, and says yes with Enter.
 hands_on "$second"
 wait_until "the invitation did not reach the other chief" named_window '^Spør'
-shot network_market_invitation
+shot real_network_invitation
 hands_on "$second"
 xdotool key Return
 wait_until "the question did not close" no_window '^Spør'
@@ -144,7 +144,7 @@ say_line() {
   wait_until "the line \"$text\" was not said in the other game" area_is_not 420 10 200 140 "$heard"
 }
 say_line "Hei, vil du bytte?" "$first"
-shot network_market_line_heard
+shot real_network_line_heard
 say_line "Ja, gjerne!" "$second"
 
 # The first lays one unit of his own and one of the other's on the table, of two kinds, and
@@ -171,13 +171,13 @@ wait_until "the other's unit did not leave his side" \
   grid_units_are "$merchant_grid_top" "$taken" $((theirs[2 * taken] - 1))
 wait_until "the unit given did not leave its side" \
   grid_units_are "$village_grid_top" "$given" $((mine[2 * given] - 1))
-shot network_market_units_on_table
+shot real_network_units_on_table
 click_game 385 354
 
 # The other sees the proposal and accepts it.
 hands_on "$second"
 wait_until "the proposal did not reach the other chief" colour_is_not 270 350 "$table"
-shot network_market_proposal
+shot real_network_proposal
 click_game 263 354
 wait_until "the proposal was not taken" colour_is 270 350 "$table"
 
@@ -187,6 +187,9 @@ click_game 601 441
 wait_until "the second chief's trading page did not close" colour_is_not 250 345 "$table"
 click_game 568 447
 wait_until "the second chief did not leave the market" colour_is 566 415 "$panel"
+# One trade a year, at any market: the trade button is gone from the panel.
+panel_under_trade=$(picture_colour "$data/Bilder/panel.bmp" 42 340)
+colour_is 605 340 "$panel_under_trade" || fail "the second chief's trade button is still there after the trade"
 save_game after
 hands_on "$first"
 wait_until "the first chief was not told that the other left" more_windows_than "$first_windows"
@@ -195,6 +198,7 @@ xdotool key Return
 wait_until "the first chief's trading page did not close" colour_is_not 250 345 "$table"
 click_game 568 447
 wait_until "the first chief did not leave the market" colour_is 566 415 "$panel"
+colour_is 605 340 "$panel_under_trade" || fail "the first chief's trade button is still there after the trade"
 save_game after
 
 goods() { "$saved_goods" "$work/$1/local/Game/$2.tun" || fail "the $1 game saved $2 the market cannot be read"; }
