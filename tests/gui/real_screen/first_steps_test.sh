@@ -14,44 +14,15 @@ if [ "${2:-}" != "--inside" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$program" --inside
 fi
 
-fail() {
-  echo "first steps: $*" >&2
-  import -window root "${TMPDIR:-/tmp}/fjordheim_first_steps_failure.png" 2>/dev/null || true
-  exit 1
-}
-
-# The screen pixel that shows game pixel (x, y) at factor 2 below a band of 32 rows.
-screen_x() { echo $((2 * $1 + 1)); }
-screen_y() { echo $((2 * $1 + 33)); }
-
-colour_at() { import -window root -crop "1x1+$1+$2" txt:- 2>/dev/null | grep -o '#[0-9A-Fa-f]\{6\}' | head -1; }
-
-visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
-
-# Waits up to 15 s for a condition given as a command.
-wait_until() {
-  local what=$1
-  shift
-  for _ in $(seq 75); do
-    if "$@"; then return 0; fi
-    sleep 0.2
-  done
-  fail "$what"
-}
-
-more_windows_than() { [ "$(visible_windows)" -gt "$1" ]; }
-fewer_windows_than() { [ "$(visible_windows)" -lt "$1" ]; }
-white_at() { [ "$(colour_at "$1" "$2")" = "#FFFFFF" ]; }
-named_window() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
-chief_window_width() {
-  xdotool search --onlyvisible --name '^Høvding$' getwindowgeometry 2>/dev/null | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p' | head -1
-}
-# The name page is wider than the face page that follows it once a name was given.
-on_face_page() { local width; width=$(chief_window_width); [ -n "$width" ] && [ "$width" -lt "$1" ]; }
+what="first steps"
+shots="${TMPDIR:-/tmp}"
+# shellcheck source=tests/gui/real_screen/real_screen.sh
+source "$(dirname "$0")/real_screen.sh"
 
 cd "$(dirname "$program")"
 "$program" >/dev/null 2>&1 &
 game=$!
+playing=$game
 trap 'kill "$game" 2>/dev/null || true' EXIT
 
 wait_until "the title never showed" named_window '^Fjordheim$'
@@ -74,10 +45,11 @@ sleep 0.5
 xdotool click 1
 wait_until "the story did not lead to the chief's window" named_window '^Høvding$'
 sleep 0.3
-name_page=$(chief_window_width)
+name_page=$(window_width '^Høvding$')
 xdotool type --delay 20 "Astrid"
 xdotool key Return
-wait_until "the name typed did not reach the chief's window" on_face_page "$name_page"
+# The name page is wider than the face page that follows it once a name was given.
+wait_until "the name typed did not reach the chief's window" narrower_than '^Høvding$' "$name_page"
 kill "$game"
 wait "$game" 2>/dev/null || true
 trap - EXIT

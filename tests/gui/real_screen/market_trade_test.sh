@@ -124,18 +124,9 @@ for kind in 0 1 2 3 4 5; do
 done
 if [ "$spare" -lt 0 ] || [ "$offered" -lt 0 ]; then fail "no kinds to trade in ${merchant_start[*]} and $before"; fi
 
-cell_x() { echo $((grid_left + 24 * $1 + 10)); }
-cell_y() { echo $(($1 + 27 * $2 + 10)); }
-click_game "$(cell_x 0)" "$(cell_y "$merchant_grid_top" "$spare")"
-shift_click_game "$(cell_x 1)" "$(cell_y "$merchant_grid_top" "$spare")"
-drag_game "$(cell_x 1)" "$(cell_y "$merchant_grid_top" "$spare")" 380 300
-click_game "$(cell_x 0)" "$(cell_y "$village_grid_top" "$offered")"
+lay_on_table "$merchant_grid_top" "$spare" 2 380 300
 # The drop lands on the propose button, which lies on the table.
-drag_game "$(cell_x 0)" "$(cell_y "$village_grid_top" "$offered")" 380 355
-wait_until "the merchant's two units did not leave his side" \
-  grid_units_are "$merchant_grid_top" "$spare" $((merchant_start[2 * spare] - 2))
-wait_until "the village's unit did not leave its side" \
-  grid_units_are "$village_grid_top" "$offered" $((village_start[2 * offered] - 1))
+lay_on_table "$village_grid_top" "$offered" 1 380 355
 shot real_market_units_on_table
 
 # Propose; the merchant declines and comes back with a counter-offer to accept or decline.

@@ -161,16 +161,8 @@ for kind in 0 1 2 3 4 5; do
   if [ "$taken" -lt 0 ] && [ "$kind" != "$given" ] && [ "${theirs[$((2 * kind))]}" -gt 0 ]; then taken=$kind; fi
 done
 if [ "$given" -lt 0 ] || [ "$taken" -lt 0 ]; then fail "no two kinds to exchange in ${mine[*]} and ${theirs[*]}"; fi
-cell_x() { echo $((grid_left + 24 * $1 + 10)); }
-cell_y() { echo $(($1 + 27 * $2 + 10)); }
-click_game "$(cell_x 0)" "$(cell_y "$merchant_grid_top" "$taken")"
-drag_game "$(cell_x 0)" "$(cell_y "$merchant_grid_top" "$taken")" 380 300
-click_game "$(cell_x 0)" "$(cell_y "$village_grid_top" "$given")"
-drag_game "$(cell_x 0)" "$(cell_y "$village_grid_top" "$given")" 380 355
-wait_until "the other's unit did not leave his side" \
-  grid_units_are "$merchant_grid_top" "$taken" $((theirs[2 * taken] - 1))
-wait_until "the unit given did not leave its side" \
-  grid_units_are "$village_grid_top" "$given" $((mine[2 * given] - 1))
+lay_on_table "$merchant_grid_top" "$taken" 1 380 300
+lay_on_table "$village_grid_top" "$given" 1 380 355
 shot real_network_units_on_table
 click_game 385 354
 

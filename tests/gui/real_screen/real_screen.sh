@@ -6,7 +6,8 @@
 #   shots    the folder its screenshots are kept in
 #   data     the data set the build made (the game folder)
 #   program  the game's program
-#   work     a folder of its own, removed at the end
+#   work     a folder of its own, removed at the end (for the trading page's grids)
+# and, where a step may take longer than 15 s, `wait_tries` (fifths of a second).
 # A test may run several games at once; `playing` holds the process of the one the hands
 # are on, and every window search keeps to its windows.
 
@@ -47,11 +48,12 @@ settled() {
   [ "$(game_area "${1:-0}" "${2:-0}" "${3:-640}" "${4:-480}")" = "$look" ]
 }
 
-# Waits up to 15 s for a condition given as a command.
+# Waits for a condition given as a command: up to 15 s, or a fifth of a second for each of
+# the test's own `wait_tries`.
 wait_until() {
   local why=$1
   shift
-  for _ in $(seq 75); do
+  for _ in $(seq "${wait_tries:-75}"); do
     if "$@"; then return 0; fi
     sleep 0.2
   done
@@ -249,6 +251,24 @@ grid_counts() {
       }
       printf "\n"
     }'
+}
+# The middle of the n-th unit of a kind in a side's grid.
+cell_x() { echo $((grid_left + 24 * $1 + 10)); }
+cell_y() { echo $(($1 + 27 * $2 + 10)); }
+# Lays the first units of a kind in a side's grid on the table at (x, y) with the mouse:
+# the first is clicked, the others added with Shift, and the last dragged, taking them along.
+# They must then be gone from the grid (a full row may hide more units than it shows).
+lay_on_table() {
+  local top=$1 kind=$2 count=$3 shown n
+  shown=$(grid_units "$top" "$kind")
+  click_game "$(cell_x 0)" "$(cell_y "$top" "$kind")"
+  for ((n = 1; n < count; n++)); do shift_click_game "$(cell_x "$n")" "$(cell_y "$top" "$kind")"; done
+  drag_game "$(cell_x $((count - 1)))" "$(cell_y "$top" "$kind")" "$4" "$5"
+  if [ "$shown" -lt 8 ]; then
+    wait_until "the units dragged did not leave their side" grid_units_are "$top" "$kind" $((shown - count))
+  else
+    wait_until "the units dragged were not drawn on the table" settled
+  fi
 }
 # The units of one kind in a side's grid.
 grid_units() { local counts; read -r -a counts <<<"$(grid_counts "$1")"; echo "${counts[$((2 * $2))]}"; }
