@@ -270,7 +270,8 @@ bool TMarketForm::TradePageShown() const { return FPageControl->currentWidget() 
 TUserMerchant* TMarketForm::Player() const { return FVisit != nullptr ? FVisit->Player() : nullptr; }
 
 bool TMarketForm::OpenMarket(TMarketVisit& visit, const std::string& name, std::int32_t imageNo, TTrade& store) {
-  TMarketDlg choice(this, FParts.Layout);
+  // The market window is not shown yet: the choice stands over the game that opened it.
+  TMarketDlg choice(parentWidget() != nullptr ? parentWidget() : this, FParts.Layout);
   QStringList names;
   for (const std::string& market : visit.MarketNames()) names.push_back(QString::fromStdString(market));
   choice.SetMarkets(names);

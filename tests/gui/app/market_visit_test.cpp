@@ -127,9 +127,11 @@ TEST(MarketVisit, AChiefTradesAtKaupangThroughTheRealGame) {
 
   TMarketPlayer player{form, std::nullopt, false};
   std::deque<TModalScript::TAction> steps{
-      [](QWidget* modal) {
+      [&form](QWidget* modal) {
         auto* choice = dynamic_cast<TMarketDlg*>(modal);
         ASSERT_NE(choice, nullptr);
+        const QPoint offCentre = choice->frameGeometry().center() - form.frameGeometry().center();
+        EXPECT_LT(offCentre.manhattanLength(), 20) << "the choice of markets stands over the middle of the game";
         ASSERT_EQ(choice->MarketLB()->count(), 3);
         EXPECT_EQ(choice->MarketLB()->item(0)->text(), QString::fromUtf8("Kaupang i Vestfold"));
         choice->MarketLB()->setCurrentRow(0);
