@@ -183,7 +183,7 @@ void TClient::ConnectionError(TConnectionId connection, const std::string& descr
 void TClient::ConnectionClosed(TConnectionId connection) {
   if (FServer == connection) {
     FServer.reset();
-    if (Connected) Disconnect();
+    if (Connected) LoseMarket();
     return;
   }
   if (FPeer && FPeer->Id == connection) {
@@ -242,6 +242,18 @@ void TClient::LoseServer() {
   if (FServer) FConnections.Close(*FServer);
   FServer.reset();
   Connected = false;
+}
+
+// Without the market server nobody new arrives and the others, who lost it too, no longer
+// listen for invitations: the player is told, and only a partner he is trading with stays on
+// his list, so that the trade under way can be finished over its own link.
+void TClient::LoseMarket() {
+  Show(ServerLostText);
+  Disconnect();
+  const TMerchant* player = Player();
+  for (std::size_t index = FRemote.size(); index-- > 0;) {
+    if (player == nullptr || player->Partner != FRemote[index].Merchant.get()) FreeRemote(index);
+  }
 }
 
 void TClient::HandleServerMessage(const TServerMessage& message) {

@@ -111,6 +111,7 @@ class TClient : private TConnectionListener {
   void RemoteEntered(const TServerMessage& message);
   void RemoteLeft(std::int32_t id);
   void LoseServer();
+  void LoseMarket();
 
   void PeerDataArrived(std::string_view bytes);
   void HandlePeerText(const std::string& text);
@@ -143,6 +144,9 @@ class TClient : private TConnectionListener {
   TMerchant* FPlayer = nullptr;
   TLifeWatch FPlayerWatch;
 };
+
+/// The player's message when the market server closed the link while he was at the market.
+inline constexpr const char* ServerLostText = "Forbindelsen til markedet er brutt. Du kan ikke invitere flere her.";
 
 /// The player's message when other players cannot reach this game.
 std::string ListenFailedText(std::int32_t port, const std::string& description);

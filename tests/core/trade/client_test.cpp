@@ -307,6 +307,33 @@ TEST_F(ClientTest, ASilentCallerDoesNotKeepOthersFromInvitingThePlayer) {
   EXPECT_EQ(bjorn->Player.State, S::ProposalReceived);
 }
 
+TEST_F(ClientTest, AMarketServerThatStopsIsToldOnceAndLeavesOnlyARunningTradeOnTheList) {
+  auto astrid = Join("10.0.0.1", "Astrid", VillageStore(5, 0));
+  auto bjorn = Join("10.0.0.2", "Bjørn", VillageStore(0, 5));
+  auto cecilie = Join("10.0.0.3", "Cecilie", VillageStore(1, 1));
+  astrid->Invite(astrid->Remote("Bjørn"));
+  Settle();
+  bjorn->Answer(TAnswer::Accept);
+  Settle();
+
+  Server.Stop();
+  Settle();
+  for (TGame* game : {astrid.get(), bjorn.get(), cecilie.get()}) {
+    EXPECT_EQ(game->Messages.Messages, std::vector<std::string>{ServerLostText}) << game->Player.Name;
+    EXPECT_FALSE(game->Client.Connected);
+  }
+  EXPECT_EQ(astrid->MarketWindow.Names, (std::vector<std::string>{"Astrid", "Bjørn"}));
+  EXPECT_EQ(cecilie->MarketWindow.Names, std::vector<std::string>{"Cecilie"});
+
+  // The trade under way goes on over its own link.
+  ASSERT_TRUE(astrid->Propose({0, 0, -1, 1, 0, 0}));
+  Settle();
+  bjorn->AnswerProposal(TAnswer::Accept);
+  Settle();
+  EXPECT_EQ(astrid->Village.Goods[3], 1);
+  EXPECT_EQ(bjorn->Village.Goods[2], 1);
+}
+
 TEST_F(ClientTest, APlayerWhoCannotBeReachedLooksBusy) {
   auto astrid = Join("10.0.0.1", "Astrid", VillageStore(5, 0));
   auto raw = RawPlayer("10.0.0.9", false);

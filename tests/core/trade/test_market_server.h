@@ -23,6 +23,12 @@ class TTestMarketServer : public TConnectionListener {
     FConnections.Listen(Port);
   }
 
+  /// The server stops: every game's link is closed.
+  void Stop() {
+    for (const auto& [connection, player] : FPlayers) FConnections.Close(connection);
+    FPlayers.clear();
+  }
+
   std::size_t LoggedIn() const {
     std::size_t count = 0;
     for (const auto& [id, player] : FPlayers) count += player.Id > 0 ? 1 : 0;
