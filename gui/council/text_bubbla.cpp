@@ -1,6 +1,8 @@
 #include "gui/council/text_bubbla.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
 #include <QWidget>
 
 #include "core/common/text.h"
@@ -20,6 +22,18 @@ QFont BubbleFont(const QFont& base) {
   font.setPointSize(10);
   font.setBold(true);
   return font;
+}
+
+constexpr int BubbleTextFlags = Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop;
+
+// A zero-width space between the letters of a word lets the line break inside it.
+QString Breakable(const QString& word) {
+  QString broken;
+  for (const QChar letter : word) {
+    if (!broken.isEmpty()) broken += QChar(0x200B);
+    broken += letter;
+  }
+  return broken;
 }
 
 }  // namespace
@@ -45,10 +59,36 @@ QRect TTextBubbla::TextBlock(QPainter& painter) const {
   painter.setFont(BubbleFont(painter.font()));
   const QString text = QString::fromStdString(Trim(FText.toStdString()));
   const QRect column(0, 0, FTextRect.Width(), 100000);
-  const QRect measured = painter.boundingRect(column, Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop, text);
+  const QRect measured = painter.boundingRect(column, BubbleTextFlags, text);
   const TTextOffset offset = CentredTextOffset(FTextRect, FTextRect.Width(), measured.height());
   return {FBounds.Left + FTextRect.Left + offset.Dx, FBounds.Top + FTextRect.Top + offset.Dy, FTextRect.Width(),
           measured.height()};
+}
+
+QString TTextBubbla::Fitted(const QString& text) const {
+  const QFontMetrics metrics(BubbleFont(FOwner != nullptr ? FOwner->font() : QFont()));
+  const QRect column(0, 0, FTextRect.Width(), 100000);
+  QStringList words = text.split(QChar(' '));
+  for (QString& word : words) {
+    if (metrics.horizontalAdvance(word) > FTextRect.Width()) word = Breakable(word);
+  }
+  const QString whole = words.join(QChar(' '));
+  const auto fits = [&](const QString& candidate) {
+    return metrics.boundingRect(column, BubbleTextFlags, candidate).height() <= FTextRect.Height();
+  };
+  if (fits(whole)) return whole;
+  const QString more = QString::fromUtf8("…");
+  qsizetype kept = 0;
+  qsizetype tooMany = whole.size();
+  while (tooMany - kept > 1) {
+    const qsizetype middle = (kept + tooMany) / 2;
+    if (fits(whole.left(middle) + more)) {
+      kept = middle;
+    } else {
+      tooMany = middle;
+    }
+  }
+  return whole.left(kept) + more;
 }
 
 void TTextBubbla::Draw(QPainter& painter) const {
@@ -65,8 +105,7 @@ void TTextBubbla::Draw(QPainter& painter) const {
   const QRect block = TextBlock(painter);
   painter.setPen(Qt::black);
   painter.setBrush(Qt::NoBrush);
-  painter.drawText(block, Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop,
-                   QString::fromStdString(Trim(FText.toStdString())));
+  painter.drawText(block, BubbleTextFlags, QString::fromStdString(Trim(FText.toStdString())));
 }
 
 }  // namespace fjordheim

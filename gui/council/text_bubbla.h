@@ -20,6 +20,9 @@ class TTextBubbla {
   TTextBubbla(QWidget* owner, const TPictureList* pictures, int x, int y);
 
   void SetText(const QString& text) { FText = text; }
+  /// The text as the bubble can hold it: a word wider than a line may break anywhere, and
+  /// what does not fit ends in "…". For texts of unknown length, such as another player's.
+  QString Fitted(const QString& text) const;
   /// Repaints where the bubble was and where it now is.
   void MoveTo(int x, int y);
   void Invalidate() const;

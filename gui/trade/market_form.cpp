@@ -44,6 +44,8 @@ constexpr int RecordingChannel = 1;
 // A store may hold thousands of a kind; a side shows at most this many units of one kind,
 // which is more than its row holds and more than any trade asks for.
 constexpr std::uint16_t MaxUnitsShown = 60;
+// About what the other player's bubble holds.
+constexpr int MaxChatLetters = 80;
 
 QWidget* BlackPage(QWidget* parent) {
   auto* page = new QWidget(parent);
@@ -223,6 +225,7 @@ void TMarketForm::BuildTradePage() {
   FDismissBtn = TradeButton("DismissBtn", {582, 422, 38, 36}, "Slutt å handle", QKeySequence(Qt::Key_Escape));
   FChatEdit = new QLineEdit(FTradePage);
   FChatEdit->setGeometry(29, 428, 156, 21);
+  FChatEdit->setMaxLength(MaxChatLetters);
   connect(FChatEdit, &QLineEdit::returnPressed, this, [this] { Guarded([this] { ChatBtnClick(); }); });
 
   connect(FAccBtn, &TPictureButton::Clicked, this, [this] { Guarded([this] { AccBtnClick(); }); });
@@ -416,7 +419,7 @@ void TMarketForm::MerchantEvent(TMerchantEvent event, TUserMerchant& merchant) {
         break;
       case TMerchantEvent::ProposalDeclined: CounterpartDeclined(); break;
       case TMerchantEvent::Dismissed: CounterpartDismissed(); break;
-      case TMerchantEvent::TextArrived: SayText(QString::fromStdString(merchant.Text)); break;
+      case TMerchantEvent::TextArrived: SayText(FBubble->Fitted(QString::fromStdString(merchant.Text))); break;
     }
   });
 }

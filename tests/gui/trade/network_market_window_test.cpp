@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -239,6 +241,34 @@ TEST_F(NetworkMarketWindow, AHugeStoreShowsAtMostSixtyUnitsOfAKind) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return Astrid->Form->TradePageShown(); }, TimeoutMs));
   EXPECT_EQ(UnitsOf(Astrid->Form->CounterpartGoods(), TGoodsKind::Iron).size(), 60);
   EXPECT_EQ(UnitsOf(Astrid->Form->CounterpartGoods(), TGoodsKind::Silver).size(), 1);
+}
+
+// Another program may send four kilobytes of chat; the bubble shows what it holds and ends it
+// with "…", a word of two hundred letters included, instead of writing over the whole page.
+TEST_F(NetworkMarketWindow, ALongChatLineStaysInsideTheBubble) {
+  BothArrive();
+  AstridInvitesBjorn();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Astrid->Form->TradePageShown() && Bjorn->Form->TradePageShown(); }, TimeoutMs));
+  EXPECT_EQ(Astrid->Form->ChatEdit()->maxLength(), 80) << "a child's own line fits the other's bubble";
+  std::string longLine = std::string(200, 'x');
+  for (int word = 0; word < 600; ++word) longLine += " ord" + std::to_string(word);
+  std::int32_t err = 0;
+  Bjorn->Visit.SendText(longLine, err);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Astrid->Says().isEmpty() && Astrid->Says().endsWith(QString::fromUtf8("…")); },
+                              TimeoutMs));
+  QImage page(Astrid->Form->Goods()->size(), QImage::Format_RGB32);
+  Astrid->Form->Goods()->render(&page);
+  QPainter painter(&page);
+  const TTextBubbla& bubble = *Astrid->Form->Bubble();
+  const QRect block = bubble.TextBlock(painter);
+  const TWorkRect& bounds = bubble.Bounds();
+  EXPECT_GE(block.top(), bounds.Top);
+  EXPECT_LE(block.bottom(), bounds.Bottom) << "the text stays inside the bubble";
+  SaveScreenshot(*Astrid->Form->Screen(), "network_long_chat");
+
+  Bjorn->Visit.SendText("Hei!", err);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Astrid->Says() == QStringLiteral("Hei!"); }, TimeoutMs))
+      << "a short line is shown as it was written";
 }
 
 TEST_F(NetworkMarketWindow, AChiefWhoLeavesTheMarketIsGoneFromTheOthersList) {
