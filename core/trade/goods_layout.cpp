@@ -64,7 +64,8 @@ std::vector<TWorkRect> MissingDemandDots(const TWorkRect& bounds, int marginX, i
   std::vector<TWorkRect> dots;
   for (int kind = 0; kind < GoodsKindCount; ++kind) {
     const auto k = static_cast<std::size_t>(kind);
-    for (int n = std::max(0, present[k]); n < demands[k]; ++n) {
+    const int wanted = std::min<int>(demands[k], MostUnitsShown);
+    for (int n = std::max(0, present[k]); n < wanted; ++n) {
       const TIconPlace cell = GoodsCell(bounds, marginX, marginY, static_cast<TGoodsKind>(kind), n);
       dots.push_back({cell.X + 9, cell.Y + 10, cell.X + 15, cell.Y + 16});
     }

@@ -15,6 +15,10 @@ inline constexpr std::int32_t SideCounterpart = 1;
 inline constexpr std::int32_t SidePlayer = 2;
 inline constexpr std::int32_t SideAny = -1;
 
+/// A side shows at most so many units of a kind, and so many red dots: a peer may say it holds
+/// or wants 65535.
+inline constexpr int MostUnitsShown = 60;
+
 /// One unit's place in a container's grid: a column per unit, a row per kind.
 inline constexpr int GoodsCellWidth = 24;
 inline constexpr int GoodsCellHeight = 27;
@@ -45,7 +49,8 @@ std::vector<TIconPlace> ArrangeGoodsTable(const TWorkRect& bounds, int marginY, 
                                           const std::vector<TGoodsUnit>& units, int iconHeight);
 
 /// The red dots of a side's wants its container does not hold: one per missing unit of a
-/// kind, in the cells the units would take. Each dot is the square its circle fills.
+/// kind, in the cells the units would take, up to the most units shown. Each dot is the square
+/// its circle fills.
 std::vector<TWorkRect> MissingDemandDots(const TWorkRect& bounds, int marginX, int marginY, const TGoodsCounts& demands,
                                          const TUnitCounts& present);
 

@@ -43,7 +43,6 @@ constexpr TWorkRect BubbleTextRect{30, 27, 179, 124};
 constexpr int RecordingChannel = 1;
 // A store may hold thousands of a kind; a side shows at most this many units of one kind,
 // which is more than its row holds and more than any trade asks for.
-constexpr std::uint16_t MaxUnitsShown = 60;
 // About what the other player's bubble holds.
 constexpr int MaxChatLetters = 80;
 
@@ -480,8 +479,8 @@ void TMarketForm::ShowTradingButtons(bool mayPropose, bool answering) {
 
 void TMarketForm::AddUnits(const TTrade& store, std::int32_t side, TGoodsContainer* container) {
   for (int kind = 0; kind < GoodsKindCount; ++kind) {
-    const std::uint16_t shown = std::min(store.Goods[static_cast<std::size_t>(kind)], MaxUnitsShown);
-    for (std::uint16_t n = 0; n < shown; ++n) {
+    const int shown = std::min<int>(store.Goods[static_cast<std::size_t>(kind)], MostUnitsShown);
+    for (int n = 0; n < shown; ++n) {
       FIcons.push_back(std::make_unique<TGoodsIcon>(static_cast<TGoodsKind>(kind), 0, 0, side, &FParts.GoodsPictures));
       FIcons.back()->SetContainer(container);
       FGoods->AddIcon(FIcons.back().get());

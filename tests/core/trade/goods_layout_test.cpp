@@ -67,6 +67,9 @@ TEST(MissingDemandDots, EachMissingWantedUnitHasADotInTheCellItWouldTake) {
   ASSERT_EQ(dots.size(), 2U);
   EXPECT_EQ(dots[0], (TWorkRect{18 + 24 + 9, 32 + 10, 18 + 24 + 15, 32 + 16}));
   EXPECT_EQ(dots[1], (TWorkRect{18 + 48 + 9, 32 + 10, 18 + 48 + 15, 32 + 16}));
+  // A peer who says he wants 65535 of a kind gets no more dots than units could be shown.
+  EXPECT_EQ(MissingDemandDots(counterpart, 2, 2, {65535, 0, 0, 0, 0, 0}, {5, 0, 0, 0, 0, 0}).size(),
+            static_cast<std::size_t>(MostUnitsShown - 5));
 }
 
 TEST(TakesUnitOf, OnlyTheTableOrTheUnitsOwnSideTakesIt) {
