@@ -157,6 +157,14 @@ class ClientTest : public ::testing::Test {
     }
   }
 
+  // The inviter invites and the invitee accepts: the two are trading.
+  void Meet(TGame& inviter, TGame& invitee) {
+    inviter.Invite(inviter.Remote(invitee.Player.Name));
+    Settle();
+    invitee.Answer(TAnswer::Accept);
+    Settle();
+  }
+
   // A program that logged in to the market as "Mallory" and listens like a game.
   std::unique_ptr<TRawEndpoint> RawPlayer(const std::string& host, bool listens = true) {
     auto raw = std::make_unique<TRawEndpoint>(Network, host);
@@ -254,10 +262,7 @@ TEST_F(ClientTest, AThirdPlayerWhoInvitesEitherTraderGetsTheBusyAnswer) {
   auto astrid = Join("10.0.0.1", "Astrid", VillageStore(5, 0));
   auto bjorn = Join("10.0.0.2", "Bjørn", VillageStore(0, 5));
   auto cecilie = Join("10.0.0.3", "Cecilie", VillageStore(1, 1));
-  astrid->Invite(astrid->Remote("Bjørn"));
-  Settle();
-  bjorn->Answer(TAnswer::Accept);
-  Settle();
+  Meet(*astrid, *bjorn);
 
   for (const char* trader : {"Astrid", "Bjørn"}) {
     ASSERT_TRUE(cecilie->Invite(cecilie->Remote(trader)));
@@ -311,10 +316,7 @@ TEST_F(ClientTest, AMarketServerThatStopsIsToldOnceAndLeavesOnlyARunningTradeOnT
   auto astrid = Join("10.0.0.1", "Astrid", VillageStore(5, 0));
   auto bjorn = Join("10.0.0.2", "Bjørn", VillageStore(0, 5));
   auto cecilie = Join("10.0.0.3", "Cecilie", VillageStore(1, 1));
-  astrid->Invite(astrid->Remote("Bjørn"));
-  Settle();
-  bjorn->Answer(TAnswer::Accept);
-  Settle();
+  Meet(*astrid, *bjorn);
 
   Server.Stop();
   Settle();
@@ -346,10 +348,7 @@ TEST_F(ClientTest, APlayerWhoCannotBeReachedLooksBusy) {
 TEST_F(ClientTest, APartnerWhoLeavesTheMarketEndsTheTradeOnce) {
   auto astrid = Join("10.0.0.1", "Astrid", VillageStore(5, 0));
   auto bjorn = Join("10.0.0.2", "Bjørn", VillageStore(0, 5));
-  astrid->Invite(astrid->Remote("Bjørn"));
-  Settle();
-  bjorn->Answer(TAnswer::Accept);
-  Settle();
+  Meet(*astrid, *bjorn);
 
   bjorn->Leave();
   Settle();
