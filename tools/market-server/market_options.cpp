@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/common/checked_number.h"
+#include "core/common/command_line.h"
 
 namespace fjordheim {
 
@@ -33,36 +34,19 @@ std::string ApplyValued(std::string_view name, std::string_view value, TMarketOp
   return {};
 }
 
-bool TakesValue(std::string_view name) {
-  for (std::string_view valued : {"--port", "--listen", "--roster", "--log", "--max-clients"}) {
-    if (name == valued) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 TMarketParseResult ParseMarketArguments(const std::vector<std::string>& arguments) {
   TMarketOptions options;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    std::string_view name = arguments[i];
-    std::optional<std::string_view> value;
-    if (const std::size_t equals = name.find('='); name.starts_with("--") && equals != std::string_view::npos) {
-      value = name.substr(equals + 1);
-      name = name.substr(0, equals);
-    }
-    if ((name == "--help" || name == "-h") && !value) {
-      options.Help = true;
-    } else if (TakesValue(name)) {
-      if (!value) {
-        if (i + 1 == arguments.size()) return {std::nullopt, std::string(name) + " wants a value"};
-        value = arguments[++i];
-      }
-      if (std::string error = ApplyValued(name, *value, options); !error.empty()) return {std::nullopt, error};
-    } else {
-      return {std::nullopt, "unknown argument '" + arguments[i] + "'"};
-    }
-  }
+  const std::string error = ReadCommandLine(
+      arguments, {"--port", "--listen", "--roster", "--log", "--max-clients"},
+      [&options](std::string_view name) {
+        if (name != "--help" && name != "-h") return false;
+        options.Help = true;
+        return true;
+      },
+      [&options](std::string_view name, std::string_view value) { return ApplyValued(name, value, options); });
+  if (!error.empty()) return {std::nullopt, error};
   return {options, {}};
 }
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/common/checked_number.h"
+#include "core/common/command_line.h"
 
 namespace fjordheim {
 
@@ -112,12 +113,24 @@ std::string ApplyValued(std::string_view name, std::string_view value, TSimOptio
   return {};
 }
 
-bool TakesValue(std::string_view name) {
-  for (std::string_view valued : {"--land", "--seed", "--seasons", "--standing", "--work", "--slaughter", "--game",
-                                "--compare-trade"}) {
-    if (name == valued) return true;
+// Sets the switch of that name; false when there is none.
+bool SetSwitch(std::string_view name, TSimOptions& options) {
+  if (name == "--help" || name == "-h") {
+    options.Help = true;
+  } else if (name == "--events") {
+    options.Events = true;
+  } else if (name == "--csv") {
+    options.Csv = true;
+  } else if (name == "--play") {
+    options.Play = true;
+  } else if (name == "--trade") {
+    options.Trade = true;
+  } else if (name == "--random-decisions") {
+    options.RandomDecisions = true;
+  } else {
+    return false;
   }
-  return false;
+  return true;
 }
 
 }  // namespace
@@ -125,35 +138,11 @@ bool TakesValue(std::string_view name) {
 TSimParseResult ParseSimArguments(const std::vector<std::string>& arguments) {
   TSimOptions options;
   options.GameFolder = FJORDHEIM_DEFAULT_GAME_DIR;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    std::string_view name = arguments[i];
-    std::optional<std::string_view> value;
-    if (const std::size_t equals = name.find('='); name.starts_with("--") && equals != std::string_view::npos) {
-      value = name.substr(equals + 1);
-      name = name.substr(0, equals);
-    }
-    if ((name == "--help" || name == "-h") && !value) {
-      options.Help = true;
-    } else if (name == "--events" && !value) {
-      options.Events = true;
-    } else if (name == "--csv" && !value) {
-      options.Csv = true;
-    } else if (name == "--play" && !value) {
-      options.Play = true;
-    } else if (name == "--trade" && !value) {
-      options.Trade = true;
-    } else if (name == "--random-decisions" && !value) {
-      options.RandomDecisions = true;
-    } else if (TakesValue(name)) {
-      if (!value) {
-        if (i + 1 == arguments.size()) return {std::nullopt, std::string(name) + " wants a value"};
-        value = arguments[++i];
-      }
-      if (std::string error = ApplyValued(name, *value, options); !error.empty()) return {std::nullopt, error};
-    } else {
-      return {std::nullopt, "unknown argument '" + arguments[i] + "'"};
-    }
-  }
+  const std::string error = ReadCommandLine(
+      arguments, {"--land", "--seed", "--seasons", "--standing", "--work", "--slaughter", "--game", "--compare-trade"},
+      [&options](std::string_view name) { return SetSwitch(name, options); },
+      [&options](std::string_view name, std::string_view value) { return ApplyValued(name, value, options); });
+  if (!error.empty()) return {std::nullopt, error};
   return {options, {}};
 }
 

@@ -16,6 +16,7 @@
 #include "core/trade/net_market.h"
 #include "core/trade/peer_message.h"
 #include "core/trade/user_merchant.h"
+#include "tests/core/trade/market_windows.h"
 #include "tests/core/trade/test_market_server.h"
 
 namespace fjordheim {
@@ -23,29 +24,6 @@ namespace {
 
 using E = TMerchantEvent;
 using S = TMerchantState;
-
-struct TMerchantWindow : TMerchantListener {
-  void MerchantEvent(TMerchantEvent event, TUserMerchant&) override { Events.push_back(event); }
-  std::vector<TMerchantEvent> Events;
-};
-
-struct TMarketWindow : TMarketListener {
-  void MarketEvent(TMarketEvent event, TMerchant& merchant) override {
-    if (event == TMarketEvent::Entered) {
-      Names.push_back(merchant.Name);
-    } else {
-      std::erase(Names, merchant.Name);
-    }
-  }
-  std::vector<std::string> Names;
-};
-
-TTrade VillageStore(std::uint16_t furs, std::uint16_t iron) {
-  TTrade store;
-  store.Goods = {4, 2, furs, iron, 1, 0};
-  store.Demands = {2, 1, 3, 3, 0, 1};
-  return store;
-}
 
 // One game at a network market: its own scheduler, village store, windows, market, client and
 // the player's merchant, on one host of the network.

@@ -15,13 +15,6 @@ namespace {
 
 using S = TMerchantState;
 
-TTrade Store(TGoodsCounts goods, TGoodsCounts demands) {
-  TTrade store;
-  store.Goods = goods;
-  store.Demands = demands;
-  return store;
-}
-
 struct CpuFixture : ::testing::Test {
   TManualScheduler Scheduler;
   TRandom Rng{42};
@@ -46,7 +39,7 @@ struct CpuFixture : ::testing::Test {
 };
 
 TEST(SortBySurplus, PutsShortagesFirstAndKeepsKindOrderAmongEquals) {
-  const TKindOrder order = SortBySurplus(Store({2, 0, 5, 0, 1, 0}, {0, 3, 0, 1, 1, 0}));
+  const TKindOrder order = SortBySurplus(TTrade{{2, 0, 5, 0, 1, 0}, {0, 3, 0, 1, 1, 0}});
   // surpluses 2, -3, 5, -1, 0, 0
   EXPECT_EQ(order.Kinds, (std::array<int, 6>{1, 3, 4, 5, 0, 2}));
   EXPECT_EQ(order.ShortageCount, 2);
@@ -54,7 +47,7 @@ TEST(SortBySurplus, PutsShortagesFirstAndKeepsKindOrderAmongEquals) {
 }
 
 TEST_F(CpuFixture, JudgesByShortagesAndSpareUnits) {
-  Make(Store({0, 2, 0, 1, 0, 0}, {1, 0, 0, 1, 0, 0}));
+  Make(TTrade{{0, 2, 0, 1, 0, 0}, {1, 0, 0, 1, 0, 0}});
   Trading();
   EXPECT_EQ(Cpu->ShortageScore({}), -6);
   EXPECT_EQ(Cpu->ShortageScore({0, 0, 0, -3, 0, 0}), -6 - 24);
@@ -72,8 +65,8 @@ TEST_F(CpuFixture, JudgesByShortagesAndSpareUnits) {
 }
 
 TEST_F(CpuFixture, AnswersEveryStepOneSecondLaterAndCarriesOutTheTradeOnBothStores) {
-  Village = Store({0, 0, 5, 0, 0, 0}, {0, 0, 0, 2, 0, 0});
-  Make(Store({0, 0, 0, 4, 0, 0}, {0, 0, 3, 0, 0, 0}));
+  Village = TTrade{{0, 0, 5, 0, 0, 0}, {0, 0, 0, 2, 0, 0}};
+  Make(TTrade{{0, 0, 0, 4, 0, 0}, {0, 0, 3, 0, 0, 0}});
   Scheduler.Advance(1000);  // the first tick finds it idle
   EXPECT_FALSE(Cpu->TimerEnabled());
   Player.SetState(S::InviteSent);
@@ -95,8 +88,8 @@ TEST_F(CpuFixture, AnswersEveryStepOneSecondLaterAndCarriesOutTheTradeOnBothStor
 }
 
 TEST_F(CpuFixture, AMerchantThatWantsNothingAcceptsJudgesAndThenDismisses) {
-  Village = Store({3, 0, 0, 0, 0, 0}, {});
-  Make(Store({3, 0, 0, 0, 0, 12}, {}));
+  Village = TTrade{{3, 0, 0, 0, 0, 0}};
+  Make(TTrade{{3, 0, 0, 0, 0, 12}});
   Trading();
   ASSERT_TRUE(Player.Propose({0, 0, 0, 0, 0, 1}, Err));  // one weapon for nothing
   Scheduler.Advance(1000);
@@ -118,8 +111,8 @@ TEST_F(CpuFixture, AMerchantThatWantsNothingAcceptsJudgesAndThenDismisses) {
 }
 
 TEST_F(CpuFixture, MakeOfferAsksForWhatItLacksAgainstWhatThePartnerLacksMost) {
-  Village = Store({0, 0, 0, 2, 0, 0}, {0, 5, 0, 0, 0, 0});
-  Make(Store({4, 2, 0, 0, 0, 0}, {0, 0, 0, 3, 0, 0}));
+  Village = TTrade{{0, 0, 0, 2, 0, 0}, {0, 5, 0, 0, 0, 0}};
+  Make(TTrade{{4, 2, 0, 0, 0, 0}, {0, 0, 0, 3, 0, 0}});
   Trading();
   TProposal p{};
   ASSERT_TRUE(Cpu->MakeOffer(p));
@@ -130,8 +123,8 @@ TEST_F(CpuFixture, MakeOfferAsksForWhatItLacksAgainstWhatThePartnerLacksMost) {
 }
 
 TEST_F(CpuFixture, ACounterOfferRaisesTheDeclinedProposalUntilItWouldAccept) {
-  Village = Store({20, 0, 0, 0, 0, 0}, {});
-  Make(Store({5, 0, 0, 20, 0, 0}, {0, 0, 0, 20, 0, 0}));
+  Village = TTrade{{20, 0, 0, 0, 0, 0}};
+  Make(TTrade{{5, 0, 0, 20, 0, 0}, {0, 0, 0, 20, 0, 0}});
   Trading();
   TProposal p{0, 0, 0, -2, 0, 0};
   ASSERT_TRUE(Cpu->CounterOffer(p));
@@ -141,8 +134,8 @@ TEST_F(CpuFixture, ACounterOfferRaisesTheDeclinedProposalUntilItWouldAccept) {
 }
 
 TEST_F(CpuFixture, ACounterOfferThatNeedsMoreThanTenUnitsDismisses) {
-  Village = Store({40, 0, 5, 5, 0, 0}, {});
-  Make(Store({5, 0, 1, 1, 0, 0}, {0, 0, 1, 1, 0, 0}));
+  Village = TTrade{{40, 0, 5, 5, 0, 0}};
+  Make(TTrade{{5, 0, 1, 1, 0, 0}, {0, 0, 1, 1, 0, 0}});
   Trading();
   TProposal p{0, 0, -1, -1, 0, 0};
   EXPECT_FALSE(Cpu->CounterOffer(p));
@@ -156,11 +149,11 @@ TEST_F(CpuFixture, ACounterOfferThatNeedsMoreThanTenUnitsDismisses) {
 }
 
 TEST_F(CpuFixture, EquallyGoodUnitsArePickedAtRandom) {
-  Village = Store({9, 9, 0, 0, 0, 0}, {});
+  Village = TTrade{{9, 9, 0, 0, 0, 0}};
   std::set<TProposal> seen;
   for (std::uint32_t seed = 1; seed <= 20; ++seed) {
     Rng.Seed(seed);
-    Make(Store({5, 5, 1, 0, 0, 0}, {0, 0, 1, 0, 0, 0}));
+    Make(TTrade{{5, 5, 1, 0, 0, 0}, {0, 0, 1, 0, 0, 0}});
     Trading();
     TProposal p{0, 0, -1, 0, 0, 0};
     ASSERT_TRUE(Cpu->CounterOffer(p));
@@ -172,7 +165,7 @@ TEST_F(CpuFixture, EquallyGoodUnitsArePickedAtRandom) {
 }
 
 TEST_F(CpuFixture, ADestroyedMerchantNeverTicks) {
-  Make(Store({}, {}));
+  Make(TTrade{{}});
   Player.SetState(S::InviteSent);
   ASSERT_TRUE(Player.Invite(*Cpu, Err));
   Cpu.reset();
@@ -182,8 +175,8 @@ TEST_F(CpuFixture, ADestroyedMerchantNeverTicks) {
 }
 
 TEST_F(CpuFixture, AProposalItCannotPayIsDeclinedWhateverItIsWorth) {
-  Village = Store({3, 0, 9, 0, 0, 0}, {});
-  Make(Store({0, 0, 0, 1, 0, 0}, {9, 0, 0, 0, 0, 0}));
+  Village = TTrade{{3, 0, 9, 0, 0, 0}};
+  Make(TTrade{{0, 0, 0, 1, 0, 0}, {9, 0, 0, 0, 0, 0}});
   Trading();
   // Two iron for five silver it badly lacks: neither side holds what it would give.
   ASSERT_TRUE(Player.Propose({-5, 0, 0, 2, 0, 0}, Err));
@@ -198,8 +191,8 @@ TEST_F(CpuFixture, AProposalItCannotPayIsDeclinedWhateverItIsWorth) {
 }
 
 TEST_F(CpuFixture, AnAbsurdProposalIsDeclinedAndAnsweredWithAFreshOffer) {
-  Village = Store({3, 0, 9, 0, 0, 0}, {});
-  Make(Store({0, 0, 0, 1, 0, 0}, {9, 0, 0, 0, 0, 0}));
+  Village = TTrade{{3, 0, 9, 0, 0, 0}};
+  Make(TTrade{{0, 0, 0, 1, 0, 0}, {9, 0, 0, 0, 0, 0}});
   Trading();
   const std::int32_t huge = std::numeric_limits<std::int32_t>::max();
   ASSERT_TRUE(Player.Propose({-huge, huge, std::numeric_limits<std::int32_t>::min(), huge, 0, 0}, Err));

@@ -7,24 +7,14 @@
 #include <vector>
 
 #include "core/trade/manual_scheduler.h"
+#include "tests/core/trade/market_windows.h"
 
 namespace fjordheim {
 namespace {
 
-struct TNameList : TMarketListener {
-  void MarketEvent(TMarketEvent event, TMerchant& merchant) override {
-    if (event == TMarketEvent::Entered) {
-      Names.push_back(merchant.Name);
-    } else {
-      std::erase(Names, merchant.Name);
-    }
-  }
-  std::vector<std::string> Names;
-};
-
 struct MarketFixture : ::testing::Test {
   TManualScheduler Scheduler;
-  TNameList Window;
+  TMarketWindow Window;
   std::unique_ptr<TLocalMarket> Market = std::make_unique<TLocalMarket>(Scheduler);
   TMerchant Ragnvald{nullptr, "Ragnvald"};
   TMerchant Gunnhild{nullptr, "Gunnhild"};
@@ -63,7 +53,7 @@ TEST_F(MarketFixture, AnArrivalIsDroppedWhenTheMerchantLeftOrAnyoneIsGoneBeforeI
   EXPECT_TRUE(Window.Names.empty());
 
   Market = std::make_unique<TLocalMarket>(Scheduler);
-  auto window = std::make_unique<TNameList>();
+  auto window = std::make_unique<TMarketWindow>();
   Market->SetNotifyWindow(window.get());
   ASSERT_TRUE(Market->Enter(Gunnhild, Err));
   window.reset();

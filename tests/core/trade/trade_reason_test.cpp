@@ -5,15 +5,8 @@
 namespace fjordheim {
 namespace {
 
-TTrade Store(TGoodsCounts goods, TGoodsCounts demands) {
-  TTrade store;
-  store.Goods = goods;
-  store.Demands = demands;
-  return store;
-}
-
 // Spare silver, furs and iron; short of amber, jewellery and weapons.
-const TTrade IronMonger = Store({2, 0, 5, 6, 0, 1}, {1, 2, 1, 1, 3, 3});
+const TTrade IronMonger = TTrade{{2, 0, 5, 6, 0, 1}, {1, 2, 1, 1, 3, 3}};
 
 TEST(DeclineReason, ATradeThatLeavesTheMerchantShortNamesWhatItWouldLack) {
   EXPECT_EQ(DeclineReason(IronMonger, {0, 1, 0, -6, 0, 0}), "Da får jeg for lite jern.");
@@ -22,19 +15,19 @@ TEST(DeclineReason, ATradeThatLeavesTheMerchantShortNamesWhatItWouldLack) {
 }
 
 TEST(DeclineReason, AnOfferOfWhatItDoesNotNeedNamesWhatItNeedsInstead) {
-  const TTrade furrier = Store({3, 5, 0, 2, 0, 0}, {1, 1, 3, 2, 0, 0});
+  const TTrade furrier = TTrade{{3, 5, 0, 2, 0, 0}, {1, 1, 3, 2, 0, 0}};
   EXPECT_EQ(DeclineReason(furrier, {-1, 2, 0, 0, 0, 0}), "Jeg trenger pelser, ikke rav.");
   EXPECT_EQ(DeclineReason(furrier, {-1, 0, 0, 0, 0, 0}), "Jeg trenger pelser.");
-  const TTrade content = Store({3, 3, 3, 3, 3, 3}, {1, 1, 1, 1, 1, 1});
+  const TTrade content = TTrade{{3, 3, 3, 3, 3, 3}, {1, 1, 1, 1, 1, 1}};
   EXPECT_EQ(DeclineReason(content, {-2, 1, 0, 0, 0, 0}), "Jeg gir mer enn jeg får.");
 }
 
 TEST(DismissReason, SaysWhatTheMerchantStillLacksAndWhetherThePartnerHasAny) {
-  const TTrade village = Store({0, 4, 0, 0, 2, 0}, {});
+  const TTrade village = TTrade{{0, 4, 0, 0, 2, 0}};
   EXPECT_EQ(DismissReason(IronMonger, village), "Jeg mangler fortsatt smykker, rav og våpen.");
-  EXPECT_EQ(DismissReason(IronMonger, Store({9, 0, 9, 9, 0, 0}, {})),
+  EXPECT_EQ(DismissReason(IronMonger, TTrade{{9, 0, 9, 9, 0, 0}}),
             "Jeg mangler fortsatt smykker, rav og våpen, og du har ikke noe av det.");
-  EXPECT_EQ(DismissReason(Store({1, 1, 1, 1, 1, 1}, {1, 0, 0, 0, 0, 0}), village), "Jeg har alt jeg trenger.");
+  EXPECT_EQ(DismissReason(TTrade{{1, 1, 1, 1, 1, 1}, {1, 0, 0, 0, 0, 0}}, village), "Jeg har alt jeg trenger.");
 }
 
 }  // namespace

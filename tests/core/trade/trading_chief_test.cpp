@@ -16,13 +16,6 @@
 namespace fjordheim {
 namespace {
 
-TTrade Store(TGoodsCounts goods, TGoodsCounts demands) {
-  TTrade store;
-  store.Goods = goods;
-  store.Demands = demands;
-  return store;
-}
-
 TGoodsCounts Together(const TTrade& a, const TTrade& b) {
   TGoodsCounts sum{};
   for (int k = 0; k < GoodsKindCount; ++k) sum[k] = static_cast<std::uint16_t>(a.Goods[k] + b.Goods[k]);
@@ -39,13 +32,13 @@ std::vector<TCPUMerchantData> ShippedMerchants() {
 }
 
 TEST(TradingChief, AsksForWhatTheVillageLacksAgainstSpareGoodsAndAcceptsWhatRaisesCoverage) {
-  const TTrade village = Store({5, 0, 4, 0, 0, 0}, {2, 0, 1, 3, 0, 0});
-  const TTrade partner = Store({0, 0, 0, 2, 0, 0}, {0, 0, 5, 0, 0, 0});
+  const TTrade village = TTrade{{5, 0, 4, 0, 0, 0}, {2, 0, 1, 3, 0, 0}};
+  const TTrade partner = TTrade{{0, 0, 0, 2, 0, 0}, {0, 0, 5, 0, 0, 0}};
   // Two iron (all the partner has) for two furs, which the partner lacks most.
   EXPECT_EQ(TTradingChief::ProposalFor(village, partner), (TProposal{0, 0, -2, 2, 0, 0}));
   // No more asked than there are spare units to give.
-  EXPECT_EQ(TTradingChief::ProposalFor(Store({0, 0, 1, 0, 0, 0}, {0, 0, 0, 3, 0, 0}), partner), (TProposal{0, 0, -1, 1, 0, 0}));
-  EXPECT_EQ(TTradingChief::ProposalFor(Store({1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1}), partner), TProposal{});
+  EXPECT_EQ(TTradingChief::ProposalFor(TTrade{{0, 0, 1, 0, 0, 0}, {0, 0, 0, 3, 0, 0}}, partner), (TProposal{0, 0, -1, 1, 0, 0}));
+  EXPECT_EQ(TTradingChief::ProposalFor(TTrade{{1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1}}, partner), TProposal{});
   EXPECT_EQ(TTradingChief::Judge(village, {0, 0, -2, 2, 0, 0}), TAnswer::Accept);
   EXPECT_EQ(TTradingChief::Judge(village, {0, 0, 0, -1, 0, 0}), TAnswer::Decline);
   EXPECT_EQ(TTradingChief::Judge(village, {0, 0, -5, 3, 0, 0}), TAnswer::Decline);  // five furs it has not got

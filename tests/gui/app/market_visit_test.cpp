@@ -25,12 +25,11 @@
 #include "tests/gui/screenshot.h"
 #include "tests/gui/support/goods_on_page.h"
 #include "tests/gui/support/modal_script.h"
+#include "tests/gui/support/real_game.h"
 #include "tests/gui/support/scaled_mouse.h"
 
 namespace fjordheim {
 namespace {
-
-QString GameFolder() { return QCoreApplication::applicationDirPath() + "/../../game"; }
 
 // Runs the event loop until the condition holds, at most the given time.
 bool WaitFor(const std::function<bool()>& condition, int ms = 5000) {
@@ -108,19 +107,11 @@ struct TMarketPlayer {
 
 TEST(MarketVisit, AChiefTradesAtKaupangThroughTheRealGame) {
   if (!QFileInfo::exists(GameFolder() + "/Bilder/Trade.bmp")) GTEST_SKIP() << "the game's files are not made";
-  TRandom random(7);
-  TSettings settings((GameFolder() + "/fjordheim").toStdString(), random);
-  TCollectingMessageSink sink;
-  TMainForm form(settings, random, sink);
-  auto* game = dynamic_cast<TScreenGame*>(&form.Actions());
-  ASSERT_NE(game, nullptr);
-  TGameController& controller = game->Controller();
-  controller.SetAutosave(false);
-  form.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-  settings.ChiefName = "Ingrid";
-  form.Actions().NewGame();
-  form.ShowGame();
+  TRealGame real(7);
+  ASSERT_TRUE(real.Show());
+  TMainForm& form = real.Form;
+  TGameController& controller = real.Controller();
+  real.NewGame("Ingrid");
   TPictureButton* trade = form.Button(TMainForm::TButton::Trade);
   ASSERT_TRUE(trade->isVisible()) << "a new game begins in autumn, when the market is open";
   const TGoodsCounts before = controller.Village().Trade.Goods;
@@ -162,7 +153,7 @@ TEST(MarketVisit, AChiefTradesAtKaupangThroughTheRealGame) {
   EXPECT_TRUE(trade->isHidden()) << "one trade a year";
   EXPECT_FALSE(form.MarketOpen());
   SaveScreenshot(*form.Screen(), "visit_village_after_trade");
-  for (const std::string& message : sink.Messages) ADD_FAILURE() << "message during the visit: " << message;
+  for (const std::string& message : real.Sink.Messages) ADD_FAILURE() << "message during the visit: " << message;
 }
 
 }  // namespace

@@ -26,14 +26,13 @@
 #include "gui/work/human_divider.h"
 #include "tests/gui/screenshot.h"
 #include "tests/gui/support/modal_script.h"
+#include "tests/gui/support/real_game.h"
 
 namespace fjordheim {
 namespace {
 
 // One point inside each adviser's figure on the council picture.
 constexpr std::array<QPoint, AdviceAreaCount> Advisers{{{420, 150}, {500, 100}, {350, 100}, {250, 100}, {100, 100}}};
-
-QString GameFolder() { return QCoreApplication::applicationDirPath() + "/../../game"; }
 
 TSeason After(TSeason season) { return static_cast<TSeason>((static_cast<int>(season) + 1) % SeasonCount); }
 
@@ -88,25 +87,17 @@ struct Playthrough : ::testing::Test {
 TEST_F(Playthrough, TwoSeasonsFromTheCouncilToTheSeasonReport) {
   // The score list of a deposed chief is kept in the game's own folder.
   QDir().mkpath(GameFolder() + "/Game");
-  TRandom random(11);
-  TSettings settings((GameFolder() + "/fjordheim").toStdString(), random);
-  TCollectingMessageSink sink;
-  TMainForm form(settings, random, sink);
-  auto* game = dynamic_cast<TScreenGame*>(&form.Actions());
-  ASSERT_NE(game, nullptr);
-  TGameController& controller = game->Controller();
-  controller.SetAutosave(false);
-  form.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  TRealGame real(11);
+  ASSERT_TRUE(real.Show());
+  TMainForm& form = real.Form;
+  TGameController& controller = real.Controller();
 
   TPlayer player;
   std::deque<TModalScript::TAction> answers;
   for (int i = 0; i < 80; ++i) answers.push_back([&player](QWidget* modal) { player.Answer(modal); });
   TModalScript script(std::move(answers));
 
-  settings.ChiefName = "Olav";
-  form.Actions().NewGame();
-  form.ShowGame();
+  real.NewGame("Olav");
   ASSERT_TRUE(controller.InGame());
   EXPECT_TRUE(form.Button(TMainForm::TButton::Work)->isHidden());
   // The market is open in every season but winter.
@@ -122,7 +113,7 @@ TEST_F(Playthrough, TwoSeasonsFromTheCouncilToTheSeasonReport) {
 
     Click(form.Button(TMainForm::TButton::Council));
     ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Council);
-    for (QPoint adviser : Advisers) QTest::mouseClick(game->Council(), Qt::LeftButton, {}, adviser);
+    for (QPoint adviser : Advisers) QTest::mouseClick(real.Game->Council(), Qt::LeftButton, {}, adviser);
     SaveScreenshot(*form.Screen(), at + "council");
     ASSERT_EQ(controller.HeardCount(), AdviceAreaCount);
     ASSERT_TRUE(form.Button(TMainForm::TButton::Work)->isVisible());
@@ -132,7 +123,7 @@ TEST_F(Playthrough, TwoSeasonsFromTheCouncilToTheSeasonReport) {
     // The keys work at once, typed to the scaled screen as the player's keyboard does:
     // the page gives the work place the keyboard. Everyone to the fields, then the first
     // in reading order to hunting and fishing.
-    EXPECT_EQ(form.Screen()->focusWidget(), game->WorkDivider());
+    EXPECT_EQ(form.Screen()->focusWidget(), real.Game->WorkDivider());
     QWidget* keyboard = form.View();
     QTest::keyClick(keyboard, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(keyboard, Qt::Key_4);
@@ -153,7 +144,7 @@ TEST_F(Playthrough, TwoSeasonsFromTheCouncilToTheSeasonReport) {
 
     Click(form.Button(TMainForm::TButton::Slakt));
     ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Cattle);
-    EXPECT_EQ(form.Screen()->focusWidget(), game->SlaughterDivider());
+    EXPECT_EQ(form.Screen()->focusWidget(), real.Game->SlaughterDivider());
     QTest::keyClick(keyboard, Qt::Key_Right);
     QTest::keyClick(keyboard, Qt::Key_Delete);
     SaveScreenshot(*form.Screen(), at + "slaughter");
@@ -184,7 +175,7 @@ TEST_F(Playthrough, TwoSeasonsFromTheCouncilToTheSeasonReport) {
   EXPECT_EQ(player.Decisions, 2);
   EXPECT_NE(std::find(player.Windows.begin(), player.Windows.end(), "season_dialog"), player.Windows.end());
   if (!controller.Deposed()) SaveScreenshot(*form.Screen(), "play_season3_village");
-  for (const std::string& message : sink.Messages) ADD_FAILURE() << "message during play: " << message;
+  for (const std::string& message : real.Sink.Messages) ADD_FAILURE() << "message during play: " << message;
 }
 
 // The player's mouse on the scaled screen: every press, move and release goes to the
@@ -216,25 +207,17 @@ class TScreenMouse {
 QPoint Centre(const TWorkRect& bounds) { return {(bounds.Left + bounds.Right) / 2, (bounds.Top + bounds.Bottom) / 2}; }
 
 TEST_F(Playthrough, TwoSeasonsWithTheMouseAloneOnTheScaledScreen) {
-  TRandom random(5);
-  TSettings settings((GameFolder() + "/fjordheim").toStdString(), random);
-  TCollectingMessageSink sink;
-  TMainForm form(settings, random, sink);
-  auto* game = dynamic_cast<TScreenGame*>(&form.Actions());
-  ASSERT_NE(game, nullptr);
-  TGameController& controller = game->Controller();
-  controller.SetAutosave(false);
-  form.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  TRealGame real(5);
+  ASSERT_TRUE(real.Show());
+  TMainForm& form = real.Form;
+  TGameController& controller = real.Controller();
   // The window fills the screen, so the game is scaled and every point is mapped back.
   ASSERT_GT(form.View()->Scale().Factor, 1.0);
   TPlayer player;
   std::deque<TModalScript::TAction> answers;
   for (int i = 0; i < 40; ++i) answers.push_back([&player](QWidget* modal) { player.Answer(modal); });
   TModalScript script(std::move(answers));
-  settings.ChiefName = "Sigrid";
-  form.Actions().NewGame();
-  form.ShowGame();
+  real.NewGame("Sigrid");
   TScreenMouse mouse(form);
   auto press = [&](TMainForm::TButton button) {
     QWidget* widget = form.Button(button);
@@ -247,14 +230,14 @@ TEST_F(Playthrough, TwoSeasonsWithTheMouseAloneOnTheScaledScreen) {
     press(TMainForm::TButton::Council);
     ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Council);
     // The help pointer shows over an adviser on the screen itself, not only in the picture.
-    mouse.MoveTo(game->Council(), Advisers[0]);
+    mouse.MoveTo(real.Game->Council(), Advisers[0]);
     EXPECT_EQ(form.View()->viewport()->cursor().shape(), Qt::WhatsThisCursor);
-    for (QPoint adviser : Advisers) mouse.Click(game->Council(), adviser);
+    for (QPoint adviser : Advisers) mouse.Click(real.Game->Council(), adviser);
     ASSERT_EQ(controller.HeardCount(), AdviceAreaCount);
 
     press(TMainForm::TButton::Work);
     ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Work);
-    THumanDivider* work = game->WorkDivider();
+    THumanDivider* work = real.Game->WorkDivider();
     const TWorkPlace& target = WorkPlaces[Targets[static_cast<std::size_t>(season)]];
     mouse.MoveTo(work, Centre(target.Bounds));
     EXPECT_EQ(form.WorkAreaHeard(), static_cast<int>(Targets[static_cast<std::size_t>(season)]) + 1);
@@ -281,7 +264,7 @@ TEST_F(Playthrough, TwoSeasonsWithTheMouseAloneOnTheScaledScreen) {
 
     press(TMainForm::TButton::Slakt);
     ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Cattle);
-    TCreatureDivider* slaughter = game->SlaughterDivider();
+    TCreatureDivider* slaughter = real.Game->SlaughterDivider();
     auto* animal = static_cast<TCreature*>(slaughter->Icons().front());
     mouse.Click(slaughter, Centre(animal->Bounds()));
     mouse.Drag(slaughter, Centre(animal->Bounds()), Centre(SlaughterPenBounds));
@@ -299,7 +282,7 @@ TEST_F(Playthrough, TwoSeasonsWithTheMouseAloneOnTheScaledScreen) {
     }
     SaveScreenshot(*form.Screen(), QString("mouse_season%1_after").arg(season + 1));
   }
-  for (const std::string& message : sink.Messages) ADD_FAILURE() << "message during play: " << message;
+  for (const std::string& message : real.Sink.Messages) ADD_FAILURE() << "message during play: " << message;
 }
 
 }  // namespace

@@ -24,11 +24,10 @@
 #include "gui/dialogs/status_form.h"
 #include "tests/gui/screenshot.h"
 #include "tests/gui/support/modal_script.h"
+#include "tests/gui/support/real_game.h"
 
 namespace fjordheim {
 namespace {
-
-QString GameFolder() { return QCoreApplication::applicationDirPath() + "/../../game"; }
 
 // The grey square the picture areas draw where a picture is missing from its list.
 bool HasMissingPictures(const QPixmap& pixmap) {
@@ -85,26 +84,18 @@ struct VillageInsight : ::testing::Test {
 };
 
 TEST_F(VillageInsight, AFirstGameShowsItsFoodSaysWhyPeopleDiedAndKeepsAChronicle) {
-  TRandom random(31);
-  TSettings settings((GameFolder() + "/fjordheim").toStdString(), random);
-  TCollectingMessageSink sink;
-  TMainForm form(settings, random, sink);
-  auto* game = dynamic_cast<TScreenGame*>(&form.Actions());
-  ASSERT_NE(game, nullptr);
-  TGameController& controller = game->Controller();
-  controller.SetAutosave(false);
-  form.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  TRealGame real(31);
+  ASSERT_TRUE(real.Show());
+  TMainForm& form = real.Form;
+  TGameController& controller = real.Controller();
   TReader reader;
   std::deque<TModalScript::TAction> answers;
   for (int i = 0; i < 200; ++i) answers.push_back([&reader](QWidget* modal) { reader.Answer(modal); });
   TModalScript script(std::move(answers));
 
-  settings.ChiefName = "Sigrid";
-  form.Actions().NewGame();
-  form.ShowGame();
+  real.NewGame("Sigrid");
   ASSERT_TRUE(controller.InGame());
-  TPlayPolicy policy(random, true);
+  TPlayPolicy policy(real.Random, true);
   ASSERT_EQ(policy.PlaySeason(controller), TSeasonChange::Changed);
 
   // The status window: the people tab draws its persons, the big animals are whole, and the
@@ -193,7 +184,7 @@ TEST_F(VillageInsight, AFirstGameShowsItsFoodSaysWhyPeopleDiedAndKeepsAChronicle
       EXPECT_FALSE(report.PeopleWhy.isEmpty()) << report.Deaths.toStdString();
     }
   }
-  for (const std::string& message : sink.Messages) ADD_FAILURE() << "message during play: " << message;
+  for (const std::string& message : real.Sink.Messages) ADD_FAILURE() << "message during play: " << message;
 }
 
 }  // namespace

@@ -32,13 +32,6 @@ std::string PicturesFolder() {
   return (QCoreApplication::applicationDirPath() + "/../../game/Bilder/").toStdString();
 }
 
-TTrade Store(TGoodsCounts goods, TGoodsCounts demands) {
-  TTrade store;
-  store.Goods = goods;
-  store.Demands = demands;
-  return store;
-}
-
 QStringList Texts(const std::vector<std::string>& messages) {
   QStringList texts;
   for (const std::string& message : messages) texts.push_back(QString::fromStdString(message));
@@ -49,7 +42,7 @@ TCPUMerchantData Merchant(const char* name, std::int32_t image, TGoodsCounts goo
   TCPUMerchantData merchant;
   merchant.Name = name;
   merchant.ImageNo = image;
-  merchant.Store = Store(goods, demands);
+  merchant.Store = TTrade{goods, demands};
   return merchant;
 }
 
@@ -139,7 +132,7 @@ class MarketWindow : public ::testing::Test {
   TPictureLoader FLoader;
   TPictureList FGoodsPictures;
   TPictureList FBubblePictures;
-  TTrade FVillage = Store({2, 4, 6, 0, 1, 2}, {1, 1, 2, 3, 1, 1});
+  TTrade FVillage = TTrade{{2, 4, 6, 0, 1, 2}, {1, 1, 2, 3, 1, 1}};
   TMarketVisit FVisit{Settings(), FClock, FRandom};
   std::unique_ptr<TMarketForm> FForm;
   QStringList FQuestions;

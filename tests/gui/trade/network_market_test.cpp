@@ -18,6 +18,7 @@
 #include "core/trade/net_market.h"
 #include "core/trade/user_merchant.h"
 #include "gui/trade/qt_connection_port.h"
+#include "tests/core/trade/market_windows.h"
 #include "tools/market-server/market_server.h"
 
 namespace fjordheim {
@@ -27,22 +28,6 @@ using E = TMerchantEvent;
 using S = TMerchantState;
 
 constexpr int TimeoutMs = 10000;
-
-struct TMerchantWindow : TMerchantListener {
-  void MerchantEvent(TMerchantEvent event, TUserMerchant&) override { Events.push_back(event); }
-  std::vector<TMerchantEvent> Events;
-};
-
-struct TMarketWindow : TMarketListener {
-  void MarketEvent(TMarketEvent event, TMerchant& merchant) override {
-    if (event == TMarketEvent::Entered) {
-      Names.push_back(merchant.Name);
-    } else {
-      std::erase(Names, merchant.Name);
-    }
-  }
-  std::vector<std::string> Names;
-};
 
 // The game's message boxes are modal: while one is open, a nested event loop runs and the network
 // keeps delivering.
@@ -60,13 +45,6 @@ struct TModalBoxes : TMessageSink {
   int Open = 0;
   int MostOpen = 0;
 };
-
-TTrade VillageStore(std::uint16_t furs, std::uint16_t iron) {
-  TTrade store;
-  store.Goods = {4, 2, furs, iron, 1, 0};
-  store.Demands = {2, 1, 3, 3, 0, 1};
-  return store;
-}
 
 // One game at the network market on real sockets.
 struct TGame {

@@ -55,13 +55,6 @@ TMarketSettings NetworkSettings(quint16 serverPort) {
   return settings;
 }
 
-TTrade Village(TGoodsCounts goods, TGoodsCounts demands) {
-  TTrade store;
-  store.Goods = goods;
-  store.Demands = demands;
-  return store;
-}
-
 // One game's market window at the network market, with the game's real scheduler and
 // connections, its pictures and its message boxes. A question is answered by Answer, which
 // a test may hold open while the network goes on, as a message box would.
@@ -117,8 +110,8 @@ class NetworkMarketWindow : public ::testing::Test {
 
   // Astrid has furs and lacks iron; Bjørn has iron and lacks furs.
   void BothArrive() {
-    Astrid = std::make_unique<TChief>(Server.Port(), "Astrid", 2, Village({1, 0, 6, 0, 1, 1}, {1, 0, 2, 3, 1, 1}));
-    Bjorn = std::make_unique<TChief>(Server.Port(), "Bjørn", 5, Village({1, 1, 0, 6, 0, 1}, {1, 1, 3, 2, 0, 1}));
+    Astrid = std::make_unique<TChief>(Server.Port(), "Astrid", 2, TTrade{{1, 0, 6, 0, 1, 1}, {1, 0, 2, 3, 1, 1}});
+    Bjorn = std::make_unique<TChief>(Server.Port(), "Bjørn", 5, TTrade{{1, 1, 0, 6, 0, 1}, {1, 1, 3, 2, 0, 1}});
     ASSERT_TRUE(Astrid->Opened && Bjorn->Opened);
     ASSERT_TRUE(QTest::qWaitFor([&] { return Astrid->Lists("Bjørn") && Bjorn->Lists("Astrid"); }, TimeoutMs))
         << "the two chiefs never saw each other at the market";
@@ -234,8 +227,8 @@ TEST_F(NetworkMarketWindow, AChiefWhoGivesUpWaitingLeavesTheOtherWithAnInvitatio
 
 // A peer may say it holds 65535 units of a kind; the table shows at most sixty of them.
 TEST_F(NetworkMarketWindow, AHugeStoreShowsAtMostSixtyUnitsOfAKind) {
-  Astrid = std::make_unique<TChief>(Server.Port(), "Astrid", 2, Village({1, 0, 6, 0, 1, 1}, {1, 0, 2, 3, 1, 1}));
-  Bjorn = std::make_unique<TChief>(Server.Port(), "Bjørn", 5, Village({1, 1, 0, 65535, 0, 1}, {1, 1, 3, 2, 0, 1}));
+  Astrid = std::make_unique<TChief>(Server.Port(), "Astrid", 2, TTrade{{1, 0, 6, 0, 1, 1}, {1, 0, 2, 3, 1, 1}});
+  Bjorn = std::make_unique<TChief>(Server.Port(), "Bjørn", 5, TTrade{{1, 1, 0, 65535, 0, 1}, {1, 1, 3, 2, 0, 1}});
   ASSERT_TRUE(QTest::qWaitFor([&] { return Astrid->Lists("Bjørn"); }, TimeoutMs));
   AstridInvitesBjorn();
   ASSERT_TRUE(QTest::qWaitFor([&] { return Astrid->Form->TradePageShown(); }, TimeoutMs));

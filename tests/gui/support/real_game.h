@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QTest>
+
+#include <cstdint>
+#include <string>
+
+#include "core/common/message_sink.h"
+#include "core/common/random.h"
+#include "core/settings/settings.h"
+#include "gui/app/main_form.h"
+#include "gui/app/screen_game.h"
+
+namespace fjordheim {
+
+/// The game folder the build makes, with the real pictures, sounds and pages.
+inline QString GameFolder() { return QCoreApplication::applicationDirPath() + "/../../game"; }
+
+/// The real game's main window on the built game folder, played through its own controller.
+/// Saving after each season is off, so that a test leaves no saved game behind; messages are
+/// collected instead of shown.
+struct TRealGame {
+  explicit TRealGame(std::uint32_t seed)
+      : Random(seed), Settings((GameFolder() + "/fjordheim").toStdString(), Random), Form(Settings, Random, Sink) {
+    Game = dynamic_cast<TScreenGame*>(&Form.Actions());
+    if (Game != nullptr) Game->Controller().SetAutosave(false);
+  }
+
+  /// Shows the window; false when it is not the screen game or never showed.
+  bool Show() {
+    Form.show();
+    return Game != nullptr && QTest::qWaitForWindowExposed(&Form);
+  }
+  /// Starts a new game for the chief and shows the village.
+  void NewGame(const std::string& chief) {
+    Settings.ChiefName = chief;
+    Form.Actions().NewGame();
+    Form.ShowGame();
+  }
+  TGameController& Controller() { return Game->Controller(); }
+
+  TRandom Random;
+  TSettings Settings;
+  TCollectingMessageSink Sink;
+  TMainForm Form;
+  TScreenGame* Game = nullptr;
+};
+
+}  // namespace fjordheim
