@@ -1,7 +1,8 @@
 // Spell-checks everything a player reads in a game folder (the settings' market and
 // merchant names, the data files and the pages, as the game reads them in Windows-1252)
-// with hunspell's Norwegian Bokmål dictionary and a list of accepted words. Every unknown
-// word is named with its file and line, and the check fails.
+// with hunspell's Norwegian Bokmål dictionary and a list of accepted words, which also
+// refuses the words our own texts must not use. Every unknown or refused word is named with
+// its file and line, and the check fails.
 
 #include <algorithm>
 #include <filesystem>
@@ -70,8 +71,10 @@ int main(int argc, char** argv) {
   }
   for (const fjordheim::TMisspelling& misspelling : misspellings)
     std::cout << fjordheim::TSpellingCheck::Report(misspelling) << "\n";
-  std::cout << files.size() << " files, " << lines.size() << " lines, " << misspellings.size() << " unknown words\n";
+  std::cout << files.size() << " files, " << lines.size() << " lines, " << misspellings.size()
+            << " unknown or refused words\n";
   if (misspellings.empty()) return 0;
-  std::cout << "Correct the spelling, or add names and old Norse words to " << argv[2] << "\n";
+  std::cout << "Correct the spelling, or add names and old Norse words to " << argv[2]
+            << "; write a refused word the Norwegian way\n";
   return 1;
 }

@@ -31,6 +31,26 @@ std::string WithSmallFirstLetter(std::string word) {
   return word;
 }
 
+// Raises the first letter of a word the same way: a to z and the Latin-1 small letters,
+// C3 A0 to C3 BE (÷ excepted).
+std::string WithCapitalFirstLetter(std::string word) {
+  if (word.empty()) return word;
+  const auto first = static_cast<unsigned char>(word[0]);
+  if (first >= 'a' && first <= 'z') {
+    word[0] = static_cast<char>(first - ('a' - 'A'));
+  } else if (first == 0xC3 && word.size() > 1) {
+    const auto second = static_cast<unsigned char>(word[1]);
+    if (second >= 0xA0 && second <= 0xBE && second != 0xB7) word[1] = static_cast<char>(second - 0x20);
+  }
+  return word;
+}
+
+bool IsQuote(std::string_view line) {
+  constexpr std::string_view open = "«", close = "»";
+  return line.size() > open.size() + close.size() && line.substr(0, open.size()) == open &&
+         line.substr(line.size() - close.size()) == close;
+}
+
 // The code of the UTF-8 character that begins at `at` (0 for a broken one).
 char32_t CodeAt(const std::string& text, std::size_t at) {
   const auto lead = static_cast<unsigned char>(text[at]);
@@ -90,18 +110,38 @@ bool OutputOf(const std::string& command, std::string& output) {
 TSpellingCheck::TSpellingCheck(std::string_view acceptedWords) {
   for (const std::string& raw : SplitLines(acceptedWords)) {
     const std::string word = Trim(std::string_view(raw).substr(0, raw.find('#')));
-    if (!word.empty()) FAccepted.insert(word);
+    if (IsQuote(word)) FQuotes.push_back(word);
+    else if (word.size() > 1 && word[0] == '!') FRefused.insert(Trim(std::string_view(word).substr(1)));
+    else if (!word.empty()) FAccepted.insert(word);
   }
 }
 
+bool TSpellingCheck::IsRefused(const std::string& word) const {
+  return FRefused.count(word) > 0 || FRefused.count(WithSmallFirstLetter(word)) > 0;
+}
+
 bool TSpellingCheck::IsAccepted(const std::string& word) const {
+  if (IsRefused(word)) return false;
   return FAccepted.count(word) > 0 || FAccepted.count(WithSmallFirstLetter(word)) > 0;
+}
+
+// The lines with every quote of the program's own texts blanked out, so that neither the
+// dictionary nor the refused words see what stands inside one.
+std::vector<TPlayerLine> TSpellingCheck::WithoutQuotes(const std::vector<TPlayerLine>& lines) const {
+  std::vector<TPlayerLine> outside = lines;
+  for (TPlayerLine& line : outside) {
+    for (const std::string& quote : FQuotes) {
+      for (std::size_t at = line.Text.find(quote); at != std::string::npos; at = line.Text.find(quote, at + 1))
+        line.Text.replace(at, quote.size(), " ");
+    }
+  }
+  return outside;
 }
 
 bool TSpellingCheck::Check(const std::vector<TPlayerLine>& lines, std::vector<TMisspelling>& misspellings,
                            std::string& error) const {
   std::string input;
-  for (const TPlayerLine& line : lines) input += line.Text + "\n";
+  for (const TPlayerLine& line : WithoutQuotes(lines)) input += line.Text + "\n";
   const fs::path path = InputFileName();
   if (!WriteFile(path, input)) {
     error = "cannot write " + path.string();
@@ -120,11 +160,12 @@ bool TSpellingCheck::Check(const std::vector<TPlayerLine>& lines, std::vector<TM
   return true;
 }
 
-std::vector<TMisspelling> TSpellingCheck::FromUnknownWords(const std::vector<TPlayerLine>& lines,
+std::vector<TMisspelling> TSpellingCheck::FromUnknownWords(const std::vector<TPlayerLine>& quoted,
                                                            const std::string& unknown) const {
+  const std::vector<TPlayerLine> lines = WithoutQuotes(quoted);
   std::set<std::string> words;
   for (const std::string& word : SplitLines(unknown)) {
-    if (!word.empty() && !IsAccepted(word)) words.insert(word);
+    if (!word.empty() && !IsAccepted(word) && !IsRefused(word)) words.insert(word);
   }
   // Each word is named on every line that holds it whole; a word hunspell cut out of a
   // longer one is named where it stands inside one, and one found nowhere still fails.
@@ -135,6 +176,11 @@ std::vector<TMisspelling> TSpellingCheck::FromUnknownWords(const std::vector<TPl
       if (!HoldsWord(line.Text, word)) continue;
       misspellings.push_back({line.File, line.Line, word});
       placed.insert(word);
+    }
+    for (const std::string& word : FRefused) {
+      const std::string capital = WithCapitalFirstLetter(word);
+      if (HoldsWord(line.Text, word)) misspellings.push_back({line.File, line.Line, word, true});
+      if (capital != word && HoldsWord(line.Text, capital)) misspellings.push_back({line.File, line.Line, capital, true});
     }
   }
   for (const std::string& word : words) {
@@ -147,7 +193,8 @@ std::vector<TMisspelling> TSpellingCheck::FromUnknownWords(const std::vector<TPl
 }
 
 std::string TSpellingCheck::Report(const TMisspelling& misspelling) {
-  return misspelling.File + ":" + std::to_string(misspelling.Line) + ": unknown word \"" + misspelling.Word + "\"";
+  return misspelling.File + ":" + std::to_string(misspelling.Line) + (misspelling.Refused ? ": refused" : ": unknown") +
+         " word \"" + misspelling.Word + "\"";
 }
 
 }  // namespace fjordheim

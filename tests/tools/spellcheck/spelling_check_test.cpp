@@ -44,6 +44,27 @@ TEST(TSpellingCheck, NamesEveryLineWhereAnUnknownWordStandsWhole) {
   EXPECT_EQ(TSpellingCheck::Report({"Html/gods.htm", 9, "Torshamer"}), "Html/gods.htm:9: unknown word \"Torshamer\"");
 }
 
+// The program's Swedish titles pass only inside a whole quote; a refused word is named
+// outside one, with or without its capital, even when the list also accepts it.
+TEST(TSpellingCheck, QuotesOfTheProgramPassAndRefusedWordsFailOutsideThem) {
+  const TSpellingCheck check("«Topplistan» # the score window\n«Byrådet synes du er flink.»\n!byrådet\n!landsbyen\n"
+                             "Topplistan\nlandsbyen\n");
+  EXPECT_FALSE(check.IsAccepted("landsbyen"));
+  EXPECT_FALSE(check.IsAccepted("Landsbyen"));
+  EXPECT_TRUE(check.IsAccepted("Topplistan")) << "an accepted word that is not refused";
+  const std::vector<TPlayerLine> lines = {
+      {"Html/play.htm", 3, "Til slutt ser du «Topplistan» og «Byrådet synes du er flink.»"},
+      {"Html/play.htm", 4, "Byrådet i landsbyen, «Byrådet» og «Byrådet synes du er flink»."},
+      {"Html/play.htm", 5, "Topplistanes liste."}};
+  const std::vector<TMisspelling> found = check.FromUnknownWords(lines, "Topplistanes\nlandsbyen\n");
+  EXPECT_EQ(Words(found), (std::vector<std::string>{"Html/play.htm:4 Byrådet", "Html/play.htm:4 landsbyen",
+                                                    "Html/play.htm:5 Topplistanes"}));
+  ASSERT_EQ(found.size(), 3u);
+  EXPECT_TRUE(found[0].Refused && found[1].Refused && !found[2].Refused);
+  EXPECT_EQ(TSpellingCheck::Report({"Html/play.htm", 4, "landsbyen", true}),
+            "Html/play.htm:4: refused word \"landsbyen\"");
+}
+
 TEST(TSpellingCheck, FindsAMisspellingWithTheBokmaalDictionary) {
   const std::vector<TPlayerLine> lines = {{"Data/False.que", 1, "Kornet står grønt på åkeren."},
                                           {"Data/False.que", 2, ""},
