@@ -63,6 +63,14 @@ if [ "$with_market" = 1 ]; then
   [ -x "$root/usr/games/fjordheim-market" ] || fail "the market server is missing from the package"
   [ -e "$root/usr/share/man/man6/fjordheim-market.6.gz" ] || fail "the market server's manual page is missing"
 fi
+# The copyright file is machine-readable and gives each licence it names its text: the
+# program's GPL and the data set's CC BY-SA.
+copyright="$root/usr/share/doc/fjordheim/copyright"
+head -1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file is not in the machine-readable format"
+for licence in GPL-3+ CC-BY-SA-4.0; do
+  grep -qx "License: $licence" "$copyright" || fail "the copyright file gives no text for $licence"
+done
 grep -q '^Categories=Game;Education;' "$root/usr/share/applications/fjordheim.desktop" ||
   fail "the menu entry is not among the games and education"
 grep -q '^Comment\[nb\]=' "$root/usr/share/applications/fjordheim.desktop" || fail "the menu entry has no Norwegian comment"
