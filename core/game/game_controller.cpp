@@ -43,6 +43,22 @@ void CountUp(std::int32_t& counter) {
 
 std::string AdvicePath(const TSettings& settings) { return settings.DataPath() + "advice.txt"; }
 
+// FNV-1a over the bytes of each value the forecast reads.
+class TKeyHash {
+ public:
+  template <typename TValue>
+  void Add(const TValue& value) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&value);
+    for (std::size_t i = 0; i < sizeof(TValue); ++i) FHash = (FHash ^ bytes[i]) * 1099511628211ULL;
+  }
+  // Extended floats carry padding bytes of no value; their double is hashed instead.
+  void Add(long double value) { Add(static_cast<double>(value)); }
+  std::uint64_t Value() const { return FHash; }
+
+ private:
+  std::uint64_t FHash = 14695981039346656037ULL;
+};
+
 }  // namespace
 
 TGameController::TGameController(const TSettings& settings, TRandom& random, TGameView& view, TMessageSink& sink)
@@ -52,7 +68,8 @@ TGameController::TGameController(const TSettings& settings, TRandom& random, TGa
       FSink(sink),
       FAdvice(std::make_unique<TAdviceGenerator>(AdvicePath(settings), sink)),
       FCatastropheCheck(FCatastQueue, random, settings.CatastrophyRandom(), settings.CatastrophyPeriod()),
-      FTips(TPopupTips::FromFile(settings.PopupFilePath())) {
+      FTips(TPopupTips::FromFile(settings.PopupFilePath())),
+      FWarnings(!settings.WarningsOff()) {
   for (int index = 0; index < AdviceSeasonCount; ++index) {
     const auto season = static_cast<TAdviceSeason>(index);
     FDecisions[static_cast<std::size_t>(index)] = std::make_unique<TDecisionGenerator>(
@@ -198,7 +215,7 @@ bool TGameController::CanChangeSeason() {
 
 TSeasonChange TGameController::BtnChgSeasonClick() {
   FView.PlayClick();
-  if (!FInGame || !CanChangeSeason()) return TSeasonChange::Refused;
+  if (!FInGame || !CanChangeSeason() || !GoOnDespiteForecast()) return TSeasonChange::Refused;
   SlaughterMarked();
   RemoveSlaughtered();
   FCatastropheCheck.CountDown();
@@ -216,19 +233,18 @@ TSeasonChange TGameController::BtnChgSeasonClick() {
   UpdateTradeButton();
   FCouncilHeld = false;
   FDecisionsTaken = false;
-  if (FVillage.Season == TSeason::Spring) FTradedThisYear = false;
+  FTradedThisYear = TradeFlagAfter(FVillage.Season, FTradedThisYear);
   RefreshWorkPool();
   FView.AnimalPenArranged();
   FView.SetStatusCaption(StatusCaption());
   RecordChronicle(eventName);
-  const bool deposed = FVillage.People.empty() || ChiefRating(FTradedThisYear) < 0.2L;
+  const bool deposed = DeposedAfterChange(FVillage, FChiefStanding, FTradedThisYear);
   ShowSeasonReport(deposed);
   FSeasonInfo.Clear();
   StartMeeting(AdviceSeasonOf(FVillage.Season, FCatastropheCheck.SpecialSituation));
   FCatastropheCheck.SpecialSituation = TSpecialSituation::None;
   ShowVillagePicture();
   FView.ShowMainPage();
-  // A village without people has no one left to lead; rating it would divide by nothing.
   if (deposed) {
     Depose();
     return TSeasonChange::Deposed;
@@ -240,6 +256,13 @@ TSeasonChange TGameController::BtnChgSeasonClick() {
   FView.PlaySeasonMusic(FVillage.Season);
   Autosave();
   return TSeasonChange::Changed;
+}
+
+bool TGameController::GoOnDespiteForecast() {
+  if (!FWarnings) return true;
+  const TSeasonForecast& forecast = Forecast();
+  if (!forecast.Danger()) return true;
+  return FView.AskYesNo(forecast.WarningText());
 }
 
 void TGameController::ShowSeasonReport(bool deposed) {
@@ -259,15 +282,67 @@ std::string TGameController::DepositionCause() const {
                                      FVillage.People.empty());
 }
 
-void TGameController::SlaughterMarked() {
-  std::array<std::uint16_t, AnimalKindCount> marked{};
+TAnimalCounts TGameController::MarkedAnimals() const {
+  TAnimalCounts marked{};
   for (std::size_t kind = 0; kind < FAnimalFigures.size(); ++kind) {
     marked[kind] = static_cast<std::uint16_t>(
         std::count_if(FAnimalFigures[kind].begin(), FAnimalFigures[kind].end(), [](const TAnimalFigure& figure) {
           return figure.Marked;
         }));
   }
+  return marked;
+}
+
+void TGameController::SlaughterMarked() {
+  const TAnimalCounts marked = MarkedAnimals();
   FVillage.Slaughter(marked[0], marked[1], marked[2], marked[3]);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The forecast
+
+const TSeasonForecast& TGameController::Forecast() const {
+  const std::uint64_t key = ForecastKey();
+  if (!FForecastPlayed || key != FForecastKey) {
+    FForecast = FInGame ? TSeasonForecast::Of(FVillage, MarkedAnimals(), FChiefStanding, FTradedThisYear, FForecastLimits)
+                        : TSeasonForecast();
+    FForecastKey = key;
+    FForecastPlayed = true;
+  }
+  return FForecast;
+}
+
+void TGameController::SetForecastLimits(const TForecastLimits& limits) {
+  FForecastLimits = limits;
+  FForecastPlayed = false;
+}
+
+// Everything the forecast reads, so that a change made anywhere (the work page, the
+// slaughter page, the market, the decisions) plays it again, and nothing else does.
+std::uint64_t TGameController::ForecastKey() const {
+  TKeyHash hash;
+  hash.Add(FInGame);
+  hash.Add(FChiefStanding);
+  hash.Add(FTradedThisYear);
+  hash.Add(MarkedAnimals());
+  hash.Add(FVillage.Season);
+  hash.Add(FVillage.Year);
+  hash.Add(FVillage.Food);
+  hash.Add(FVillage.FoodStore);
+  hash.Add(FVillage.FoodRatio);
+  hash.Add(FVillage.CropGrowth);
+  hash.Add(FVillage.Events);
+  hash.Add(FVillage.Animals);
+  hash.Add(FVillage.Trade.Goods);
+  hash.Add(FVillage.Trade.Demands);
+  hash.Add(FVillage.GoodsProduction);
+  hash.Add(FVillage.People.size());
+  for (const auto& person : FVillage.People) {
+    hash.Add(person->Sex);
+    hash.Add(person->Age);
+    hash.Add(person->Work);
+  }
+  return hash.Value();
 }
 
 void TGameController::RemoveSlaughtered() {
@@ -484,6 +559,15 @@ long double TGameController::RatingOf(const TVillage& village, std::int32_t stan
   const TRatingFactors factors = FactorsOf(village, standing);
   if (withTrade) return factors.Standing * factors.Survival * factors.Trade / 0.125L;
   return factors.Standing * factors.Survival / 0.25L;
+}
+
+bool TGameController::TradeFlagAfter(TSeason newSeason, bool tradedThisYear) {
+  return newSeason == TSeason::Spring ? false : tradedThisYear;
+}
+
+// A village without people has no one left to lead; rating it would divide by nothing.
+bool TGameController::DeposedAfterChange(const TVillage& village, std::int32_t standing, bool tradeCounts) {
+  return village.People.empty() || RatingOf(village, standing, tradeCounts) < 0.2L;
 }
 
 TRatingFactors TGameController::RatingFactors() const { return FactorsOf(FVillage, FChiefStanding); }

@@ -17,6 +17,7 @@
 #include "core/game/chronicle.h"
 #include "core/game/game_view.h"
 #include "core/game/popup_tips.h"
+#include "core/game/season_forecast.h"
 #include "core/game/season_change_info.h"
 #include "core/settings/settings.h"
 #include "core/village/village.h"
@@ -118,11 +119,29 @@ class TGameController {
   /// the trade button until summer; a visit without one changes nothing.
   void MarketVisited(bool traded);
 
+  /// What the coming change of season will likely bring with the work and the marks as they
+  /// stand; played again only when something it reads has changed. Never changes the game.
+  const TSeasonForecast& Forecast() const;
+  /// How long a forecast may take; the simulator plays fewer copies than the screen.
+  void SetForecastLimits(const TForecastLimits& limits);
+  /// Whether "Neste årstid" asks first when the forecast sees danger; on unless the
+  /// settings say `WARNINGS=OFF`.
+  void SetWarnings(bool enabled) { FWarnings = enabled; }
+  bool Warnings() const { return FWarnings; }
+  /// The animals marked for slaughter, by kind.
+  TAnimalCounts MarkedAnimals() const;
+
   long double ChiefRating(bool withTrade) const;
   TRatingFactors RatingFactors() const;
   /// The rating a chief of this standing earns with this village.
   static long double RatingOf(const TVillage& village, std::int32_t standing, bool withTrade);
   static TRatingFactors FactorsOf(const TVillage& village, std::int32_t standing);
+  /// The trade flag the judgement reads after a change into newSeason: spring begins a new
+  /// trading year.
+  static bool TradeFlagAfter(TSeason newSeason, bool tradedThisYear);
+  /// The council's judgement after a change of season: nobody left to lead, or a rating
+  /// below 0.2.
+  static bool DeposedAfterChange(const TVillage& village, std::int32_t standing, bool tradeCounts);
   /// 0 for a rating (with trade) of 2.0 or more, 1 from 1.0, 2 from 0.5, else 3.
   int StatusPictureIndex() const;
 
@@ -193,6 +212,9 @@ class TGameController {
   void ShowVillagePicture();
   void PopupStep();
   void Depose();
+  /// True when the change may go on: no danger foreseen, warnings off, or the player said yes.
+  bool GoOnDespiteForecast();
+  std::uint64_t ForecastKey() const;
   void RecordChronicle(const std::string& event);
   void LoadChronicleBeside(const std::string& savedGame);
   void Autosave();
@@ -233,6 +255,11 @@ class TGameController {
   /// What a fire took from the store at the end of the last season change.
   long double FStoreBurntBefore = 0;
   bool FAutosave = true;
+  bool FWarnings = true;
+  TForecastLimits FForecastLimits;
+  mutable TSeasonForecast FForecast;
+  mutable std::uint64_t FForecastKey = 0;
+  mutable bool FForecastPlayed = false;
   bool FAutosaveFailed = false;
   bool FInGame = false;
   bool FDeposed = false;

@@ -8,11 +8,14 @@
 namespace fjordheim {
 
 /// A view without a screen, for games played by a program: every window closes at once
-/// ("Lukk" for a tip, "No" for a question), and the decision window is handed to Decide.
+/// ("Lukk" for a tip), a question is answered with Answer, and the decision window is handed
+/// to Decide.
 class THeadlessView : public TGameView {
  public:
   /// Ticks and confirms on the open board; true when the board was decided.
   std::function<bool(TDecisionBoard& board)> Decide;
+  /// Yes, so that a program plays on through the warnings as a player who knows better would.
+  bool Answer = true;
 
   void PlayClick() override {}
   void PlayWave(const std::string&, int, int, bool, bool) override {}
@@ -26,7 +29,7 @@ class THeadlessView : public TGameView {
   void ShowScoreList(const TScoreOutcome&) override {}
   bool RunDecisionWindow(TDecisionBoard& board) override { return Decide && Decide(board); }
   void ShowMessage(const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
+  bool AskYesNo(const std::string&) override { return Answer; }
   void SetButtonVisible(TGameButton, bool) override {}
   void SetStatusCaption(const std::string&) override {}
   void SetStatusPicture(int) override {}

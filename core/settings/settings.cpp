@@ -60,6 +60,7 @@ TSettings::TSettings(std::string_view programFilePath, TRandom& random, const TI
   ReadSettingsFiles(installation);
   ReadFolders(FSettingsIni);
   FSoundOff = FSettingsIni.ReadString(SettingsSection, "SOUND", "OFF") == "OFF";
+  FWarningsOff = FSettingsIni.ReadString(SettingsSection, "WARNINGS", "ON") == "OFF";
   FCatastrophyRandom = FSettingsIni.ReadInteger(SettingsSection, "CATASTROPHY_RANDOM", 0);
   FCatastrophyPeriod = FSettingsIni.ReadInteger(SettingsSection, "CATASTROPHY_PERIOD", 0);
   ReadPopupSettings(TIniFile::FromFile(PopupFilePath()));

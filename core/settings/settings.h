@@ -52,6 +52,8 @@ class TSettings {
 
   /// True exactly when "SOUND" is the text "OFF" or missing; then every sound is ignored.
   bool SoundOff() const { return FSoundOff; }
+  /// True exactly when "WARNINGS" is the text "OFF": "Neste årstid" then never asks first.
+  bool WarningsOff() const { return FWarningsOff; }
   std::int32_t CatastrophyRandom() const { return FCatastrophyRandom; }
   std::int32_t CatastrophyPeriod() const { return FCatastrophyPeriod; }
 
@@ -107,6 +109,7 @@ class TSettings {
   std::string FBookmPath;
   std::string FGamePath;
   bool FSoundOff = true;
+  bool FWarningsOff = false;
   std::int32_t FCatastrophyRandom = 0;
   std::int32_t FCatastrophyPeriod = 0;
   std::int32_t FPopupCount = 0;

@@ -12,6 +12,7 @@
 #include "core/trade/market_visit.h"
 #include "core/work/work_places.h"
 #include "gui/app/main_form.h"
+#include "gui/controls/forecast_line.h"
 #include "gui/controls/picture_button.h"
 #include "gui/council/council_image.h"
 #include "gui/dialogs/catastrophe_dlg.h"
@@ -90,6 +91,10 @@ void TScreenGame::BuildWorkPage() {
   FWork->OnSetWork = [this](THumanInfo& person, TWorkKind work) {
     FForm.RunGuarded([this, &person, work] { SetWorkOf(person, work); });
   };
+  // Below the work places, where nothing is dropped; the pointer passes through to the page.
+  FForecastLine = new TForecastLine(page);
+  FForecastLine->setGeometry(53, 437, 490, 40);
+  FForecastLine->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void TScreenGame::BuildSlaughterPage() {
@@ -119,6 +124,7 @@ void TScreenGame::SetWorkOf(const THumanInfo& person, TWorkKind work) {
       HumanFigureShownAt(figure.Id, person.Work);
       WorkPageArranged();
     }
+    UpdateFoodGauge();
     Tell(outcome);
     return;
   }
@@ -130,6 +136,7 @@ bool TScreenGame::Mark(const TCreature& animal) {
     FPageMarks = true;
     const TChoiceOutcome outcome = FController.MarkForSlaughter(id);
     FPageMarks = false;
+    UpdateFoodGauge();
     Tell(outcome);
     return outcome.Accepted;
   }
@@ -233,7 +240,10 @@ void TScreenGame::ShowChronicle() {
 void TScreenGame::ShowFoodStatus() { OpenStatus(true); }
 
 void TScreenGame::UpdateFoodGauge() {
-  if (FController.InGame()) FForm.SetFoodGauge(TFoodStatus(FController.Village()), FFoodPictures);
+  if (!FController.InGame()) return;
+  const TSeasonForecast& forecast = FController.Forecast();
+  FForm.SetFoodGauge(TFoodStatus(FController.Village()), FFoodPictures);
+  if (FForecastLine != nullptr) FForecastLine->SetForecast(forecast);
 }
 
 void TScreenGame::PlayClick() { FForm.Sound().PlayClick(); }

@@ -19,6 +19,7 @@ namespace fjordheim {
 class TCouncilImage;
 class TCreature;
 class TCreatureDivider;
+class TForecastLine;
 class THuman;
 class THumanDivider;
 class TMainForm;
@@ -40,6 +41,8 @@ class TScreenGame : public TGameActions, public TGameView {
   TCouncilImage* Council() const { return FCouncil; }
   THumanDivider* WorkDivider() const { return FWork; }
   TCreatureDivider* SlaughterDivider() const { return FSlaughter; }
+  /// The line under the work places that tells what the division will bring.
+  TForecastLine* ForecastLine() const { return FForecastLine; }
 
   // TGameActions
   void NewGame() override;
@@ -104,6 +107,7 @@ class TScreenGame : public TGameActions, public TGameView {
   void Tell(const TChoiceOutcome& outcome);
   TVillageStatusForm& StatusForm();
   void OpenStatus(bool atFood);
+  /// The food gauge and the work page's forecast line, after anything the forecast reads.
   void UpdateFoodGauge();
 
   TMainForm& FForm;
@@ -120,6 +124,7 @@ class TScreenGame : public TGameActions, public TGameView {
   TChronicleForm* FChronicle = nullptr;
   TCouncilImage* FCouncil = nullptr;
   THumanDivider* FWork = nullptr;
+  TForecastLine* FForecastLine = nullptr;
   TCreatureDivider* FSlaughter = nullptr;
   std::map<TFigureId, std::unique_ptr<THuman>> FHumans;
   std::map<TFigureId, std::unique_ptr<TCreature>> FAnimals;

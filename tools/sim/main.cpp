@@ -19,6 +19,10 @@ int main(int argc, char** argv) {
     std::cout << SimUsage();
     return 0;
   }
+  if (options.Play && options.CompareChiefs > 0) {
+    CompareChiefs(options, std::cout, std::cerr);
+    return std::cout.good() ? 0 : 1;
+  }
   if (options.Play && options.CompareTrade > 0) {
     CompareTrade(options, std::cout, std::cerr);
     return std::cout.good() ? 0 : 1;

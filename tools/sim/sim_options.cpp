@@ -25,6 +25,19 @@ constexpr std::array<std::pair<std::string_view, TWorkKind>, WorkKindCount> Work
 
 constexpr std::array<std::string_view, AnimalKindCount> AnimalNames{"cows", "pigs", "sheep", "hens"};
 
+constexpr std::array<std::pair<std::string_view, TSimChief>, 3> ChiefNames{{
+    {"rules", TSimChief::Rules},
+    {"forecast", TSimChief::Forecast},
+    {"idle", TSimChief::Idle},
+}};
+
+std::optional<TSimChief> ParseChief(std::string_view text) {
+  for (const auto& [name, chief] : ChiefNames) {
+    if (name == text) return chief;
+  }
+  return std::nullopt;
+}
+
 std::optional<TWorkKind> ParseWorkKind(std::string_view text) {
   for (const auto& [name, kind] : WorkNames) {
     if (name == text) return kind;
@@ -102,6 +115,14 @@ std::string ApplyValued(std::string_view name, std::string_view value, TSimOptio
     const auto games = ParseCheckedNumber<int>(value, 1, MostGames);
     if (!games) return "--compare-trade wants a whole number from 1 to " + std::to_string(MostGames);
     options.CompareTrade = *games;
+  } else if (name == "--compare-chiefs") {
+    const auto games = ParseCheckedNumber<int>(value, 1, MostGames);
+    if (!games) return "--compare-chiefs wants a whole number from 1 to " + std::to_string(MostGames);
+    options.CompareChiefs = *games;
+  } else if (name == "--chief") {
+    const auto chief = ParseChief(value);
+    if (!chief) return "unknown chief '" + std::string(value) + "' (rules, forecast, idle)";
+    options.Chief = *chief;
   } else if (name == "--game") {
     if (value.empty()) return "--game wants a folder";
     options.GameFolder = std::string(value);
@@ -139,7 +160,8 @@ TSimParseResult ParseSimArguments(const std::vector<std::string>& arguments) {
   TSimOptions options;
   options.GameFolder = FJORDHEIM_DEFAULT_GAME_DIR;
   const std::string error = ReadCommandLine(
-      arguments, {"--land", "--seed", "--seasons", "--standing", "--work", "--slaughter", "--game", "--compare-trade"},
+      arguments, {"--land", "--seed", "--seasons", "--standing", "--work", "--slaughter", "--game", "--compare-trade",
+                  "--compare-chiefs", "--chief"},
       [&options](std::string_view name) { return SetSwitch(name, options); },
       [&options](std::string_view name, std::string_view value) { return ApplyValued(name, value, options); });
   if (!error.empty()) return {std::nullopt, error};
@@ -171,6 +193,11 @@ std::string SimUsage() {
          "                    local market and trades with its computer merchants\n"
          "  --compare-trade N with --play: plays N seeds from --seed on, each without and with\n"
          "                    trade, and prints how many seasons the chiefs lasted\n"
+         "  --chief WHO       with --play: who leads: rules (the simple chief, the default),\n"
+         "                    forecast (knows no rule and divides the work by the forecast\n"
+         "                    alone) or idle (gives nobody work)\n"
+         "  --compare-chiefs N  with --play: plays N seeds from --seed on in each land with\n"
+         "                    every chief and prints how many seasons each lasted\n"
          "  --game DIR        with --play: the game folder with tunstad.ini and the data set\n"
          "                    (default: the game folder of the build)\n"
          "  --help            print this text\n";

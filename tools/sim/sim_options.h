@@ -17,6 +17,16 @@ struct TWorkPlan {
   TWorkKind Youths = TWorkKind::Farming;
 };
 
+/// Who leads the village in play mode.
+enum class TSimChief : std::uint8_t {
+  /// Sends the men and youths hunting and the women to the household and the cattle.
+  Rules = 0,
+  /// Knows no rule and divides the work by the forecast alone.
+  Forecast = 1,
+  /// Gives nobody work.
+  Idle = 2
+};
+
 /// What one run of the simulator does.
 struct TSimOptions {
   int Land = 0;
@@ -43,6 +53,11 @@ struct TSimOptions {
   /// In play mode: when above 0, plays this many seeds from Seed on, each without and with
   /// trade, and prints how long the chiefs lasted instead of the chronicle.
   int CompareTrade = 0;
+  /// In play mode: who leads the village.
+  TSimChief Chief = TSimChief::Rules;
+  /// In play mode: when above 0, plays this many seeds from Seed on in each land with every
+  /// kind of chief and prints how long they lasted.
+  int CompareChiefs = 0;
 };
 
 /// The options, or the reason the arguments were refused.

@@ -1,5 +1,8 @@
 #include "tools/sim/sim_play.h"
 
+#include <algorithm>
+#include <array>
+#include <chrono>
 #include <cstddef>
 #include <iomanip>
 #include <sstream>
@@ -8,6 +11,7 @@
 #include "core/common/message_sink.h"
 #include "core/common/random.h"
 #include "core/game/game_controller.h"
+#include "core/game/forecast_policy.h"
 #include "core/game/headless_view.h"
 #include "core/game/play_policy.h"
 #include "core/settings/settings.h"
@@ -51,6 +55,50 @@ bool VisitMarket(TGameController& game, const TMarketSettings& markets, TRandom&
   return visit.Traded();
 }
 
+// The forecast reader asks many forecasts a season; a few copies each tell him enough, and
+// a fixed number keeps a run the same on every machine.
+TForecastLimits SimForecastLimits() {
+  TForecastLimits limits;
+  limits.MaxRuns = 6;
+  limits.Budget = std::chrono::hours(1);
+  return limits;
+}
+
+TSeasonChange PlayIdleSeason(TGameController& game) {
+  for (int area = 0; area < AdviceAreaCount; ++area) game.HearAdviser(area);
+  game.TakeDecisions();
+  return game.BtnChgSeasonClick();
+}
+
+TSeasonChange PlayOneSeason(TSimChief chief, TGameController& game, TPlayPolicy& policy) {
+  switch (chief) {
+    case TSimChief::Forecast: return TForecastPolicy().PlaySeason(game);
+    case TSimChief::Idle: return PlayIdleSeason(game);
+    case TSimChief::Rules: break;
+  }
+  return policy.PlaySeason(game);
+}
+
+struct TChiefRun {
+  const char* Name;
+  TSimChief Chief;
+  bool RandomDecisions;
+};
+
+constexpr std::array<TChiefRun, 4> ComparedChiefs{{
+    {"rules, right decisions", TSimChief::Rules, false},
+    {"rules, random decisions", TSimChief::Rules, true},
+    {"forecast only", TSimChief::Forecast, false},
+    {"nobody works", TSimChief::Idle, false},
+}};
+
+double Median(std::vector<int> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t middle = values.size() / 2;
+  if (values.size() % 2 == 1) return values[middle];
+  return (values[middle - 1] + values[middle]) / 2.0;
+}
+
 }  // namespace
 
 TPlayResult PlayGame(const TSimOptions& options, std::ostream& out, std::ostream& messages) {
@@ -63,6 +111,9 @@ TPlayResult PlayGame(const TSimOptions& options, std::ostream& out, std::ostream
   view.Decide = [&](TDecisionBoard& board) { return policy.Decide(board, game.SeasonDecisions()); };
   // A teacher's trial run must not replace the player's autosave.
   game.SetAutosave(false);
+  // A program plays on; it asks the forecast itself when it wants one.
+  game.SetWarnings(false);
+  game.SetForecastLimits(SimForecastLimits());
   TMarketSettingsRead markets;
   if (options.Trade) {
     markets = ReadMarketSettings(settings.SettingsIni());
@@ -72,7 +123,7 @@ TPlayResult PlayGame(const TSimOptions& options, std::ostream& out, std::ostream
   TPlayResult result;
   while (result.Seasons < options.Seasons && !result.Deposed) {
     if (markets.Settings && MarketDay(game) && VisitMarket(game, *markets.Settings, random)) ++result.TradingYears;
-    result.Deposed = policy.PlaySeason(game) == TSeasonChange::Deposed;
+    result.Deposed = PlayOneSeason(options.Chief, game, policy) == TSeasonChange::Deposed;
     ++result.Seasons;
   }
   out << game.Chronicle().ToCsv();
@@ -100,6 +151,41 @@ void CompareTrade(const TSimOptions& options, std::ostream& out, std::ostream& m
   out << std::fixed << std::setprecision(1) << "average seasons over " << options.CompareTrade << " games (land "
       << options.Land << ", at most " << options.Seasons << "): without trade " << totalWithout / games
       << ", with trade " << totalWith / games << '\n';
+}
+
+}  // namespace fjordheim
+
+namespace fjordheim {
+
+void CompareChiefs(const TSimOptions& options, std::ostream& out, std::ostream& messages) {
+  out << "Seasons lasted over " << options.CompareChiefs << " seeds from " << options.Seed << " (at most "
+      << options.Seasons << "):\n";
+  out << std::left << std::setw(6) << "land" << std::setw(26) << "chief" << std::right << std::setw(8) << "mean"
+      << std::setw(8) << "median" << std::setw(6) << "min" << std::setw(6) << "max" << std::setw(9) << "deposed" << '\n';
+  for (int land = 0; land < 3; ++land) {
+    for (const TChiefRun& chief : ComparedChiefs) {
+      std::vector<int> seasons;
+      int deposed = 0;
+      for (int game = 0; game < options.CompareChiefs; ++game) {
+        TSimOptions run = options;
+        run.Land = land;
+        run.Seed = options.Seed + static_cast<std::uint32_t>(game);
+        run.Chief = chief.Chief;
+        run.RandomDecisions = chief.RandomDecisions;
+        run.Trade = false;
+        std::ostringstream chronicle;
+        const TPlayResult result = PlayGame(run, chronicle, messages);
+        seasons.push_back(result.Seasons);
+        if (result.Deposed) ++deposed;
+      }
+      long long total = 0;
+      for (const int lasted : seasons) total += lasted;
+      out << std::left << std::setw(6) << land << std::setw(26) << chief.Name << std::right << std::fixed
+          << std::setprecision(1) << std::setw(8) << static_cast<double>(total) / options.CompareChiefs << std::setw(8)
+          << Median(seasons) << std::setw(6) << *std::min_element(seasons.begin(), seasons.end()) << std::setw(6)
+          << *std::max_element(seasons.begin(), seasons.end()) << std::setw(9) << deposed << '\n';
+    }
+  }
 }
 
 }  // namespace fjordheim

@@ -25,4 +25,9 @@ TPlayResult PlayGame(const TSimOptions& options, std::ostream& out, std::ostream
 /// writes one line per seed and the averages to out.
 void CompareTrade(const TSimOptions& options, std::ostream& out, std::ostream& messages);
 
+/// Plays options.CompareChiefs seeds from options.Seed on in each land with every kind of
+/// chief (the simple one with right and with random decisions, the forecast reader, the
+/// idle one) and writes a table of how many seasons they lasted to out.
+void CompareChiefs(const TSimOptions& options, std::ostream& out, std::ostream& messages);
+
 }  // namespace fjordheim

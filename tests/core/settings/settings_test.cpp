@@ -103,6 +103,18 @@ TEST_F(SettingsTest, OnlyTheExactTextOffSilencesTheSound) {
   EXPECT_TRUE(soundOff("VOLUME=3"));
 }
 
+TEST_F(SettingsTest, TheWarningsAreOnUnlessTurnedOff) {
+  const auto warningsOff = [this](const std::string& line) {
+    Write("tunstad.ini", "[Tunstad]\n" + line + "\n");
+    return Load().WarningsOff();
+  };
+  EXPECT_TRUE(warningsOff("WARNINGS=OFF"));
+  EXPECT_TRUE(warningsOff("warnings = OFF"));
+  EXPECT_FALSE(warningsOff("WARNINGS=ON"));
+  EXPECT_FALSE(warningsOff("WARNINGS=nei"));
+  EXPECT_FALSE(warningsOff("SOUND=OFF"));
+}
+
 TEST_F(SettingsTest, CatastropheTimingIsReadAsIntegers) {
   Write("tunstad.ini", "[Tunstad]\nCATASTROPHY_RANDOM=0x0A\nCATASTROPHY_PERIOD=-5\n");
   const TSettings settings = Load();

@@ -103,6 +103,7 @@ class ScreenGame : public ::testing::Test {
     FGame = dynamic_cast<TScreenGame*>(&FForm->Actions());
     ASSERT_NE(FGame, nullptr);
     Controller().SetAutosave(false);
+    Controller().SetWarnings(false);
     FForm->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(FForm.get()));
   }

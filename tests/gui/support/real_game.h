@@ -20,12 +20,15 @@ inline QString GameFolder() { return QCoreApplication::applicationDirPath() + "/
 
 /// The real game's main window on the built game folder, played through its own controller.
 /// Saving after each season is off, so that a test leaves no saved game behind; messages are
-/// collected instead of shown.
+/// collected instead of shown. The warning before a dangerous season is off too: the tests
+/// of the warning turn it on.
 struct TRealGame {
   explicit TRealGame(std::uint32_t seed)
       : Random(seed), Settings((GameFolder() + "/fjordheim").toStdString(), Random), Form(Settings, Random, Sink) {
     Game = dynamic_cast<TScreenGame*>(&Form.Actions());
-    if (Game != nullptr) Game->Controller().SetAutosave(false);
+    if (Game == nullptr) return;
+    Game->Controller().SetAutosave(false);
+    Game->Controller().SetWarnings(false);
   }
 
   /// Shows the window; false when it is not the screen game or never showed.

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLabel>
+
+#include "core/game/season_forecast.h"
+
+namespace fjordheim {
+
+/// The line under the work places that says what the division on the page will bring: a
+/// green edge when everyone will be fed, yellow when the food is short, red in danger.
+/// Hidden while there is no forecast.
+class TForecastLine : public QLabel {
+ public:
+  enum class TMood { Fed = 0, Short = 1, Danger = 2 };
+
+  explicit TForecastLine(QWidget* parent = nullptr);
+
+  void SetForecast(const TSeasonForecast& forecast);
+  TMood Mood() const { return FMood; }
+  static TMood MoodOf(const TSeasonForecast& forecast);
+
+ private:
+  TMood FMood = TMood::Fed;
+};
+
+}  // namespace fjordheim
