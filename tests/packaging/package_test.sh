@@ -75,18 +75,32 @@ grep -q '^Categories=Game;Education;' "$root/usr/share/applications/fjordheim.de
   fail "the menu entry is not among the games and education"
 grep -q '^Comment\[nb\]=' "$root/usr/share/applications/fjordheim.desktop" || fail "the menu entry has no Norwegian comment"
 
-# The installation read-only, the homes the player's own.
-mkdir -p "$work/home1" "$work/home2"
+# The installation read-only, the homes the player's own. The player is given only what lies
+# in the test's folder: his hands (the scripts that play) are copied there, his temporary
+# files and screenshots stay there, and he starts in it, for the checkout may lie where he
+# cannot enter (a clone in /root).
+mkdir -p "$work/home1" "$work/home2" "$work/tmp" "$work/hands/packaging" "$work/hands/gui/real_screen"
+cp "$here/play_installed.sh" "$work/hands/packaging/"
+cp "$here/../gui/real_screen/real_screen.sh" "$work/hands/gui/real_screen/"
+chmod -R a+rX "$work/hands"
 chmod -R a-w "$root"
 runner=()
 if [ "$(id -u)" -eq 0 ]; then
-  chown nobody "$work/home1" "$work/home2"
+  chown nobody "$work/home1" "$work/home2" "$work/tmp"
   runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  "${runner[@]}" test -x "$work/hands/packaging/play_installed.sh" ||
+    fail "the user nobody cannot reach the test's folder $work; give TMPDIR a folder every user may enter"
 fi
+# A failed play leaves its screenshot where the caller keeps temporary files.
+keep_failure_shots() { cp "$work"/tmp/*_failure.png "${TMPDIR:-/tmp}/" 2>/dev/null || true; }
+play() {
+  (cd "$work" && HOME="$1" TMPDIR="$work/tmp" timeout "$2" "${runner[@]}" \
+    env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u XDG_RUNTIME_DIR HOME="$1" TMPDIR="$work/tmp" \
+    "$work/hands/packaging/play_installed.sh" "$root/usr/games/fjordheim" "$3") || { keep_failure_shots; return 1; }
+}
 
 echo "package test: playing the installed game in a fresh home"
-HOME="$work/home1" timeout 300 "${runner[@]}" env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u XDG_RUNTIME_DIR HOME="$work/home1" \
-  "$here/play_installed.sh" "$root/usr/games/fjordheim" new-game-and-save ||
+play "$work/home1" 300 new-game-and-save ||
   fail "the installed game could not start a new game and save"
 own="$work/home1/.local/share/fjordheim"
 ls "$own"/Game/*.tun >/dev/null 2>&1 || fail "no saved game in the home's data folder: $(ls -R "$own" 2>&1)"
@@ -96,8 +110,7 @@ ls "$own"/Bookm/*.htm >/dev/null 2>&1 || fail "no chief's page in the home's dat
 [ ! -e "$data/Game" ] && [ ! -e "$data/Bookm" ] || fail "the game wrote into the installation"
 
 echo "package test: a second home on the same installation"
-HOME="$work/home2" timeout 60 "${runner[@]}" env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u XDG_RUNTIME_DIR HOME="$work/home2" \
-  "$here/play_installed.sh" "$root/usr/games/fjordheim" start-only ||
+play "$work/home2" 60 start-only ||
   fail "the installed game did not start in a second home"
 [ -d "$work/home2/.local/share/fjordheim/Game" ] || fail "the second home has no folder of its own"
 if ls "$work"/home2/.local/share/fjordheim/Game/*.tun >/dev/null 2>&1; then
