@@ -114,7 +114,8 @@ std::string TagName(const std::string& tag) {
 }
 
 // A page's text outside its tags, with the captions of its pictures and links; what
-// stands in a style sheet or a script is never shown. A tag may run over several lines.
+// stands in a style sheet or a script is never shown, and commands, file names and
+// settings keys are written as code, which is no Norwegian. A tag may run over several lines.
 std::vector<TPlayerLine> PageLines(const std::string& file, const std::vector<std::string>& lines) {
   std::vector<TPlayerLine> text;
   std::string tag;
@@ -136,7 +137,7 @@ std::vector<TPlayerLine> PageLines(const std::string& file, const std::vector<st
           if (name == hiddenUntil) hiddenUntil.clear();
           continue;
         }
-        if (name == "style" || name == "script") hiddenUntil = "/" + name;
+        if (name == "style" || name == "script" || name == "code") hiddenUntil = "/" + name;
         for (const char* attribute : {"alt", "title"}) shown += " " + AttributeOf(tag, attribute);
         shown += ' ';
       } else if (hiddenUntil.empty()) {

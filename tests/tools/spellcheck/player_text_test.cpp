@@ -38,7 +38,7 @@ TEST(PlayerTextOf, FilesWithoutPlayerTextGiveNothing) {
   EXPECT_TRUE(PlayerTextOf("NAMES.md", {"Tekst"}).empty());
 }
 
-TEST(PlayerTextOf, PagesGiveTheirTextTitleAndCaptionsWithoutMarkupOrStyle) {
+TEST(PlayerTextOf, PagesGiveTheirTextTitleAndCaptionsWithoutMarkupStyleOrCommands) {
   const std::vector<std::string> page = {
       "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">",
       "<head><title>Fisk &amp; fangst</title>",
@@ -51,11 +51,13 @@ TEST(PlayerTextOf, PagesGiveTheirTextTitleAndCaptionsWithoutMarkupOrStyle) {
       "  alt=\"To menn i en båt\"></p>",
       "<h2>Torsk</h2><p>Om <b>vinteren</b> kom torsken.</p>",
       "<a href=\"fishing.htm\" title=\"Les om fiske\">fiske</a>",
+      "<p>Skriv <code>sudo systemctl restart</code> og <code>[Market]</code> slik.</p>",
   };
   EXPECT_EQ(Read("Html/fishing.htm", page), (TLines{{2, "Fisk & fangst"},
                                                      {9, "To menn i en båt"},
                                                      {10, "Torsk Om vinteren kom torsken."},
-                                                     {11, "Les om fiske fiske"}}));
+                                                     {11, "Les om fiske fiske"},
+                                                     {12, "Skriv og slik."}}));
   EXPECT_EQ(Read("Data/template.htm", {"<h1>Min vikingside</h1>"}), (TLines{{1, "Min vikingside"}}));
 }
 
