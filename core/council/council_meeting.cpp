@@ -1,5 +1,7 @@
 #include "core/council/council_meeting.h"
 
+#include <algorithm>
+
 namespace fjordheim {
 
 TCouncilAnswer TCouncilMeeting::Start(TAdviceSeason season, TRandom& random) {
@@ -10,8 +12,20 @@ TCouncilAnswer TCouncilMeeting::Start(TAdviceSeason season, TRandom& random) {
 TCouncilAnswer TCouncilMeeting::Begin() {
   FHeard = {};
   FHeardCount = 0;
-  const TCouncilZone& zone = Zones[7];
-  return {true, OpeningLine, zone.BubbleX, zone.BubbleY, zone.Frame, BubbleTextRect, {}, nullptr, false};
+  TCouncilAnswer answer = AnswerAt(Zones[7]);
+  answer.Text = OpeningLine;
+  return answer;
+}
+
+TCouncilAnswer TCouncilMeeting::AnswerAt(const TCouncilZone& zone) {
+  TCouncilAnswer answer;
+  answer.BubbleVisible = true;
+  answer.Frame = SideBubbleFrame;
+  answer.TextRect = BubbleTextRect;
+  answer.TailX = zone.TailX;
+  answer.TailY = zone.TailY;
+  answer.TailRight = zone.TailRight;
+  return answer;
 }
 
 int TCouncilMeeting::ZoneAt(int x, int y) {
@@ -25,7 +39,7 @@ TCouncilAnswer TCouncilMeeting::Click(int x, int y) {
   const int index = ZoneAt(x, y);
   if (index < 0) return {};
   const TCouncilZone& zone = Zones[static_cast<std::size_t>(index)];
-  TCouncilAnswer answer{true, {}, zone.BubbleX, zone.BubbleY, zone.Frame, BubbleTextRect, {}, nullptr, false};
+  TCouncilAnswer answer = AnswerAt(zone);
   if (zone.Speaker == ChiefSpeaker) {
     answer.Text = ChiefLine(FHeardCount);
     answer.ChiefSound = ChiefSound(FHeardCount);
@@ -39,6 +53,7 @@ TCouncilAnswer TCouncilMeeting::Click(int x, int y) {
   }
   answer.Text = FGenerator.AdviceText(zone.Speaker);
   answer.Advice = FGenerator.AdviceNode(zone.Speaker);
+  if (Concerns) answer.Concern = Concerns(static_cast<TAdviceArea>(zone.Speaker));
   return answer;
 }
 
@@ -54,6 +69,12 @@ std::string TCouncilMeeting::ChiefSound(int heardCount) {
   if (heardCount <= 2) return "z2.wav";
   if (heardCount <= 4) return "z3.wav";
   return "z4.wav";
+}
+
+TBubblePlace PlaceBubble(int tailX, int tailY, bool tailRight, int width, int height, int areaWidth, int areaHeight) {
+  const int x = tailRight ? tailX - width : tailX;
+  const int y = tailY - height * TCouncilMeeting::TailHeight / TCouncilMeeting::BubbleHeight;
+  return {std::clamp(x, 0, std::max(0, areaWidth - width)), std::clamp(y, 0, std::max(0, areaHeight - height))};
 }
 
 TTextOffset CentredTextOffset(const TWorkRect& textRect, int measuredWidth, int measuredHeight) {

@@ -32,7 +32,8 @@ void AppendAll(std::string& line, const TArray& values) {
   for (const auto value : values) line += "," + std::to_string(value);
 }
 
-constexpr std::size_t FieldCount = 36;
+constexpr std::size_t FieldCount = 37;
+constexpr std::size_t FieldCountWithoutJudgement = FieldCount - 1;
 constexpr std::size_t LongestField = 1000;
 // Far beyond any game's food or rating; a larger number can only be damage.
 constexpr long double LargestAmount = 1.0e15L;
@@ -128,8 +129,8 @@ class TFieldReader {
   bool FGood = true;
 };
 
-std::optional<TChronicleRecord> RecordOf(const std::vector<std::string>& fields) {
-  if (fields.size() != FieldCount) return std::nullopt;
+std::optional<TChronicleRecord> RecordOf(const std::vector<std::string>& fields, std::size_t fieldCount) {
+  if (fields.size() != fieldCount) return std::nullopt;
   TFieldReader read(fields);
   TChronicleRecord record;
   int season = 0;
@@ -147,6 +148,11 @@ std::optional<TChronicleRecord> RecordOf(const std::vector<std::string>& fields)
   read.Text(record.Event);
   read.Integer(record.DecisionScore, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
   read.Amount(record.Rating, -LargestAmount);
+  if (fieldCount == FieldCount) {
+    read.Amount(record.Judgement, -LargestAmount);
+  } else {
+    record.Judgement = record.Rating;
+  }
   if (!read.Good()) return std::nullopt;
   return record;
 }
@@ -157,23 +163,25 @@ TChronicleRead TChronicle::FromCsv(std::string_view csv) {
   TChronicleRead result;
   TCsvSplitter lines{csv};
   std::vector<std::string> fields;
-  if (!lines.NextLine(fields) || fields.size() != FieldCount) {
+  if (!lines.NextLine(fields)) {
     result.Problem = "linje 1: ukjent overskrift";
     return result;
   }
   std::string header = fields[0];
   for (std::size_t i = 1; i < fields.size(); ++i) header += "," + fields[i];
-  if (header != CsvHeader()) {
+  const bool current = header == CsvHeader();
+  if (!current && header != CsvHeaderWithoutJudgement()) {
     result.Problem = "linje 1: ukjent overskrift";
     return result;
   }
+  const std::size_t fieldCount = current ? FieldCount : FieldCountWithoutJudgement;
   for (std::size_t line = 2; !lines.AtEnd(); ++line) {
     if (result.Chronicle.FRecords.size() >= MostRecords) {
       result.Problem = "linje " + std::to_string(line) + ": for mange linjer";
       return result;
     }
     const bool whole = lines.NextLine(fields);
-    std::optional<TChronicleRecord> record = whole ? RecordOf(fields) : std::nullopt;
+    std::optional<TChronicleRecord> record = whole ? RecordOf(fields, fieldCount) : std::nullopt;
     if (!record) {
       result.Problem = "linje " + std::to_string(line) + ": feil i linjen";
       return result;
@@ -191,7 +199,9 @@ std::string TChronicle::PathBeside(const std::string& savedGame) {
   return (hasExtension ? savedGame.substr(0, dot) : savedGame) + ".csv";
 }
 
-std::string TChronicle::CsvHeader() {
+std::string TChronicle::CsvHeader() { return CsvHeaderWithoutJudgement() + ",judgement"; }
+
+std::string TChronicle::CsvHeaderWithoutJudgement() {
   return "season,year,elders,adult_men,adult_women,youths,children,infants,cows,pigs,sheep,hens,food_ratio,"
          "food_store,silver,amber,furs,iron,jewellery,weapons,silver_wanted,amber_wanted,furs_wanted,iron_wanted,"
          "jewellery_wanted,weapons_wanted,boys_born,girls_born,infants_died,children_died,"
@@ -207,7 +217,8 @@ std::string TChronicle::CsvLine(const TChronicleRecord& record) {
   AppendAll(line, record.Wants);
   AppendAll(line, record.Births);
   AppendAll(line, record.Deaths);
-  line += "," + CsvField(record.Event) + "," + std::to_string(record.DecisionScore) + "," + Decimal(record.Rating);
+  line += "," + CsvField(record.Event) + "," + std::to_string(record.DecisionScore) + "," + Decimal(record.Rating) +
+          "," + Decimal(record.Judgement);
   return line;
 }
 

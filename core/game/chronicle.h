@@ -33,8 +33,11 @@ struct TChronicleRecord {
   std::string Event;
   /// The score of the season's decisions; 0 when none were taken.
   std::int32_t DecisionScore = 0;
-  /// The chief's rating with trade after the change.
+  /// The chief's rating with trade after the change, as the village's score adds it up.
   long double Rating = 0;
+  /// The rating the council judged the chief by after the change: goods count only in a
+  /// year of trade, and a village with nobody left is judged 0.
+  long double Judgement = 0;
 };
 
 /// What reading a chronicle's CSV gave: the chronicle, or where and why it was refused.
@@ -53,8 +56,12 @@ class TChronicle {
   /// A header line and one line a record, fields separated by commas, lines ended by "\n".
   std::string ToCsv() const;
   static std::string CsvHeader();
+  /// The header of the chronicles written before the judgement had a column of its own;
+  /// their judgement is read as their rating.
+  static std::string CsvHeaderWithoutJudgement();
   static std::string CsvLine(const TChronicleRecord& record);
-  /// Reads what ToCsv wrote. The whole file is refused at its first fault (a wrong header,
+  /// Reads what ToCsv wrote, or a chronicle of the older header. The whole file is refused at
+  /// its first fault (a wrong header,
   /// a line with a missing, extra or unreadable field, a number out of its range), so a
   /// damaged file never gives a history with holes.
   static TChronicleRead FromCsv(std::string_view csv);

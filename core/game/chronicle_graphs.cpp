@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "core/game/game_controller.h"
+
 namespace fjordheim {
 
 namespace {
@@ -37,6 +39,7 @@ TGraph PeopleGraph(const TChronicle& c) {
                 }),
            Line(c, "Nyfødte", group(TPopulationGroup::Infant))},
           0,
+          "",
           ""};
 }
 
@@ -47,7 +50,8 @@ TGraph FoodGraph(const TChronicle& c) {
           {Line(c, "Mat folket fikk", [](const TChronicleRecord& r) { return static_cast<double>(r.FoodRatio) * 100; }),
            Line(c, "Forrådet", [](const TChronicleRecord& r) { return static_cast<double>(r.FoodStore); }, true)},
           100,
-          "Nok mat"};
+          "Nok mat",
+          ""};
 }
 
 TGraph AnimalGraph(const TChronicle& c) {
@@ -60,6 +64,7 @@ TGraph AnimalGraph(const TChronicle& c) {
           {Line(c, "Kyr", kind(TAnimalKind::Cow)), Line(c, "Griser", kind(TAnimalKind::Pig)),
            Line(c, "Sauer", kind(TAnimalKind::Sheep)), Line(c, "Høns", kind(TAnimalKind::Hen))},
           0,
+          "",
           ""};
 }
 
@@ -70,16 +75,22 @@ TGraph GoodsGraph(const TChronicle& c) {
           {Line(c, "Varer vi har", [](const TChronicleRecord& r) { return Sum(r.Goods); }),
            Line(c, "Varer vi trenger", [](const TChronicleRecord& r) { return Sum(r.Wants); })},
           0,
+          "",
           ""};
 }
 
+// The line is the judgement itself, so that a chief deposed stands below the limit in the
+// season it happened.
 TGraph RatingGraph(const TChronicle& c) {
   return {"Høvdingen",
           "dom",
           "",
-          {Line(c, "Byrådets dom", [](const TChronicleRecord& r) { return static_cast<double>(r.Rating); })},
-          TChronicleGraphs::DepositionLevel,
-          "Under denne streken blir høvdingen avsatt"};
+          {Line(c, "Rådets dom", [](const TChronicleRecord& r) { return static_cast<double>(r.Judgement); })},
+          static_cast<double>(TGameController::DepositionLevel),
+          "Under denne streken blir høvdingen avsatt",
+          "Rådet dømmer deg etter tre ting: om avgjørelsene dine er kloke, om folket i bygda lever og får nok "
+          "mat, og om bygda har de varene den trenger. Varene teller bare i et år da du har handlet på "
+          "markedet. Kommer dommen under den røde streken, blir du avsatt."};
 }
 
 std::string SeasonName(const TChronicleRecord& record) {
@@ -88,6 +99,16 @@ std::string SeasonName(const TChronicleRecord& record) {
 }
 
 std::string Verdict(int score) { return (score > 0 ? "+" : "") + std::to_string(score); }
+
+std::string VerdictTip(const std::string& season, int score) {
+  return season + ": avgjørelsene ga " + Verdict(score) + " poeng hos rådet.";
+}
+
+// Only the last season can be the one the council deposed the chief in: after it the game
+// is over.
+bool EndsInDeposition(const std::vector<TChronicleRecord>& records) {
+  return !records.empty() && records.back().Judgement < TGameController::DepositionLevel;
+}
 
 }  // namespace
 
@@ -98,9 +119,15 @@ TChronicleGraphs::TChronicleGraphs(const TChronicle& chronicle) {
   for (std::size_t i = 0; i < records.size(); ++i) {
     const TChronicleRecord& record = records[i];
     const int season = static_cast<int>(i);
-    SeasonNames.push_back(SeasonName(record));
-    if (!record.Event.empty()) Events.push_back({season, record.Event, 0});
-    Verdicts.push_back({season, Verdict(record.DecisionScore), record.DecisionScore});
+    const std::string name = SeasonName(record);
+    SeasonNames.push_back(name);
+    if (!record.Event.empty()) Events.push_back({season, record.Event, 0, name + ": " + record.Event});
+    const int score = record.DecisionScore;
+    Verdicts.push_back({season, Verdict(score), score, VerdictTip(name, score)});
+  }
+  if (EndsInDeposition(records)) {
+    const int last = static_cast<int>(records.size()) - 1;
+    Events.push_back({last, DepositionEvent, 0, SeasonNames.back() + ": " + DepositionEvent + "."});
   }
 }
 

@@ -21,6 +21,8 @@ struct TGraphMark {
   std::string Text;
   /// The decisions' score for a verdict; 0 for an event.
   int Score = 0;
+  /// What the mark means, for the pointer resting on it: "Høst 852: avgjørelsene ga +3 poeng hos rådet."
+  std::string Tip;
 };
 
 /// One graph of a theme of the chronicle.
@@ -33,6 +35,8 @@ struct TGraph {
   /// LimitName is empty.
   double Limit = 0;
   std::string LimitName;
+  /// A sentence under the graph that tells how to read it; empty for none.
+  std::string Explanation;
 };
 
 /// What the chronicle window draws: the seasons played, one graph per theme (people, food,
@@ -48,8 +52,11 @@ class TChronicleGraphs {
   /// The verdict of every season's decisions (a season cannot end without them): "+3", "0", "-1".
   std::vector<TGraphMark> Verdicts;
 
-  /// The rating below which the council deposes the chief.
-  static constexpr double DepositionLevel = 0.2;
+  /// What the marks of the time line mean, in one line under it.
+  static constexpr const char* MarksLegend =
+      "Tallet i ringen: poeng for avgjørelsene (grønn er gode, rød er dårlige). Oransje: hendelser.";
+  /// The event that closes the chronicle of a chief whom the council deposed.
+  static constexpr const char* DepositionEvent = "Rådet avsatte høvdingen";
 };
 
 }  // namespace fjordheim

@@ -410,6 +410,7 @@ void TGameController::RecordChronicle(const std::string& event) {
   record.Event = event;
   record.DecisionScore = FSeasonDecisionScore;
   record.Rating = FVillage.People.empty() ? 0 : ChiefRating(true);
+  record.Judgement = JudgementOf(FVillage, FChiefStanding, FTradedThisYear);
   FChronicle.Add(std::move(record));
   FSeasonDecisionScore = 0;
 }
@@ -566,8 +567,12 @@ bool TGameController::TradeFlagAfter(TSeason newSeason, bool tradedThisYear) {
 }
 
 // A village without people has no one left to lead; rating it would divide by nothing.
+long double TGameController::JudgementOf(const TVillage& village, std::int32_t standing, bool tradeCounts) {
+  return village.People.empty() ? 0 : RatingOf(village, standing, tradeCounts);
+}
+
 bool TGameController::DeposedAfterChange(const TVillage& village, std::int32_t standing, bool tradeCounts) {
-  return village.People.empty() || RatingOf(village, standing, tradeCounts) < 0.2L;
+  return village.People.empty() || JudgementOf(village, standing, tradeCounts) < DepositionLevel;
 }
 
 TRatingFactors TGameController::RatingFactors() const { return FactorsOf(FVillage, FChiefStanding); }

@@ -15,6 +15,7 @@
 #include "core/decisions/decision_board.h"
 #include "core/decisions/decision_generator.h"
 #include "core/game/chronicle.h"
+#include "core/game/council_concerns.h"
 #include "core/game/game_view.h"
 #include "core/game/popup_tips.h"
 #include "core/game/season_forecast.h"
@@ -122,6 +123,9 @@ class TGameController {
   /// What the coming change of season will likely bring with the work and the marks as they
   /// stand; played again only when something it reads has changed. Never changes the game.
   const TSeasonForecast& Forecast() const;
+  /// What the advisers add about this village to the advice of the season, from the forecast
+  /// as it stands; nothing outside a game.
+  TCouncilConcerns CouncilConcerns() const { return TCouncilConcerns::Of(Forecast()); }
   /// How long a forecast may take; the simulator plays fewer copies than the screen.
   void SetForecastLimits(const TForecastLimits& limits);
   /// Whether "Neste årstid" asks first when the forecast sees danger; on unless the
@@ -139,8 +143,13 @@ class TGameController {
   /// The trade flag the judgement reads after a change into newSeason: spring begins a new
   /// trading year.
   static bool TradeFlagAfter(TSeason newSeason, bool tradedThisYear);
-  /// The council's judgement after a change of season: nobody left to lead, or a rating
-  /// below 0.2.
+  /// The rating the council judges by after a change of season: the rating with trade in a
+  /// year of trade, without it otherwise; 0 when nobody is left to lead.
+  static long double JudgementOf(const TVillage& village, std::int32_t standing, bool tradeCounts);
+  /// Below this judgement the council deposes the chief.
+  static constexpr long double DepositionLevel = 0.2L;
+  /// The council's judgement after a change of season: nobody left to lead, or a judgement
+  /// below DepositionLevel.
   static bool DeposedAfterChange(const TVillage& village, std::int32_t standing, bool tradeCounts);
   /// 0 for a rating (with trade) of 2.0 or more, 1 from 1.0, 2 from 0.5, else 3.
   int StatusPictureIndex() const;

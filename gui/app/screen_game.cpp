@@ -72,6 +72,7 @@ void TScreenGame::BuildCouncilPage() {
     FForm.RunGuarded([this, &advice] { FController.HearAdviser(static_cast<int>(advice.Area)); });
   };
   FCouncil->OnAllHeard = [this] { FForm.RunGuarded([this] { FController.AllAdvisersHeard(); }); };
+  FCouncil->SetConcerns([this](TAdviceArea area) { return FController.CouncilConcerns().Of(area); });
   FCouncil->OnChiefSound = [this](const std::string& file) {
     FForm.Sound().PlayWave(FSettings.SoundPath() + file, 1, 0, false, false);
   };

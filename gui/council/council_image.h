@@ -12,8 +12,9 @@
 
 namespace fjordheim {
 
-/// The council meeting on screen: the picture of the chief and his five advisers, and the
-/// speech bubble of whoever was clicked last.
+/// The council meeting on screen: the picture of the chief and his five advisers with their
+/// names and roles, and the speech bubble of whoever was clicked last, its tail on the
+/// speaker. An adviser worried about the village says so in a larger bubble, under the advice.
 class TCouncilImage : public QWidget {
  public:
   /// The generator, the bubble pictures and the background are not owned.
@@ -32,6 +33,13 @@ class TCouncilImage : public QWidget {
   /// Where the portrait stands, in picture pixels.
   static QRect ChiefSeat();
 
+  /// Asked for what an adviser adds about the village each time he speaks.
+  void SetConcerns(std::function<std::string(TAdviceArea area)> concerns) { FMeeting.Concerns = std::move(concerns); }
+  /// Where the name and role of the adviser of this area stand, in picture pixels.
+  static QRect NamePlate(TAdviceArea area);
+  /// The sentence for the pointer resting at this point; empty beside the advisers.
+  static QString HintAt(QPoint point);
+
   const TCouncilMeeting& Meeting() const { return FMeeting; }
   const TTextBubbla& Bubble() const { return FBubble; }
 
@@ -46,9 +54,12 @@ class TCouncilImage : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void ShowAnswer(const TCouncilAnswer& answer);
+  void PlaceBubble(const TCouncilAnswer& answer);
+  void DrawNamePlates(QPainter& painter) const;
 
   TCouncilMeeting FMeeting;
   TTextBubbla FBubble;

@@ -12,7 +12,7 @@ namespace fjordheim {
 
 namespace {
 
-QSize PictureSize(const TPictureList* pictures) {
+QSize SizeOf(const TPictureList* pictures) {
   if (pictures != nullptr && !pictures->Size().isEmpty()) return pictures->Size();
   return TTextBubbla::FallbackSize;
 }
@@ -25,6 +25,9 @@ QFont BubbleFont(const QFont& base) {
 }
 
 constexpr int BubbleTextFlags = Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop;
+// Between the text and the concern, so that the concern reads as a sentence of its own.
+constexpr int ConcernGap = 6;
+const QColor ConcernColour(150, 25, 15);
 
 // A zero-width space between the letters of a word lets the line break inside it.
 QString Breakable(const QString& word) {
@@ -40,7 +43,7 @@ QString Breakable(const QString& word) {
 
 TTextBubbla::TTextBubbla(QWidget* owner, const TPictureList* pictures, int x, int y)
     : FOwner(owner), FPictures(pictures) {
-  const QSize size = PictureSize(pictures);
+  const QSize size = SizeOf(pictures);
   FBounds = {x, y, x + size.width(), y + size.height()};
   FTextRect = {0, 0, size.width(), size.height()};
 }
@@ -55,14 +58,31 @@ void TTextBubbla::MoveTo(int x, int y) {
   Invalidate();
 }
 
+QSize TTextBubbla::PictureSize() const { return SizeOf(FPictures); }
+
+void TTextBubbla::SetSize(QSize size) {
+  FBounds = {FBounds.Left, FBounds.Top, FBounds.Left + size.width(), FBounds.Top + size.height()};
+}
+
+int TTextBubbla::TextHeight(QPainter& painter, const QString& text) const {
+  const QRect column(0, 0, FTextRect.Width(), 100000);
+  return painter.boundingRect(column, BubbleTextFlags, QString::fromStdString(Trim(text.toStdString()))).height();
+}
+
 QRect TTextBubbla::TextBlock(QPainter& painter) const {
   painter.setFont(BubbleFont(painter.font()));
-  const QString text = QString::fromStdString(Trim(FText.toStdString()));
-  const QRect column(0, 0, FTextRect.Width(), 100000);
-  const QRect measured = painter.boundingRect(column, BubbleTextFlags, text);
-  const TTextOffset offset = CentredTextOffset(FTextRect, FTextRect.Width(), measured.height());
+  int height = TextHeight(painter, FText);
+  if (!FConcern.isEmpty()) height += ConcernGap + TextHeight(painter, FConcern);
+  const TTextOffset offset = CentredTextOffset(FTextRect, FTextRect.Width(), height);
   return {FBounds.Left + FTextRect.Left + offset.Dx, FBounds.Top + FTextRect.Top + offset.Dy, FTextRect.Width(),
-          measured.height()};
+          height};
+}
+
+QRect TTextBubbla::ConcernBlock(QPainter& painter) const {
+  if (FConcern.isEmpty()) return {};
+  const QRect block = TextBlock(painter);
+  const int concern = TextHeight(painter, FConcern);
+  return {block.left(), block.bottom() + 1 - concern, block.width(), concern};
 }
 
 QString TTextBubbla::Fitted(const QString& text) const {
@@ -94,8 +114,13 @@ QString TTextBubbla::Fitted(const QString& text) const {
 void TTextBubbla::Draw(QPainter& painter) const {
   if (!FVisible) return;
   const bool hasPicture = FPictures != nullptr && !FPictures->Size().isEmpty() && !FPictures->Picture(FFrame).isNull();
-  if (hasPicture) {
+  const QSize size(FBounds.Width(), FBounds.Height());
+  if (hasPicture && !FMirrored && size == FPictures->Size()) {
     FPictures->Draw(painter, FBounds.Left, FBounds.Top, FFrame);
+  } else if (hasPicture) {
+    const QImage picture = FPictures->Picture(FFrame).mirrored(FMirrored, false);
+    painter.drawImage(QPoint(FBounds.Left, FBounds.Top),
+                      picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
   } else {
     painter.setPen(QPen(Qt::black, 2));
     painter.setBrush(Qt::white);
@@ -106,6 +131,9 @@ void TTextBubbla::Draw(QPainter& painter) const {
   painter.setPen(Qt::black);
   painter.setBrush(Qt::NoBrush);
   painter.drawText(block, BubbleTextFlags, QString::fromStdString(Trim(FText.toStdString())));
+  if (FConcern.isEmpty()) return;
+  painter.setPen(ConcernColour);
+  painter.drawText(ConcernBlock(painter), BubbleTextFlags, QString::fromStdString(Trim(FConcern.toStdString())));
 }
 
 }  // namespace fjordheim

@@ -6,11 +6,13 @@
 #include <QFileDialog>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
+#include <QLabel>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QTabWidget>
+#include <QVBoxLayout>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -27,6 +29,9 @@ namespace {
 constexpr int Width = 620;
 constexpr int Height = 450;
 constexpr int TimeLineHeight = 56;
+constexpr int LegendHeight = 16;
+// The room of a graph's explanation in the saved picture.
+constexpr int PictureExplanationHeight = 90;
 // A graph's time line shows a name for at most this many seasons, so that the names never crowd.
 constexpr int MostSeasonNames = 8;
 const QColor LimitColour(200, 50, 40);
@@ -119,6 +124,26 @@ QChart* GraphChart(const TGraph& graph, const TChronicleGraphs& graphs, const QF
   return chart;
 }
 
+QLabel* ExplanationLabel(const std::string& text, const QFont& font) {
+  auto* label = new QLabel(QString::fromStdString(text));
+  label->setWordWrap(true);
+  label->setFont(font);
+  label->setContentsMargins(6, 2, 6, 4);
+  return label;
+}
+
+// A graph with a sentence that tells how to read it has the sentence under it, on the same page.
+QWidget* GraphPage(QChartView* view, const TGraph& graph, const QFont& font) {
+  if (graph.Explanation.empty()) return view;
+  auto* page = new QWidget;
+  auto* column = new QVBoxLayout(page);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(view, 1);
+  column->addWidget(ExplanationLabel(graph.Explanation, font));
+  return page;
+}
+
 }  // namespace
 
 TChronicleForm::TChronicleForm(QWidget* parent, TGameLayout layout) : QDialog(parent), FLayout(layout) {
@@ -126,10 +151,13 @@ TChronicleForm::TChronicleForm(QWidget* parent, TGameLayout layout) : QDialog(pa
   setFont(layout.PixelFont("MS Sans Serif", 11));
   setFixedSize(layout.Scaled(Width), layout.Scaled(Height));
   FPages = new QTabWidget(this);
-  layout.Place(FPages, 8, 8, Width - 16, Height - 16 - 33 - TimeLineHeight);
+  layout.Place(FPages, 8, 8, Width - 16, Height - 16 - 33 - TimeLineHeight - LegendHeight);
   FTimeLine = new TChronicleTimeLine(this);
-  layout.Place(FTimeLine, 8, Height - 8 - 33 - TimeLineHeight, Width - 16, TimeLineHeight);
+  layout.Place(FTimeLine, 8, Height - 8 - 33 - TimeLineHeight - LegendHeight, Width - 16, TimeLineHeight);
   FTimeLine->setFont(font());
+  FLegend = new QLabel(QString::fromUtf8(TChronicleGraphs::MarksLegend), this);
+  FLegend->setFont(layout.PixelFont("MS Sans Serif", 10));
+  layout.Place(FLegend, 8, Height - 8 - 33 - LegendHeight, Width - 16, LegendHeight);
   FPictureButton = new QPushButton(QString::fromUtf8("Lagre bilde..."), this);
   layout.Place(FPictureButton, 8, Height - 8 - 27, 120, 27);
   FTableButton = new QPushButton(QString::fromUtf8("Lagre tabell..."), this);
@@ -147,16 +175,19 @@ void TChronicleForm::SetChronicle(const TChronicle& chronicle) {
   FChronicle = chronicle;
   FGraphs = std::make_unique<TChronicleGraphs>(chronicle);
   const int shown = FPages->currentIndex();
+  std::vector<QWidget*> oldPages;
+  for (int page = 0; page < FPages->count(); ++page) oldPages.push_back(FPages->widget(page));
   FPages->clear();
-  for (QChartView* view : FViews) view->deleteLater();
+  for (QWidget* page : oldPages) page->deleteLater();
   FViews.clear();
   const QFont chartFont = FLayout.PixelFont("MS Sans Serif", 10);
+  const QFont explanationFont = FLayout.PixelFont("MS Sans Serif", 11);
   for (const TGraph& graph : FGraphs->Graphs) {
     auto* view = new QChartView(GraphChart(graph, *FGraphs, chartFont));
     view->setRenderHint(QPainter::Antialiasing);
     connect(view->chart(), &QChart::plotAreaChanged, this, [this] { AlignTimeLine(); });
     FViews.push_back(view);
-    FPages->addTab(view, QString::fromStdString(graph.Title));
+    FPages->addTab(GraphPage(view, graph, explanationFont), QString::fromStdString(graph.Title));
   }
   FPages->setCurrentIndex(std::max(0, shown));
   FTimeLine->SetMarks(*FGraphs);
@@ -179,22 +210,30 @@ void TChronicleForm::AlignTimeLine() {
   FTimeLine->SetSpan(left.x() - FTimeLine->x(), right.x() - FTimeLine->x());
 }
 
+// The saved picture is read without the window: each graph keeps its explanation and the
+// marks their legend.
 QImage TChronicleForm::GraphsPicture(QSize each) const {
-  const int rows = static_cast<int>(FGraphs->Graphs.size());
   const int timeLine = TimeLineHeight * 2;
-  QImage picture(each.width(), rows * (each.height() + timeLine), QImage::Format_RGB32);
+  const auto rowHeight = [&](const TGraph& graph) {
+    return each.height() + timeLine + (graph.Explanation.empty() ? 0 : PictureExplanationHeight);
+  };
+  int height = PictureExplanationHeight / 2;
+  for (const TGraph& graph : FGraphs->Graphs) height += rowHeight(graph);
+  QImage picture(each.width(), height, QImage::Format_RGB32);
   picture.fill(Qt::white);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
   const QFont chartFont = TGameLayout(2).PixelFont("MS Sans Serif", 10);
-  for (int row = 0; row < rows; ++row) {
+  const QFont textFont = TGameLayout(2).PixelFont("MS Sans Serif", 11);
+  const int textFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignVCenter;
+  int top = 0;
+  for (const TGraph& graph : FGraphs->Graphs) {
     QGraphicsScene scene;
-    QChart* chart = GraphChart(FGraphs->Graphs[static_cast<std::size_t>(row)], *FGraphs, chartFont);
+    QChart* chart = GraphChart(graph, *FGraphs, chartFont);
     scene.addItem(chart);
     chart->resize(each);
     // Laid out now, so that its plot area is known before anything is drawn.
     chart->layout()->activate();
-    const int top = row * (each.height() + timeLine);
     scene.render(&painter, QRectF(0, top, each.width(), each.height()), QRectF(QPointF(0, 0), each));
     TChronicleTimeLine line;
     line.setFont(chartFont);
@@ -202,7 +241,18 @@ QImage TChronicleForm::GraphsPicture(QSize each) const {
     line.SetMarks(*FGraphs);
     line.SetSpan(chart->plotArea().left(), chart->plotArea().right());
     line.render(&painter, QPoint(0, top + each.height()));
+    if (!graph.Explanation.empty()) {
+      painter.setFont(textFont);
+      painter.setPen(Qt::black);
+      const QRect room(24, top + each.height() + timeLine, each.width() - 48, PictureExplanationHeight);
+      painter.drawText(room, textFlags, QString::fromStdString(graph.Explanation));
+    }
+    top += rowHeight(graph);
   }
+  painter.setFont(textFont);
+  painter.setPen(Qt::black);
+  painter.drawText(QRect(24, top, each.width() - 48, PictureExplanationHeight / 2), textFlags,
+                   QString::fromUtf8(TChronicleGraphs::MarksLegend));
   return picture;
 }
 

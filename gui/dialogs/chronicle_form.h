@@ -13,6 +13,7 @@
 
 class QChart;
 class QChartView;
+class QLabel;
 class QPushButton;
 class QTabWidget;
 
@@ -40,6 +41,7 @@ class TChronicleForm : public QDialog {
   QTabWidget* Pages() const { return FPages; }
   QChart* Chart(int graph) const;
   TChronicleTimeLine* TimeLine() const { return FTimeLine; }
+  QLabel* MarksLegend() const { return FLegend; }
   QPushButton* PictureButton() const { return FPictureButton; }
   QPushButton* TableButton() const { return FTableButton; }
 
@@ -57,6 +59,7 @@ class TChronicleForm : public QDialog {
   QTabWidget* FPages = nullptr;
   std::vector<QChartView*> FViews;
   TChronicleTimeLine* FTimeLine = nullptr;
+  QLabel* FLegend = nullptr;
   QPushButton* FPictureButton = nullptr;
   QPushButton* FTableButton = nullptr;
 };

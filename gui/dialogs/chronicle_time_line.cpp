@@ -1,9 +1,13 @@
 #include "gui/dialogs/chronicle_time_line.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QStringList>
+#include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 
 namespace fjordheim {
 
@@ -40,6 +44,36 @@ void TChronicleTimeLine::SetSpan(double first, double last) {
 double TChronicleTimeLine::SeasonX(int season) const {
   if (FSeasons <= 1) return FFirst;
   return FFirst + (FLast - FFirst) * season / (FSeasons - 1);
+}
+
+QString TChronicleTimeLine::TipAt(double x) const {
+  if (FSeasons <= 0) return {};
+  const double spacing = FSeasons > 1 ? (FLast - FFirst) / (FSeasons - 1) : 0;
+  const int season = spacing > 0 ? static_cast<int>(std::lround((x - FFirst) / spacing)) : 0;
+  // Near its mark: half the way to the next season, and never further than a badge's width.
+  const double reach = std::max(8.0, std::min(spacing / 2, 16.0));
+  if (season < 0 || season >= FSeasons || std::abs(x - SeasonX(season)) > reach) return {};
+  QStringList lines;
+  for (const TGraphMark& verdict : FVerdicts) {
+    if (verdict.Season == season) lines << QString::fromStdString(verdict.Tip);
+  }
+  for (const TGraphMark& event : FEvents) {
+    if (event.Season == season) lines << QString::fromStdString(event.Tip);
+  }
+  return lines.join('\n');
+}
+
+bool TChronicleTimeLine::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  auto* help = static_cast<QHelpEvent*>(event);
+  const QString tip = TipAt(help->pos().x());
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), tip, this);
+  }
+  return true;
 }
 
 void TChronicleTimeLine::paintEvent(QPaintEvent*) {

@@ -32,9 +32,13 @@ TEST_F(CouncilMeeting, OpensWithTheChiefsLineAtTheSecondChiefZoneWithoutSound) {
   const TCouncilAnswer answer = FMeeting.Start(TAdviceSeason::Summer, FRandom);
   EXPECT_TRUE(answer.BubbleVisible);
   EXPECT_EQ(answer.Text, "Det er på tide å bestemme hva slags arbeid som skal gjøres. Hva har du å si?");
-  EXPECT_EQ(answer.BubbleX, 240);
-  EXPECT_EQ(answer.BubbleY, 285);
-  EXPECT_EQ(answer.Frame, 1);
+  const TBubblePlace place = PlaceBubble(answer.TailX, answer.TailY, answer.TailRight, TCouncilMeeting::BubbleWidth,
+                                         TCouncilMeeting::BubbleHeight, TCouncilMeeting::PictureWidth,
+                                         TCouncilMeeting::PictureHeight);
+  EXPECT_EQ(place.X, 318);
+  EXPECT_EQ(place.Y, 170);
+  EXPECT_FALSE(answer.TailRight);
+  EXPECT_EQ(answer.Frame, TCouncilMeeting::SideBubbleFrame);
   EXPECT_TRUE(answer.ChiefSound.empty());
 }
 
@@ -70,6 +74,49 @@ TEST_F(CouncilMeeting, AClickBesideEveryFigureHidesTheBubble) {
   FMeeting.Start(TAdviceSeason::Summer, FRandom);
   EXPECT_FALSE(FMeeting.Click(5, 5).BubbleVisible);
   EXPECT_TRUE(FMeeting.Click(ChiefX, ChiefY).BubbleVisible);
+}
+
+// Where the tail of a bubble at this place ends.
+std::array<int, 2> TailEnd(TBubblePlace place, bool tailRight, int width, int height) {
+  return {place.X + (tailRight ? width : 0),
+          place.Y + height * TCouncilMeeting::TailHeight / TCouncilMeeting::BubbleHeight};
+}
+
+// The tail says who speaks: it ends on a figure whose click the same speaker answers, for
+// the bubble of the advice and for the larger one that holds a concern too, and every bubble
+// stands inside the picture.
+TEST(CouncilZones, EveryBubblesTailEndsOnItsSpeakerWhateverTheBubblesSize) {
+  for (const int percent : {100, TCouncilMeeting::ConcernBubblePercent}) {
+    const int width = TCouncilMeeting::BubbleWidth * percent / 100;
+    const int height = TCouncilMeeting::BubbleHeight * percent / 100;
+    for (int index = 0; index < TCouncilMeeting::ZoneCount; ++index) {
+      const TCouncilZone& zone = TCouncilMeeting::Zones[static_cast<std::size_t>(index)];
+      const TBubblePlace place = PlaceBubble(zone.TailX, zone.TailY, zone.TailRight, width, height,
+                                             TCouncilMeeting::PictureWidth, TCouncilMeeting::PictureHeight);
+      EXPECT_GE(place.X, 0) << index;
+      EXPECT_GE(place.Y, 0) << index;
+      EXPECT_LE(place.X + width, TCouncilMeeting::PictureWidth) << index;
+      EXPECT_LE(place.Y + height, TCouncilMeeting::PictureHeight) << index;
+      const auto [x, y] = TailEnd(place, zone.TailRight, width, height);
+      const int hit = TCouncilMeeting::ZoneAt(x, y);
+      ASSERT_GE(hit, 0) << index << " at " << percent << "%";
+      EXPECT_EQ(TCouncilMeeting::Zones[static_cast<std::size_t>(hit)].Speaker, zone.Speaker)
+          << index << " at " << percent << "%";
+    }
+  }
+}
+
+TEST_F(CouncilMeeting, AnAdviserAddsHisConcernAndTheChiefNone) {
+  FMeeting.Concerns = [](TAdviceArea area) {
+    return area == TAdviceArea::Hunting ? std::string("Vi trenger flere på jakt og fiske.") : std::string();
+  };
+  FMeeting.Start(TAdviceSeason::Summer, FRandom);
+  const TCouncilAnswer hunting = FMeeting.Click(AdviserPoints[2][0], AdviserPoints[2][1]);
+  EXPECT_EQ(hunting.Text, "HUNTING says");
+  EXPECT_EQ(hunting.Concern, "Vi trenger flere på jakt og fiske.");
+  EXPECT_TRUE(hunting.TailRight);
+  EXPECT_TRUE(FMeeting.Click(AdviserPoints[1][0], AdviserPoints[1][1]).Concern.empty());
+  EXPECT_TRUE(FMeeting.Click(ChiefX, ChiefY).Concern.empty());
 }
 
 TEST(CouncilZones, RightAndBottomEdgesAreOutsideAndOverlapsGoToTheEarlierZone) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/game/game_controller.h"
+
 namespace fjordheim {
 namespace {
 
@@ -17,6 +19,7 @@ TChronicleRecord Season(TSeason season, std::uint16_t year, int cows, std::strin
   record.Event = std::move(event);
   record.DecisionScore = score;
   record.Rating = 0.6L;
+  record.Judgement = 0.4L;
   return record;
 }
 
@@ -40,17 +43,45 @@ TEST(ChronicleGraphs, OneGraphAThemeWithAValueForEverySeasonAndTheMarksOnTheTime
   EXPECT_EQ(graphs.Graphs[2].Lines[0].Values, (std::vector<double>{8, 5, 2}));
   EXPECT_EQ(graphs.Graphs[3].Lines[0].Values[0], 2);
   EXPECT_EQ(graphs.Graphs[3].Lines[1].Values[0], 10);
-  const TGraph& rating = graphs.Graphs[4];
-  EXPECT_EQ(rating.Limit, 0.2);
-  EXPECT_FALSE(rating.LimitName.empty());
   ASSERT_EQ(graphs.Events.size(), 1U);
   EXPECT_EQ(graphs.Events[0].Season, 1);
   EXPECT_EQ(graphs.Events[0].Text, "Brann i langhuset!");
+  EXPECT_EQ(graphs.Events[0].Tip, "Vinter 852: Brann i langhuset!");
   ASSERT_EQ(graphs.Verdicts.size(), 3U);
   EXPECT_EQ(graphs.Verdicts[0].Text, "+3");
+  EXPECT_EQ(graphs.Verdicts[0].Tip, "Høst 852: avgjørelsene ga +3 poeng hos rådet.");
   EXPECT_EQ(graphs.Verdicts[1].Text, "-1");
   EXPECT_EQ(graphs.Verdicts[1].Season, 1);
   EXPECT_EQ(graphs.Verdicts[2].Text, "0");
+  EXPECT_EQ(graphs.Verdicts[2].Tip, "Vår 853: avgjørelsene ga 0 poeng hos rådet.");
+}
+
+// The chief's graph is the council's own judgement against the council's own limit, so a
+// teacher explains the rule the game plays by.
+TEST(ChronicleGraphs, TheChiefsGraphIsTheJudgementAgainstTheLimitTheCouncilDeposesAt) {
+  TChronicle chronicle;
+  chronicle.Add(Season(TSeason::Autumn, 852, 8, "", 3));
+  TChronicleRecord deposed = Season(TSeason::Winter, 852, 8, "Frost", -1);
+  deposed.Rating = 0.9L;
+  deposed.Judgement = 0.15L;
+  chronicle.Add(deposed);
+  const TChronicleGraphs graphs(chronicle);
+  const TGraph& rating = graphs.Graphs[4];
+  ASSERT_EQ(rating.Lines.size(), 1U);
+  EXPECT_EQ(rating.Lines[0].Name, "Rådets dom");
+  EXPECT_EQ(rating.Lines[0].Values, (std::vector<double>{0.4, 0.15}));
+  EXPECT_EQ(rating.Limit, static_cast<double>(TGameController::DepositionLevel));
+  EXPECT_FALSE(rating.LimitName.empty());
+  EXPECT_NE(rating.Explanation.find("tre ting"), std::string::npos);
+  for (std::size_t other = 0; other < 4; ++other) EXPECT_TRUE(graphs.Graphs[other].Explanation.empty()) << other;
+  // The season the council deposed the chief closes the time line with a mark of its own.
+  ASSERT_EQ(graphs.Events.size(), 2U);
+  EXPECT_EQ(graphs.Events[1].Season, 1);
+  EXPECT_EQ(graphs.Events[1].Text, TChronicleGraphs::DepositionEvent);
+  EXPECT_EQ(graphs.Events[1].Tip, "Vinter 852: Rådet avsatte høvdingen.");
+  // A game still going has no such mark.
+  chronicle.Add(Season(TSeason::Spring, 853, 8, "", 3));
+  EXPECT_EQ(TChronicleGraphs(chronicle).Events.size(), 1U);
 }
 
 TEST(ChronicleGraphs, AnEmptyChronicleHasGraphsWithoutValues) {

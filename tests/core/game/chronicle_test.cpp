@@ -29,6 +29,7 @@ TChronicleRecord Record(TSeason season, std::uint16_t year, std::string event = 
   record.Event = std::move(event);
   record.DecisionScore = -1;
   record.Rating = 0.75L;
+  record.Judgement = 0.5L;
   return record;
 }
 
@@ -50,6 +51,8 @@ TEST(ChronicleCsv, ReadsBackWhatItWroteEventsWithCommasAndQuotesIncluded) {
   EXPECT_EQ(read.Chronicle.Records()[1].Season, TSeason::Winter);
   EXPECT_EQ(read.Chronicle.Records()[2].Year, 853);
   EXPECT_EQ(read.Chronicle.Records()[0].Deaths, (std::array<std::int32_t, AgeGroupCount>{0, 1, 0, 2, 1}));
+  EXPECT_EQ(read.Chronicle.Records()[0].Rating, 0.75L);
+  EXPECT_EQ(read.Chronicle.Records()[0].Judgement, 0.5L);
   EXPECT_EQ(read.Chronicle.ToCsv(), csv);
   // A spreadsheet that saved it with Windows line ends is read the same.
   std::string crlf;
@@ -58,6 +61,25 @@ TEST(ChronicleCsv, ReadsBackWhatItWroteEventsWithCommasAndQuotesIncluded) {
     crlf += c;
   }
   EXPECT_TRUE(TChronicle::FromCsv(crlf).Ok);
+}
+
+// Games saved before the judgement had a column of its own keep their history; the rating
+// they kept is the best judgement they know.
+TEST(ChronicleCsv, AnOlderChronicleWithoutTheJudgementLoadsWithItsRatingAsJudgement) {
+  const std::string line = TChronicle::CsvLine(Record(TSeason::Winter, 852, "_Visit"));
+  const std::string older = line.substr(0, line.rfind(','));
+  const std::string csv = TChronicle::CsvHeaderWithoutJudgement() + "\n" + older + "\n";
+  ASSERT_EQ(TChronicle::CsvHeader().rfind(TChronicle::CsvHeaderWithoutJudgement(), 0), 0U);
+  const TChronicleRead read = TChronicle::FromCsv(csv);
+  ASSERT_TRUE(read.Ok) << read.Problem;
+  ASSERT_EQ(read.Chronicle.Records().size(), 1U);
+  EXPECT_EQ(read.Chronicle.Records()[0].Event, "_Visit");
+  EXPECT_EQ(read.Chronicle.Records()[0].Judgement, 0.75L);
+  // Written again, it has the judgement column.
+  EXPECT_EQ(read.Chronicle.ToCsv(), TChronicle::CsvHeader() + "\n" + older + ",0.7500\n");
+  // Each header has its own number of fields.
+  EXPECT_FALSE(TChronicle::FromCsv(TChronicle::CsvHeaderWithoutJudgement() + "\n" + line + "\n").Ok);
+  EXPECT_FALSE(TChronicle::FromCsv(TChronicle::CsvHeader() + "\n" + older + "\n").Ok);
 }
 
 TEST(ChronicleCsv, DamageAnywhereRefusesTheWholeFileAndSaysWhere) {
@@ -83,6 +105,7 @@ TEST(ChronicleCsv, DamageAnywhereRefusesTheWholeFileAndSaysWhere) {
       {"a herd beyond 16 bits", header + replaced(",8,7,9,15,", ",8,70000,9,15,") + "\n", "linje 2: feil i linjen"},
       {"no number for food", header + replaced("0.4500", "nan") + "\n", "linje 2: feil i linjen"},
       {"food beyond any game", header + replaced("19.8875", "1e300") + "\n", "linje 2: feil i linjen"},
+      {"no number for the judgement", header + replaced(",0.5000", ",x") + "\n", "linje 2: feil i linjen"},
       {"a quote never closed", header + replaced(",,-1,", ",\"open,-1,") + "\n", "linje 2: feil i linjen"},
       {"an empty line", header + good + "\n\n", "linje 3: feil i linjen"},
   };
@@ -121,6 +144,41 @@ TEST(ChronicleOfAGame, NamesEachSeasonWithTheYearItWasPlayedIn) {
   EXPECT_EQ(records[1].Season, TSeason::Winter);
   EXPECT_EQ(records[1].Year, 852);
   EXPECT_EQ(records[2].Year, 853);
+}
+
+// A village with far more goods than it wants rates high with trade; a chief who did not
+// trade is judged without it, and that is what the chronicle must show.
+TEST(ChronicleOfAGame, RecordsTheJudgementTheCouncilJudgedByUpToTheSeasonItDeposed) {
+  TGameFolder folder("chronicle-judgement");
+  TSavedGame saved;
+  saved.ChiefName = "Ragnar";
+  saved.ChiefStanding = -20;
+  TRandom random(4);
+  saved.Village = TVillage::CreateForLand(0, random);
+  saved.Village.Trade.Goods = {20, 20, 20, 20, 20, 20};
+  saved.Village.Trade.Demands = {1, 1, 1, 1, 1, 1};
+  SaveSavedGame(folder.GameFile("rich.tun"), saved);
+  TGameRig rig(folder, 21);
+  rig.Game->SetAutosave(false);
+  ASSERT_TRUE(rig.Game->LoadGame(folder.GameFile("rich.tun")));
+  bool overTheLineWithTrade = false;
+  TSeasonChange change = TSeasonChange::Changed;
+  for (int season = 0; season < 12 && change == TSeasonChange::Changed; ++season) {
+    change = rig.Policy.PlaySeason(*rig.Game);
+    ASSERT_NE(change, TSeasonChange::Refused);
+    const TChronicleRecord& record = rig.Game->Chronicle().Records().back();
+    const TVillage& village = rig.Game->Village();
+    const std::int32_t standing = rig.Game->ChiefStanding();
+    EXPECT_EQ(record.Judgement, TGameController::JudgementOf(village, standing, rig.Game->TradedThisYear()));
+    EXPECT_EQ(record.Rating, TGameController::RatingOf(village, standing, true));
+    EXPECT_EQ(change == TSeasonChange::Deposed,
+              TGameController::DeposedAfterChange(village, standing, rig.Game->TradedThisYear()));
+    EXPECT_EQ(change == TSeasonChange::Deposed, record.Judgement < TGameController::DepositionLevel);
+    overTheLineWithTrade = record.Rating >= TGameController::DepositionLevel;
+  }
+  ASSERT_EQ(change, TSeasonChange::Deposed);
+  EXPECT_FALSE(rig.Game->TradedThisYear());
+  EXPECT_TRUE(overTheLineWithTrade) << "the rating with trade would have stood above the line";
 }
 
 TEST(ChronicleOfAGame, TheWinterOfTheLastYearKeepsItsYear) {

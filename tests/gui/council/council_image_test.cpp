@@ -77,8 +77,10 @@ TEST_F(CouncilView, AClickOutsideHidesTheBubbleUntilTheNextFigure) {
   EXPECT_FALSE(FView.Bubble().Visible());
   Click(Cattle);
   EXPECT_TRUE(FView.Bubble().Visible());
-  EXPECT_EQ(FView.Bubble().Bounds().Left, 218);
-  EXPECT_EQ(FView.Bubble().Bounds().Top, 146);
+  // Left of the cattle adviser, its tail on him.
+  EXPECT_EQ(FView.Bubble().Bounds().Left, 458 - 210);
+  EXPECT_EQ(FView.Bubble().Bounds().Top, 140 - 110);
+  EXPECT_TRUE(FView.Bubble().Mirrored());
 }
 
 TEST_F(CouncilView, TheHelpPointerShowsOverTheFiguresOnly) {
@@ -96,8 +98,8 @@ TEST_F(CouncilView, ALongAdviceWrapsIntoLinesCentredOnTheTextArea) {
   const int lineHeight = QFontMetrics(painter.font()).height();
   EXPECT_GT(block.height(), 3 * lineHeight);
   EXPECT_EQ(block.width(), 149);
-  EXPECT_EQ(block.left(), 218 + 30);
-  EXPECT_EQ(block.top(), 146 + 27 + (97 - block.height()) / 2);
+  EXPECT_EQ(block.left(), 248 + 30);
+  EXPECT_EQ(block.top(), 30 + 27 + (97 - block.height()) / 2);
   SaveScreenshot(FView, "council_page");
 }
 

@@ -2,9 +2,11 @@
 
 #include <QChart>
 #include <QImage>
+#include <QLabel>
 #include <QLineSeries>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "core/common/lines.h"
 #include "gui/dialogs/chronicle_form.h"
@@ -28,6 +30,7 @@ TChronicle EightSeasons() {
     record.Event = i == 5 ? "Brann i langhuset!" : "";
     record.DecisionScore = i % 3 == 0 ? -1 : 3;
     record.Rating = 0.9L - 0.08L * i;
+    record.Judgement = 0.8L - 0.08L * i;
     chronicle.Add(record);
   }
   return chronicle;
@@ -49,6 +52,41 @@ TEST(ChronicleWindow, DrawsEveryThemeAndKeepsTheGraphShown) {
   // The time line's first and last seasons stand under the graph's.
   const QRectF plot = form.Chart(4)->plotArea();
   EXPECT_GT(form.TimeLine()->SeasonX(7) - form.TimeLine()->SeasonX(0), plot.width() * 0.9);
+}
+
+// The labels on a page of the window that say something, beside the chart's own.
+QStringList Sentences(QWidget* page) {
+  QStringList sentences;
+  for (const QLabel* label : page->findChildren<QLabel*>()) sentences << label->text();
+  return sentences;
+}
+
+TEST(ChronicleWindow, TheChiefsGraphIsExplainedAndTheMarksSayWhatTheyMean) {
+  TChronicleForm form(nullptr);
+  const TChronicle chronicle = EightSeasons();
+  form.SetChronicle(chronicle);
+  form.show();
+  form.Pages()->setCurrentIndex(4);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  const TChronicleGraphs graphs(chronicle);
+  EXPECT_EQ(Sentences(form.Pages()->widget(4)), QStringList{QString::fromStdString(graphs.Graphs[4].Explanation)});
+  EXPECT_TRUE(Sentences(form.Pages()->widget(0)).isEmpty());
+  auto* judged = dynamic_cast<QLineSeries*>(form.Chart(4)->series().front());
+  ASSERT_NE(judged, nullptr);
+  EXPECT_EQ(judged->name(), QString::fromUtf8("Rådets dom"));
+  EXPECT_DOUBLE_EQ(judged->at(7).y(), static_cast<double>(chronicle.Records()[7].Judgement));
+  EXPECT_EQ(form.MarksLegend()->text(), QString::fromUtf8(TChronicleGraphs::MarksLegend));
+  EXPECT_TRUE(form.MarksLegend()->isVisible());
+  // Resting on a season's mark tells its verdict, and its event when it had one.
+  TChronicleTimeLine* line = form.TimeLine();
+  EXPECT_EQ(line->TipAt(line->SeasonX(0)), QString::fromUtf8("Høst 852: avgjørelsene ga -1 poeng hos rådet."));
+  const QString fire = QString::fromStdString(graphs.SeasonNames[5]);
+  EXPECT_EQ(line->TipAt(line->SeasonX(5) + 3),
+            fire + QString::fromUtf8(": avgjørelsene ga +3 poeng hos rådet.\n") + fire +
+                QString::fromUtf8(": Brann i langhuset!"));
+  EXPECT_TRUE(line->TipAt(line->SeasonX(0) - 40).isEmpty());
+  EXPECT_TRUE(line->TipAt((line->SeasonX(2) + line->SeasonX(3)) / 2).isEmpty());
+  SaveScreenshot(form, "chronicle_judgement");
 }
 
 TEST(ChronicleWindow, SavesAPictureOfAllGraphsAndTheTableForTheTeacher) {

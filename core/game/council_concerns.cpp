@@ -1,0 +1,50 @@
+#include "core/game/council_concerns.h"
+
+#include <algorithm>
+
+#include "core/settings/name_tables.h"
+
+namespace fjordheim {
+
+namespace {
+
+std::string FoodShort(TSeason ending) {
+  return "Forrådet rekker ikke gjennom " + std::string(SeasonNamesDefinite[ending]) + ".";
+}
+
+}  // namespace
+
+TCouncilConcerns TCouncilConcerns::Of(const TSeasonForecast& forecast) {
+  TCouncilConcerns concerns;
+  if (!forecast.Available) return concerns;
+  if (forecast.NobodyWorks) {
+    concerns.Say(TAdviceArea::People,
+                 "Ingen har fått arbeid ennå. Gi folket arbeid, ellers blir det nesten ingen mat.");
+  } else if (forecast.Starvation()) {
+    // Both works are named when one more pair of hands would feed about as many in either.
+    if (forecast.Short(TWorkKind::HuntFish)) {
+      concerns.Say(TAdviceArea::Hunting, FoodShort(forecast.Season) + " Vi trenger flere på jakt og fiske.");
+    }
+    if (forecast.Short(TWorkKind::Household) || forecast.FoodWork() == TWorkKind::Idle) {
+      concerns.Say(TAdviceArea::People, FoodShort(forecast.Season) + " Vi trenger flere i husholdningen.");
+    }
+  }
+  if (!forecast.AnimalsFed) {
+    concerns.Say(TAdviceArea::Cattle, "Dyrene får ikke nok fôr. Sett flere til å stelle dem, eller slakt noen.");
+  }
+  if (forecast.Short(TWorkKind::Farming)) {
+    concerns.Say(TAdviceArea::Agriculture, "Kornet på åkeren får for lite stell. Vi trenger flere på åkeren.");
+  }
+  if (forecast.DeposeLikely()) {
+    concerns.Say(TAdviceArea::Miscellaneous, "Høvding, rådet er misfornøyd. Slik det går nå, blir du avsatt etter "
+                                             "denne årstiden.");
+  }
+  return concerns;
+}
+
+bool TCouncilConcerns::Any() const {
+  return std::any_of(FSentences.begin(), FSentences.end(),
+                     [](const std::string& sentence) { return !sentence.empty(); });
+}
+
+}  // namespace fjordheim
