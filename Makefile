@@ -52,3 +52,9 @@ clean:
 .PHONY: art-sheet
 art-sheet: build
 	build/tools/assetgen/assetgen --contact-sheet build/art-sheet.png --out build/game
+
+# The teacher's pages as one printable A4 PDF, build/fjordheim-laererveiledning.pdf (the
+# package ships it in /usr/share/doc/fjordheim/).
+.PHONY: teacher-guide
+teacher-guide: configure
+	cmake --build build -j$(JOBS) --target fjordheim_teacher_guide

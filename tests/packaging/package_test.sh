@@ -51,6 +51,7 @@ data="$root/usr/share/games/fjordheim"
 for file in usr/games/fjordheim usr/share/applications/fjordheim.desktop \
   usr/share/icons/hicolor/48x48/apps/fjordheim.png usr/share/icons/hicolor/scalable/apps/fjordheim.svg \
   usr/share/man/man6/fjordheim.6.gz usr/share/doc/fjordheim/copyright etc/fjordheim/tunstad.ini \
+  usr/share/doc/fjordheim/fjordheim-laererveiledning.pdf \
   usr/share/games/fjordheim/Bilder/Intropic.bmp usr/share/games/fjordheim/Bilder/ListImgs/komini.bmp \
   usr/share/games/fjordheim/Sound/Boo.wav usr/share/games/fjordheim/Data/advice.txt \
   usr/share/games/fjordheim/Data/template.htm usr/share/games/fjordheim/Html/index.htm; do
