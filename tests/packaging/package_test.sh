@@ -58,6 +58,10 @@ for file in usr/games/fjordheim usr/share/applications/fjordheim.desktop \
   [ -e "$root/$file" ] || fail "$file is missing from the package"
 done
 [ -x "$root/usr/games/fjordheim" ] || fail "the game is not executable"
+# A new installation starts with an empty score list: nothing a test or a developer played
+# may travel with the package.
+earned=$(find "$root" -iname '*.tpl' -o -iname '*.tun')
+[ -z "$earned" ] || fail "the package ships a score list or saved game nobody earned here: $earned"
 [ "$(readlink "$data/tunstad.ini")" = /etc/fjordheim/tunstad.ini ] ||
   fail "the data set's settings file does not lead to the one under /etc"
 if [ "$with_market" = 1 ]; then
@@ -108,6 +112,7 @@ ls "$own"/Game/*.tun >/dev/null 2>&1 || fail "no saved game in the home's data f
 ls "$own"/Bookm/*.htm >/dev/null 2>&1 || fail "no chief's page in the home's data folder"
 [ -e "$own/Bookm/../Bilder/Intropic.bmp" ] || fail "the chief's page does not reach the pictures of the data set"
 [ -d "$own/Game" ] || fail "the score list's folder was not made in the home"
+[ ! -e "$own/Game/nothing.tpl" ] || fail "a fresh home has a score list before any game ended"
 [ ! -e "$data/Game" ] && [ ! -e "$data/Bookm" ] || fail "the game wrote into the installation"
 
 echo "package test: a second home on the same installation"

@@ -85,8 +85,6 @@ struct Playthrough : ::testing::Test {
 };
 
 TEST_F(Playthrough, TwoSeasonsFromTheCouncilToTheSeasonReport) {
-  // The score list of a deposed chief is kept in the game's own folder.
-  QDir().mkpath(GameFolder() + "/Game");
   TRealGame real(11);
   ASSERT_TRUE(real.Show());
   TMainForm& form = real.Form;
@@ -166,6 +164,7 @@ TEST_F(Playthrough, TwoSeasonsFromTheCouncilToTheSeasonReport) {
       EXPECT_FALSE(form.MainPanelShown());
       SaveScreenshot(*form.Screen(), "play_deposition");
       EXPECT_NE(std::find(player.Windows.begin(), player.Windows.end(), "score"), player.Windows.end());
+      EXPECT_TRUE(QFileInfo::exists(real.Folder.GamePath() + "/nothing.tpl")) << "the score list is the game's own";
       break;
     }
     EXPECT_EQ(form.ShownPage(), TMainForm::TPage::Main);

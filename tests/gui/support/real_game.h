@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdint>
@@ -18,13 +21,32 @@ namespace fjordheim {
 /// The game folder the build makes, with the real pictures, sounds and pages.
 inline QString GameFolder() { return QCoreApplication::applicationDirPath() + "/../../game"; }
 
-/// The real game's main window on the built game folder, played through its own controller.
+/// A game folder of the test's own that reaches the built data set and settings through links,
+/// so that the score list, saved games and chiefs' pages a test makes never land in the
+/// folder a player starts with `make play`.
+class TPlayFolder {
+ public:
+  TPlayFolder() {
+    const QDir root(FDir.path());
+    for (const char* folder : {"Bilder", "Sound", "Data", "Html"}) QFile::link(GameFolder() + "/" + folder, root.filePath(folder));
+    QFile::copy(GameFolder() + "/tunstad.ini", root.filePath("tunstad.ini"));
+    root.mkpath("Game");
+    root.mkpath("Bookm");
+  }
+  std::string ProgramFile() const { return QDir(FDir.path()).filePath("fjordheim").toStdString(); }
+  QString GamePath() const { return QDir(FDir.path()).filePath("Game"); }
+
+ private:
+  QTemporaryDir FDir;
+};
+
+/// The real game's main window on the built data set, played through its own controller.
 /// Saving after each season is off, so that a test leaves no saved game behind; messages are
 /// collected instead of shown. The warning before a dangerous season is off too: the tests
 /// of the warning turn it on.
 struct TRealGame {
   explicit TRealGame(std::uint32_t seed)
-      : Random(seed), Settings((GameFolder() + "/fjordheim").toStdString(), Random), Form(Settings, Random, Sink) {
+      : Random(seed), Settings(Folder.ProgramFile(), Random), Form(Settings, Random, Sink) {
     Game = dynamic_cast<TScreenGame*>(&Form.Actions());
     if (Game == nullptr) return;
     Game->Controller().SetAutosave(false);
@@ -44,6 +66,7 @@ struct TRealGame {
   }
   TGameController& Controller() { return Game->Controller(); }
 
+  TPlayFolder Folder;
   TRandom Random;
   TSettings Settings;
   TCollectingMessageSink Sink;
