@@ -284,6 +284,47 @@ TEST_F(TextContent, TheFirstDecisionCanDrawOneRightAndTwoDifferentWrongAnswers) 
   for (const std::string& line : wrong) EXPECT_FALSE(Trim(line).empty()) << "False.que holds an empty line";
 }
 
+// The sentences of a text, each cut into lower-case words; a byte of a UTF-8 letter counts
+// as a letter, so "sølv" stays one word.
+std::vector<std::vector<std::string>> SentencesOfWords(const std::string& text) {
+  std::vector<std::vector<std::string>> sentences(1);
+  std::string word;
+  auto endWord = [&] {
+    if (!word.empty()) sentences.back().push_back(word);
+    word.clear();
+  };
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (std::isalpha(byte) || byte >= 0x80) {
+      word += static_cast<char>(std::tolower(byte));
+    } else {
+      endWord();
+      if (c == '.' || c == '!' || c == '?' || c == ':' || c == '\n') sentences.emplace_back();
+    }
+  }
+  endWord();
+  return sentences;
+}
+
+// The chief may be a woman or a man: the game does not know, so a sentence about the chief
+// names no sex.
+TEST_F(TextContent, TextsAboutTheChiefGiveTheChiefNoSex) {
+  const std::set<std::string> pronouns = {"han", "ham", "hans", "hun", "henne", "hennes"};
+  for (const std::string file : {"Data/Correct.que", "Data/False.que", "Data/advice.txt", "Data/Catasts.txt",
+                                 "Data/popup.txt", "Data/elsesumm.dec", "Data/elseautu.dec", "Data/elsewint.dec",
+                                 "Data/elsespri.dec", "Data/elsefire.dec", "Data/elsefrst.dec"}) {
+    for (const std::vector<std::string>& sentence : SentencesOfWords(ReadSource(file))) {
+      const bool aboutChief = std::any_of(sentence.begin(), sentence.end(), [](const std::string& word) {
+        return word.find("høvding") != std::string::npos;
+      });
+      if (!aboutChief) continue;
+      for (const std::string& word : sentence) {
+        EXPECT_FALSE(pronouns.count(word)) << file << ": \"" << word << "\" in a sentence about the chief";
+      }
+    }
+  }
+}
+
 std::vector<std::string> QuotedAfter(const std::string& text, const std::string& attribute) {
   std::vector<std::string> values;
   const std::string lower = FoldFileNameCase(text);
