@@ -1,5 +1,8 @@
 #include "gui/dialogs/decision_form.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QFontMetrics>
@@ -29,22 +32,19 @@ TDecisionForm::TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layou
   for (int i = 0; i < TDecisionBoard::RowCount; ++i) {
     TRow& row = FRows[static_cast<std::size_t>(i)];
     row.Box = new QCheckBox(this);
-    layout.Place(row.Box, 11, 60 + 48 * i, 17, 17);
     row.Box->setStyleSheet(QString("QCheckBox::indicator { width: %1px; height: %1px; }").arg(layout.Scaled(13)));
     connect(row.Box, &QCheckBox::clicked, this, [this, i] { TickRow(i); });
     row.Panel = new QFrame(this);
     row.Panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    layout.Place(row.Panel, 32, 48 + 48 * i, 257, 44);
     row.Text = new QLabel(row.Panel);
     row.Text->setWordWrap(true);
     row.Text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     row.Text->setFont(layout.PixelFont("Arial", 11));
-    layout.Place(row.Text, 3, 3, 241, 33);
     row.Explanation = new QLabel(row.Panel);
+    row.Explanation->setWordWrap(true);
     row.Explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     row.Explanation->setFont(layout.PixelFont("Arial", 11));
     row.Explanation->setStyleSheet("color: red");
-    layout.Place(row.Explanation, 3, i == 0 ? 29 : 28, 241, 14);
     row.Right = new QLabel("Riktig", row.Panel);
     row.Right->setAlignment(Qt::AlignRight);
     row.Right->setFont(layout.PixelFont("Arial", 13, true));
@@ -59,13 +59,9 @@ TDecisionForm::TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layou
   FVerdict = new QLabel(this);
   FVerdict->setAlignment(Qt::AlignHCenter);
   FVerdict->setFont(layout.PixelFont("Arial", 13));
-  layout.Place(FVerdict, 32, 288, 257, 16);
   FOk = new QPushButton("OK", this);
-  layout.Place(FOk, 40, 312, 105, 25);
   FCancel = new QPushButton("Avbryt", this);
-  layout.Place(FCancel, 168, 312, 97, 25);
   FClose = new QPushButton("Lukk", this);
-  layout.Place(FClose, 96, 312, 105, 25);
   connect(FOk, &QPushButton::clicked, this, [this] { Confirm(); });
   connect(FCancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(FClose, &QPushButton::clicked, this, &QDialog::accept);
@@ -135,27 +131,63 @@ void TDecisionForm::ShowBoard() {
     TRow& row = FRows[static_cast<std::size_t>(i)];
     row.Box->setChecked(FBoard.IsTicked(i));
     row.Text->setText(QString::fromStdString(FBoard.RowText(i)));
-    PlaceRowTexts(i, row);
+    row.Explanation->setText(QString::fromStdString(FBoard.RowExplanation(i)));
     row.Right->setVisible(FBoard.ShowsRight(i));
   }
   FVerdict->setText(QString::fromStdString(FBoard.Verdict()));
+  LayOut();
 }
 
-// A judged wrong pick keeps its task at the top of the row, so that the child sees which
-// task is explained, and the explanation takes the line under it; where it runs longer than
-// that line it ends in "…", and the row's hint holds the task and the whole explanation.
-void TDecisionForm::PlaceRowTexts(int index, TRow& row) {
-  const QString explanation = QString::fromStdString(FBoard.RowExplanation(index));
-  const bool explained = !explanation.isEmpty();
-  FLayout.Place(row.Text, 3, 3, 241, explained ? 25 : 33);
-  FLayout.Place(row.Explanation, 3, index == 0 ? 29 : 28, 241, 14);
-  const QFontMetrics metrics(row.Explanation->font());
-  row.Explanation->setText(metrics.elidedText(explanation, Qt::ElideRight, row.Explanation->width()));
-  const QString hint = explained ? row.Text->text() + "\n" + explanation : QString();
-  for (QWidget* part : {static_cast<QWidget*>(row.Panel), static_cast<QWidget*>(row.Text),
-                        static_cast<QWidget*>(row.Explanation)}) {
-    part->setToolTip(hint);
+int TDecisionForm::GamePixels(int screenPixels) const {
+  return static_cast<int>(std::ceil(screenPixels / FLayout.Scale()));
+}
+
+// The height in game pixels that a label's text takes, wrapped at the label's width.
+int TDecisionForm::WrappedHeight(const QLabel* label, int gameWidth) const {
+  const QFontMetrics metrics(label->font());
+  const QRect room(0, 0, FLayout.Scaled(gameWidth), 100000);
+  return GamePixels(metrics.boundingRect(room, Qt::TextWordWrap, label->text()).height());
+}
+
+// A judged wrong pick keeps its task at the top of its row and the whole explanation under
+// it, on as many lines as it takes: the row grows, the rows below it, the verdict and the
+// buttons move down and the window grows with them, so the child reads every word without
+// pointing at anything.
+void TDecisionForm::LayOut() {
+  int top = RowsTop;
+  for (int i = 0; i < TDecisionBoard::RowCount; ++i) {
+    TRow& row = FRows[static_cast<std::size_t>(i)];
+    const int height = PlaceRow(i, row, top);
+    top += height + RowGap;
   }
+  const int extra = top - (RowsTop + TDecisionBoard::RowCount * (RowHeight + RowGap));
+  FLayout.Place(FVerdict, 32, 288 + extra, 257, 16);
+  FLayout.Place(FOk, 40, 312 + extra, 105, 25);
+  FLayout.Place(FCancel, 168, 312 + extra, 97, 25);
+  FLayout.Place(FClose, 96, 312 + extra, 105, 25);
+  const QSize size = FLayout.Size(306, 351 + extra);
+  if (size == this->size()) return;
+  // A window that grows while it is open grows both ways, so that it stays on the screen.
+  if (isVisible()) move(x(), y() - (size.height() - height()) / 2);
+  setFixedSize(size);
+}
+
+int TDecisionForm::PlaceRow(int index, TRow& row, int top) {
+  const bool explained = !row.Explanation->text().isEmpty();
+  int height = RowHeight;
+  if (explained) {
+    const int task = std::max(TextLineHeight, WrappedHeight(row.Text, TextWidth));
+    const int why = WrappedHeight(row.Explanation, TextWidth);
+    FLayout.Place(row.Text, 3, 3, TextWidth, task);
+    FLayout.Place(row.Explanation, 3, 3 + task + 1, TextWidth, why);
+    height = std::max(RowHeight, 3 + task + 1 + why + 4);
+  } else {
+    FLayout.Place(row.Text, 3, 3, TextWidth, 33);
+    FLayout.Place(row.Explanation, 3, index == 0 ? 29 : 28, TextWidth, 14);
+  }
+  FLayout.Place(row.Panel, 32, top, 257, height);
+  FLayout.Place(row.Box, 11, top + 12, 17, 17);
+  return height;
 }
 
 }  // namespace fjordheim

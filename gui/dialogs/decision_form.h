@@ -59,8 +59,19 @@ class TDecisionForm : public QDialog {
   void TickRow(int row);
   void Confirm();
   void ShowBoard();
-  void PlaceRowTexts(int index, TRow& row);
+  void LayOut();
+  int PlaceRow(int index, TRow& row, int top);
+  int WrappedHeight(const QLabel* label, int gameWidth) const;
+  int GamePixels(int screenPixels) const;
   void Tell(const std::string& message);
+
+  // The rows in game pixels: the first row's top, a row's height and the gap under it, the
+  // width of its texts and the height of one line of task text.
+  static constexpr int RowsTop = 48;
+  static constexpr int RowHeight = 44;
+  static constexpr int RowGap = 4;
+  static constexpr int TextWidth = 241;
+  static constexpr int TextLineHeight = 14;
 
   TRandom& FRandom;
   TGameLayout FLayout;
