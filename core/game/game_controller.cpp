@@ -96,6 +96,7 @@ void TGameController::NewGame(const std::string& chiefName, std::int32_t chiefFa
   FCatastropheCheck.NewGame();
   FChronicle.Clear();
   FStoreBurntBefore = 0;
+  FLastWhy = {};
   FInGame = true;
   FDeposed = false;
   FAutosaveFailed = false;
@@ -131,6 +132,7 @@ bool TGameController::LoadGame(const std::string& path) {
   FBookmarkFile = BookmarkFilePath(FSettings.BookmPath(), FChiefName);
   LoadChronicleBeside(path);
   FStoreBurntBefore = 0;
+  FLastWhy = {};
   FInGame = true;
   FDeposed = false;
   FAutosaveFailed = false;
@@ -268,6 +270,7 @@ bool TGameController::GoOnDespiteForecast() {
 void TGameController::ShowSeasonReport(bool deposed) {
   TSeasonReport report(FSeasonInfo);
   const TSeasonWhy why = TSeasonWhy::Of(FVillage, FSeasonInfo, FStoreBurntBefore);
+  FLastWhy = why;
   FStoreBurntBefore = FVillage.LastStep.StoreBurnt;
   report.PeopleWhy = why.People;
   report.AnimalsWhy = why.Animals;
@@ -296,6 +299,7 @@ TAnimalCounts TGameController::MarkedAnimals() const {
 void TGameController::SlaughterMarked() {
   const TAnimalCounts marked = MarkedAnimals();
   FVillage.Slaughter(marked[0], marked[1], marked[2], marked[3]);
+  FSeasonInfo.AnimalsSlaughtered = marked;
 }
 
 // ---------------------------------------------------------------------------------------------

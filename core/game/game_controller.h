@@ -20,6 +20,7 @@
 #include "core/game/popup_tips.h"
 #include "core/game/season_forecast.h"
 #include "core/game/season_change_info.h"
+#include "core/game/season_why.h"
 #include "core/settings/settings.h"
 #include "core/village/village.h"
 
@@ -157,6 +158,9 @@ class TGameController {
   bool InGame() const { return FInGame; }
   bool Deposed() const { return FDeposed; }
   const TVillage& Village() const { return FVillage; }
+  /// Why people and animals died and what became of the crop in the last season change of
+  /// this game; empty lines before the first.
+  const TSeasonWhy& LastSeasonWhy() const { return FLastWhy; }
   TVillage& Village() { return FVillage; }
   const std::string& ChiefName() const { return FChiefName; }
   std::int32_t ChiefFace() const { return FChiefFace; }
@@ -263,6 +267,7 @@ class TGameController {
   std::uint16_t FEndingYear = 0;
   /// What a fire took from the store at the end of the last season change.
   long double FStoreBurntBefore = 0;
+  TSeasonWhy FLastWhy;
   bool FAutosave = true;
   bool FWarnings = true;
   TForecastLimits FForecastLimits;

@@ -17,6 +17,7 @@ void TSeasonChangeInfo::Clear() {
   DeadByAgeGroup.fill(0);
   AnimalsBorn.fill(0);
   AnimalsDead.fill(0);
+  AnimalsSlaughtered.fill(0);
 }
 
 void TSeasonChangeInfo::AddBirth(TSex sex) { BornBySex.at(At(sex)) += 1; }

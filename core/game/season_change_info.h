@@ -31,6 +31,8 @@ class TSeasonChangeInfo {
   std::array<std::int32_t, AgeGroupCount> DeadByAgeGroup{};
   std::array<std::uint16_t, AnimalKindCount> AnimalsBorn{};
   std::array<std::uint16_t, AnimalKindCount> AnimalsDead{};
+  /// Animals slaughtered at the start of the change, by kind.
+  std::array<std::uint16_t, AnimalKindCount> AnimalsSlaughtered{};
   /// The season that has just ended.
   TSeason Season = TSeason::Autumn;
 };

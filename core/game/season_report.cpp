@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "core/game/counted_list.h"
+#include "core/game/slaughter_yield.h"
 #include "core/settings/name_tables.h"
 
 namespace fjordheim {
@@ -18,35 +20,9 @@ constexpr int AnimalHeight = 57;
 
 constexpr int HumanStep = 12;
 constexpr int GirlsLeft = 104;
-constexpr std::int64_t DeadPerRowLine = 1000;
 constexpr int DeadRowHeight = 16;
 constexpr int AnimalStep = 16;
 constexpr std::int64_t AnimalsPerRow = 100;
-
-struct TCountedWord {
-  std::int64_t Count;
-  std::string_view Singular;
-  std::string_view Plural;
-};
-
-// "1 gutt", "2 gutter"; nothing at all for no one.
-std::string Phrase(std::int64_t count, std::string_view singular, std::string_view plural) {
-  if (count <= 0) return {};
-  return std::to_string(count) + " " + std::string(count == 1 ? singular : plural);
-}
-
-// " A, B og C": each written item after a blank, commas between all but the last two.
-std::string JoinedList(std::initializer_list<TCountedWord> items) {
-  std::vector<TCountedWord> written;
-  std::copy_if(items.begin(), items.end(), std::back_inserter(written),
-               [](const TCountedWord& item) { return item.Count > 0; });
-  std::string text;
-  for (std::size_t i = 0; i < written.size(); ++i) {
-    if (i > 0) text += i + 1 < written.size() ? "," : " og";
-    text += " " + Phrase(written[i].Count, written[i].Singular, written[i].Plural);
-  }
-  return text;
-}
 
 std::string SeasonName(TSeason season) { return std::string(SeasonNamesDefinite[season]); }
 
@@ -56,24 +32,24 @@ std::string BirthSentence(std::int64_t boys, std::int64_t girls, TSeason season)
     text += "ingen barn";
   } else {
     if (boys > 0) {
-      text += Phrase(boys, "gutt ", "gutter ");
+      text += TCountedList::Phrase(boys, "gutt ", "gutter ");
       if (girls > 0) text += "og ";
     }
-    if (girls > 0) text += Phrase(girls, "jente ", "jenter ");
+    if (girls > 0) text += TCountedList::Phrase(girls, "jente ", "jenter ");
   }
   return text + " i løpet av " + SeasonName(season) + ".";
 }
 
 std::string DeathSentence(std::int64_t young, std::int64_t adults, std::int64_t old, TSeason season) {
   std::string text = "I løpet av " + SeasonName(season) + " døde" +
-                     JoinedList({{young, "barn", "barn"}, {adults, "voksen", "voksne"}, {old, "gammel", "gamle"}});
+                     TCountedList::Joined({{young, "barn", "barn"}, {adults, "voksen", "voksne"}, {old, "gammel", "gamle"}});
   if (young + adults + old == 0) text = "Ingen mennesker døde i løpet av  " + SeasonName(season);
   return text + ".";
 }
 
 std::string AnimalBirthSentence(const std::array<std::uint16_t, AnimalKindCount>& born, TSeason season) {
   std::string text = "I løpet av " + SeasonName(season) + " ble født" +
-                     JoinedList({{born[0], "kalv", "kalver"},
+                     TCountedList::Joined({{born[0], "kalv", "kalver"},
                                  {born[1], "grisunge", "grisunger"},
                                  {born[2], "sau", "sauer"},
                                  {born[3], "høne", "høns"}});
@@ -85,12 +61,20 @@ std::string AnimalBirthSentence(const std::array<std::uint16_t, AnimalKindCount>
 
 std::string AnimalDeathSentence(const std::array<std::uint16_t, AnimalKindCount>& dead, TSeason season) {
   std::string text = "I løpet av " + SeasonName(season) + " døde" +
-                     JoinedList({{dead[0], "ku", "kyr"},
+                     TCountedList::Joined({{dead[0], "ku", "kyr"},
                                  {dead[1], "gris", "griser"},
                                  {dead[2], "sau", "sauer"},
                                  {dead[3], "høne", "høns"}});
   if (dead[0] + dead[1] + dead[2] + dead[3] == 0) text = "Ingen dyr døde i løpet av " + SeasonName(season);
   return text + ".";
+}
+
+// The young by their own names, where the report's own sentence counts them as the grown kind.
+std::string YoungSentence(const std::array<std::uint16_t, AnimalKindCount>& born) {
+  const std::string young = TCountedList::Joined(
+      {{born[0], "kalv", "kalver"}, {born[1], "grisunge", "grisunger"}, {born[2], "lam", "lam"}, {born[3], "kylling", "kyllinger"}});
+  if (young.empty()) return {};
+  return "Dyrene fikk" + young + ".";
 }
 
 // One row of pictures at x = left + step × i; the pictures past the right edge are not seen.
@@ -107,12 +91,16 @@ TPictureArea BornHumanPictures(std::int64_t boys, std::int64_t girls) {
   return area;
 }
 
-// The i-th dead of row r goes to x = 12 × (i mod 1000), y = 12 × (i div 1000) + 16 × r.
+// The i-th dead of row r goes to x = 12 × i, y = 16 × r. A row longer than the picture is
+// drawn closer together, so that its last figure still ends inside: each row stays in its band.
 void PlaceDeadRow(TPictureArea& area, std::int64_t count, int row) {
-  for (std::int64_t line = 0; line * DeadPerRowLine < count; ++line) {
-    const auto y = static_cast<int>(HumanStep * line + DeadRowHeight * row);
-    if (y >= area.Height) break;
-    PlaceRow(area, std::min(count - line * DeadPerRowLine, DeadPerRowLine), 0, 0, HumanStep, y);
+  const int room = area.Width - TSeasonReport::HumanPictureSize;
+  // Beyond one figure per pixel of room more figures would only repeat those drawn.
+  const std::int64_t shown = std::min<std::int64_t>(count, room + 1);
+  const bool fits = shown <= 1 || HumanStep * (shown - 1) <= room;
+  for (std::int64_t i = 0; i < shown; ++i) {
+    const auto x = static_cast<int>(fits ? HumanStep * i : i * room / (shown - 1));
+    area.Pictures.push_back({0, x, DeadRowHeight * row});
   }
 }
 
@@ -149,6 +137,8 @@ TSeasonReport::TSeasonReport(const TSeasonChangeInfo& info) {
   DeathText = DeathSentence(young, adults, old, info.Season);
   AnimalBirthText = AnimalBirthSentence(info.AnimalsBorn, info.Season);
   AnimalDeathText = AnimalDeathSentence(info.AnimalsDead, info.Season);
+  YoungText = YoungSentence(info.AnimalsBorn);
+  SlaughterText = TSlaughterYield(info.AnimalsSlaughtered).SlaughteredLine();
   BornHumans = BornHumanPictures(boys, girls);
   DeadHumans = DeadHumanPictures(young, adults, old);
   BornAnimals = AnimalPictures(info.AnimalsBorn);

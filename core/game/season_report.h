@@ -43,6 +43,10 @@ class TSeasonReport {
   std::string DeathText;
   std::string AnimalBirthText;
   std::string AnimalDeathText;
+  /// The animals' young in their own words ("Dyrene fikk 4 lam og 2 kyllinger."), and what
+  /// the slaughter gave; each empty when there were none.
+  std::string YoungText;
+  std::string SlaughterText;
 
   /// Boys from the left, girls from x = 104.
   TPictureArea BornHumans;

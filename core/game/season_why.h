@@ -14,6 +14,9 @@ struct TSeasonWhy {
   std::string Animals;
   std::string Crop;
 
+  /// The lines that say something, one after another.
+  std::string Joined() const;
+
   /// The lines for the change the village has just lived through (its `LastStep`), with
   /// the deaths and losses the report counted. storeBurntBefore is what a fire took from
   /// the store at the end of the season before, which this season then lacked.

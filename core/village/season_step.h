@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/common/season.h"
+#include "core/village/human_info.h"
 
 namespace fjordheim {
 
@@ -34,8 +35,24 @@ struct TSeasonStep {
   long double StoreBurnt = 0;
   /// The fodder factor when the losses were drawn; 0 when none were drawn.
   long double FodderFactor = 0;
-  /// The crop after this season's growth and events.
+  /// The nourishment the herds were tended with (after the season's meal), their animal
+  /// units and head count when the losses were drawn.
+  long double TendingNourishment = 1;
+  long double AnimalUnits = 0;
+  int Animals = 0;
+  /// The crop before the season, after this season's growth, and after its events.
+  float CropBefore = 1.0F;
+  float CropGrown = 1.0F;
   float CropGrowth = 1.0F;
+  /// Those who ate, and the nourishment the season's work was done with.
+  int Eaters = 0;
+  long double Nourishment = 1;
+  /// What the whole village could do at work and in the household.
+  long double WorkCapacity = 0;
+  long double HouseholdCapacity = 0;
+  /// Those able to work who did each kind of work, and what they could do fed, by `TWorkKind`.
+  std::array<int, WorkKindCount> Workers{};
+  std::array<long double, WorkKindCount> Effort{};
   /// The events the step applied, indexed by `TVillageEvent`.
   std::array<bool, SeasonStepEventCount> Applied{};
 };

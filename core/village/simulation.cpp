@@ -112,6 +112,32 @@ std::array<int, PopulationGroupCount> TVillage::DeathPercentages(int points) {
   return {0, 0, 0, 0, 0, 0};
 }
 
+long double TVillage::HuntingYieldOf(long double huntingWork, long double nourishment, TSeason season) {
+  return huntingWork * nourishment * SeasonFactor[Index(season)];
+}
+
+// The crop grows with the farmers' share of the whole work force; with nobody able to work it withers.
+float TVillage::GrownCropOf(float crop, long double farmingWork, long double nourishment, long double workCapacity) {
+  if (workCapacity <= 0) return 0.0F;
+  return ToSingle(farmingWork * crop * nourishment / workCapacity);
+}
+
+long double TVillage::HarvestOf(float crop, long double consumption) {
+  if (crop <= 0) return 0;
+  return std::cbrt(static_cast<long double>(crop)) * consumption;
+}
+
+// With no one left to feed the ratio has no value; it is taken as 0, a village that starves.
+float TVillage::FoodRatioOf(long double food, long double consumption) {
+  return consumption > 0 ? ToSingle(food / consumption) : 0.0F;
+}
+
+int TVillage::AnimalLossPoints(long double fodderFactor, TSeason season) {
+  return Points(fodderFactor) + SeasonAdjust[Index(season)];
+}
+
+int TVillage::DeathPoints(float foodRatio, TSeason season) { return Points(foodRatio) + SeasonAdjust[Index(season)]; }
+
 void TVillage::ChangeSeason(TRandom& random) {
   const auto season = static_cast<TSeason>(Index(Season));
   RecordStepStart(season);
@@ -161,29 +187,35 @@ void TVillage::RecordStepStart(TSeason season) {
   LastStep.CattleWork = WorkOutput(TWorkKind::Cattle);
   LastStep.FarmingWork = WorkOutput(TWorkKind::Farming);
   LastStep.Need = TotalConsumption();
+  LastStep.Eaters = static_cast<int>(People.size());
+  LastStep.Nourishment = NourishmentFactor();
+  LastStep.WorkCapacity = TotalWorkCapacity();
+  LastStep.HouseholdCapacity = TotalHouseholdCapacity();
+  LastStep.CropBefore = CropGrowth;
+  for (const auto& person : People) {
+    const long double effort = person->Efficiency();
+    if (effort <= 0) continue;
+    const auto work = static_cast<std::size_t>(person->Work) % WorkKindCount;
+    LastStep.Workers[work] += 1;
+    LastStep.Effort[work] += effort;
+  }
 }
 
 void TVillage::Gather() {
-  const long double huntingYield =
-      WorkOutput(TWorkKind::HuntFish) * NourishmentFactor() * SeasonFactor[Index(Season)];
+  const long double huntingYield = HuntingYieldOf(WorkOutput(TWorkKind::HuntFish), NourishmentFactor(), Season);
   LastStep.Produce = AnimalProduce();
   LastStep.Hunting = huntingYield;
   Food = Food + LastStep.Produce + huntingYield;
 }
 
-// The crop grows with the farmers' share of the whole work force; with nobody able to work it withers.
 void TVillage::GrowCrop() {
-  const long double capacity = TotalWorkCapacity();
-  if (capacity <= 0) {
-    CropGrowth = 0.0F;
-    return;
-  }
-  CropGrowth = ToSingle(WorkOutput(TWorkKind::Farming) * CropGrowth * NourishmentFactor() / capacity);
+  CropGrowth = GrownCropOf(CropGrowth, WorkOutput(TWorkKind::Farming), NourishmentFactor(), TotalWorkCapacity());
+  LastStep.CropGrown = CropGrowth;
 }
 
 void TVillage::Harvest() {
   if (CropGrowth <= 0) return;
-  LastStep.Harvest = std::cbrt(static_cast<long double>(CropGrowth)) * TotalConsumption();
+  LastStep.Harvest = HarvestOf(CropGrowth, TotalConsumption());
   Food += LastStep.Harvest;
 }
 
@@ -219,13 +251,12 @@ void TVillage::UseAndMakeGoods() {
       static_cast<std::uint16_t>(Round(GoodsProduction[Index(TGoodsKind::Weapons)] * weaponsShare));
 }
 
-// With no one left to feed the ratio has no value; it is taken as 0, a village that starves.
 void TVillage::FeedAndStore() {
   Food += FoodStore;
   LastStep.HouseholdFactor = HouseholdFactor();
   Food *= LastStep.HouseholdFactor;
   const long double consumption = TotalConsumption();
-  FoodRatio = consumption > 0 ? ToSingle(Food / consumption) : 0.0F;
+  FoodRatio = FoodRatioOf(Food, consumption);
   SetFoodStore(Food - consumption);
   if (TakeEvent(TVillageEvent::Fire)) {
     const long double before = FoodStore;
@@ -237,7 +268,10 @@ void TVillage::FeedAndStore() {
 
 void TVillage::LoseAnimals(TRandom& random) {
   LastStep.FodderFactor = FodderFactor();
-  const int points = Points(LastStep.FodderFactor) + SeasonAdjust[Index(Season)];
+  LastStep.TendingNourishment = NourishmentFactor();
+  LastStep.AnimalUnits = AnimalUnits();
+  LastStep.Animals = static_cast<int>(Animals[0] + Animals[1] + Animals[2] + Animals[3]);
+  const int points = AnimalLossPoints(LastStep.FodderFactor, Season);
   const auto percentages = AnimalLossPercentages(points);
   const bool epidemy = HasEvent(TVillageEvent::Epidemy);
   TAnimalCounts lost{};
@@ -252,8 +286,7 @@ void TVillage::LoseAnimals(TRandom& random) {
 
 void TVillage::Die(TRandom& random) {
   Dead.clear();
-  const int points = Points(FoodRatio) + SeasonAdjust[Index(Season)];
-  const auto percentages = DeathPercentages(points);
+  const auto percentages = DeathPercentages(DeathPoints(FoodRatio, Season));
   const bool epidemy = HasEvent(TVillageEvent::Epidemy);
   std::vector<std::size_t> deathOrder;
   for (int g = 0; g < PopulationGroupCount; ++g) {

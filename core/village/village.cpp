@@ -223,8 +223,10 @@ long double TVillage::AnimalUnits() const {
 
 long double TVillage::AnimalProduce() const { return Animals[0] * 0.1L + Animals[3] * 0.001L; }
 
-long double TVillage::NourishmentFactor() const {
-  const long double ratio = FoodRatio;
+long double TVillage::NourishmentFactor() const { return NourishmentOf(FoodRatio); }
+
+long double TVillage::NourishmentOf(float foodRatio) {
+  const long double ratio = foodRatio;
   if (ratio < 0.31L) return 0.1L;
   if (ratio < 0.61L) return 0.5L;
   if (ratio < 0.86L) return 0.9L;
@@ -232,9 +234,10 @@ long double TVillage::NourishmentFactor() const {
   return 1.1L;
 }
 
-long double TVillage::FodderFactor() const {
-  const long double units = AnimalUnits();
-  const long double q = units > 0 ? WorkOutput(TWorkKind::Cattle) / units : 0.0L;
+long double TVillage::FodderFactor() const { return FodderFactorOf(WorkOutput(TWorkKind::Cattle), AnimalUnits()); }
+
+long double TVillage::FodderFactorOf(long double cattleWork, long double animalUnits) {
+  const long double q = animalUnits > 0 ? cattleWork / animalUnits : 0.0L;
   if (q < 0.2L) return 0.2L;
   if (q < 0.8L) return q;
   if (q < 1.2L) return 1.0L;
@@ -244,9 +247,12 @@ long double TVillage::FodderFactor() const {
 // With nobody able to keep house the share has no value; the village then keeps half its food,
 // as it does when its keepers are idle.
 long double TVillage::HouseholdFactor() const {
-  const long double capacity = TotalHouseholdCapacity();
+  return HouseholdFactorOf(WorkOutput(TWorkKind::Household), TotalHouseholdCapacity());
+}
+
+long double TVillage::HouseholdFactorOf(long double householdWork, long double capacity) {
   if (capacity <= 0) return 0.5L;
-  const long double h = WorkOutput(TWorkKind::Household) / (capacity * 0.4L) + 0.5L;
+  const long double h = householdWork / (capacity * 0.4L) + 0.5L;
   return std::clamp(h, 0.5L, 1.4L);
 }
 
@@ -268,7 +274,11 @@ void TVillage::Slaughter(std::uint16_t cows, std::uint16_t pigs, std::uint16_t s
     taken[kind] = std::min(Animals[kind], wanted[kind]);
     Animals[kind] = static_cast<std::uint16_t>(Animals[kind] - taken[kind]);
   }
-  Food += taken[0] * 4.0L + taken[1] * 1.0L + taken[2] * 1.0L + taken[3] * 0.2L;
+  Food += SlaughterYield(taken);
+}
+
+long double TVillage::SlaughterYield(const TAnimalCounts& slaughtered) {
+  return slaughtered[0] * 4.0L + slaughtered[1] * 1.0L + slaughtered[2] * 1.0L + slaughtered[3] * 0.2L;
 }
 
 void TVillage::SetFoodStore(long double value) {

@@ -143,6 +143,28 @@ class TVillage {
   /// Percent chance of death per population group at the given food points.
   static std::array<int, PopulationGroupCount> DeathPercentages(int points);
 
+  // The rules of one season change as plain functions of what they work on, so that what a
+  // season would have needed can be found with the same rules the season was lived with.
+
+  /// How well fed the workers are after a season whose food ratio was foodRatio.
+  static long double NourishmentOf(float foodRatio);
+  /// The fodder factor of a herd of animalUnits tended with cattleWork.
+  static long double FodderFactorOf(long double cattleWork, long double animalUnits);
+  /// The share of the food the household keeps, from its work and the village's household capacity.
+  static long double HouseholdFactorOf(long double householdWork, long double householdCapacity);
+  /// Food from hunting and fishing: the work, the nourishment again and the season's factor.
+  static long double HuntingYieldOf(long double huntingWork, long double nourishment, TSeason season);
+  /// The crop after one season's growth: the farmers' share of the work force, well fed or not.
+  static float GrownCropOf(float crop, long double farmingWork, long double nourishment, long double workCapacity);
+  /// The harvest of a crop: its cube root times what the village eats; nothing without a crop.
+  static long double HarvestOf(float crop, long double consumption);
+  static float FoodRatioOf(long double food, long double consumption);
+  /// The points the loss and death rows are chosen by, after the season's own adjustment.
+  static int AnimalLossPoints(long double fodderFactor, TSeason season);
+  static int DeathPoints(float foodRatio, TSeason season);
+  /// The meat of slaughtered animals, in food units (one grown man eats 1 in a season).
+  static long double SlaughterYield(const TAnimalCounts& slaughtered);
+
   /// Writes the village block of a saved game. More persons than a 16-bit count can hold
   /// raise EVillageFileError with "Kan ikke åpne filen" before anything is written.
   void SaveToStream(TVillageStream& stream) const;

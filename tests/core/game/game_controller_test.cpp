@@ -99,7 +99,7 @@ TEST(GameControllerTest, StandingStopsAtTwentyAndMinusTwentyDeposes) {
   EXPECT_FALSE(rig.Game->InGame());
   ASSERT_EQ(rig.View.Scores.size(), 1U);
   // The report and the score list say which factor of the judgement failed.
-  const std::string cause = "Du ble avsatt fordi byrådet var misfornøyd med avgjørelsene dine.";
+  const std::string cause = "Du ble avsatt fordi rådet var misfornøyd med avgjørelsene dine.";
   EXPECT_EQ(rig.View.Scores[0].Cause, cause);
   ASSERT_TRUE(rig.View.LastReport.has_value());
   EXPECT_EQ(rig.View.LastReport->DepositionWhy, cause);
@@ -312,6 +312,9 @@ TEST(GameControllerTest, ChoicesAreCheckedBeforeTheyChangeAnything) {
   ASSERT_EQ(rig.Game->BtnChgSeasonClick(), TSeasonChange::Changed);
   EXPECT_FALSE(rig.View.Animals.contains(cows[0].Id) || rig.View.Animals.contains(cows[1].Id));
   EXPECT_LE(rig.Game->Village().AnimalCount(TAnimalKind::Cow), herd - 2);
+  // The report tells what the slaughter gave.
+  ASSERT_TRUE(rig.View.LastReport.has_value());
+  EXPECT_EQ(rig.View.LastReport->SlaughterText, "Slakten av 2 kyr ga 8 i mat, nok til 8 voksne i en årstid.");
 }
 
 // The first meeting of a game draws its advice and its tasks once, and nothing else:

@@ -3,7 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace fjordheim {
 namespace {
@@ -97,6 +99,23 @@ TEST(SeasonReport, CaptionNamesTheSeasonThatEnded) {
   EXPECT_EQ(TSeasonReport(info).Caption, "Dette skjedde i løpet av våren.");
 }
 
+TEST(SeasonReport, TheYoungHaveTheirOwnWordsAndTheSlaughterItsFood) {
+  TSeasonChangeInfo info;
+  info.Season = TSeason::Winter;
+  info.AnimalsBorn = {2, 20, 4, 1};
+  const TSeasonReport report(info);
+  EXPECT_EQ(report.AnimalBirthText, "I løpet av vinteren ble født 2 kalver, 20 grisunger, 4 sauer og 1 høne.");
+  EXPECT_EQ(report.YoungText, "Dyrene fikk 2 kalver, 20 grisunger, 4 lam og 1 kylling.");
+  info.AnimalsBorn = {0, 0, 1, 3};
+  EXPECT_EQ(TSeasonReport(info).YoungText, "Dyrene fikk 1 lam og 3 kyllinger.");
+  EXPECT_EQ(report.SlaughterText, "");
+
+  info.AnimalsSlaughtered = {0, 0, 2, 0};
+  EXPECT_EQ(TSeasonReport(info).SlaughterText, "Slakten av 2 sauer ga 2 i mat, nok til 2 voksne i en årstid.");
+  info.Clear();
+  EXPECT_EQ(TSeasonReport(info).SlaughterText + TSeasonReport(info).YoungText, "");
+}
+
 TEST(SeasonReport, NothingHappenedGivesEmptyPicturesOfTheWindowSizes) {
   const TSeasonReport report{TSeasonChangeInfo{}};
   for (const TPictureArea* area : {&report.BornHumans, &report.DeadHumans, &report.BornAnimals, &report.DeadAnimals}) {
@@ -124,6 +143,31 @@ TEST(SeasonReport, DeadStandInRowsOfOldAdultsAndYoungWithPictureZero) {
                           TPicturePlacement{0, 0, 32}, TPicturePlacement{0, 12, 32}));
 }
 
+// A full row ends less than one step from the right edge.
+constexpr int HumanStepSlack = 12;
+
+// Fourteen adults dead do not fit twelve apart: the row closes up to end at the right edge.
+TEST(SeasonReport, EveryRowOfTheDeadStaysInsideItsPicture) {
+  for (std::int32_t count : {12, 13, 14, 37, 500}) {
+    TSeasonChangeInfo info;
+    info.DeadByAgeGroup = {count, 0, 0, count, count};
+    const TPictureArea& area = TSeasonReport(info).DeadHumans;
+    for (int row = 0; row < 3; ++row) {
+      std::vector<int> xs;
+      for (const TPicturePlacement& p : area.Pictures) {
+        if (p.Y == 16 * row) xs.push_back(p.X);
+      }
+      ASSERT_FALSE(xs.empty()) << count;
+      EXPECT_EQ(xs.front(), 0) << count;
+      EXPECT_LE(xs.back() + TSeasonReport::HumanPictureSize, area.Width) << count;
+      EXPECT_GE(xs.back() + TSeasonReport::HumanPictureSize, area.Width - HumanStepSlack) << count;
+      EXPECT_TRUE(std::is_sorted(xs.begin(), xs.end())) << count;
+      EXPECT_EQ(xs.size(), static_cast<std::size_t>(std::min(count, 138))) << count;
+    }
+    for (const TPicturePlacement& p : area.Pictures) EXPECT_LE(p.Y + TSeasonReport::HumanPictureSize, area.Height);
+  }
+}
+
 TEST(SeasonReport, AnimalsStandInOneRowPerKindForBirthsAndLossesAlike) {
   TSeasonChangeInfo info;
   info.AnimalsBorn = {1, 0, 2, 1};
@@ -148,10 +192,11 @@ TEST(SeasonReport, PicturesOutsideTheAreaOrOnTopOfTheSameOneAreLeftOut) {
   EXPECT_EQ(born.size(), 18U + 9U);
   EXPECT_EQ(born.back(), (TPicturePlacement{1, 200, 0}));
 
+  // One figure at each pixel of the row's room, and no row in another's band.
   const auto& dead = report.DeadHumans.Pictures;
-  EXPECT_EQ(std::count_if(dead.begin(), dead.end(), [](const auto& p) { return p.X == 144 && p.Y == 48; }), 1);
-  EXPECT_EQ(std::count(dead.begin(), dead.end(), TPicturePlacement{0, 144, 28}), 1);  // the 1013th adult
-  for (const TPicturePlacement& p : dead) EXPECT_TRUE(p.X < 153 && p.Y < 50);
+  EXPECT_EQ(dead.size(), 2U * 138U);
+  EXPECT_EQ(std::count(dead.begin(), dead.end(), TPicturePlacement{0, 137, 16}), 1);
+  EXPECT_EQ(std::count(dead.begin(), dead.end(), TPicturePlacement{0, 137, 0}), 1);
 
   TSeasonChangeInfo hundred;
   hundred.AnimalsBorn = {100, 0, 0, 0};
