@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <limits>
+#include <vector>
 
 #include "core/common/lines.h"
 #include "core/common/path_resolver.h"
@@ -39,7 +40,101 @@ std::optional<TNumber> ParseWhole(std::string_view digits, int base) {
   return value;
 }
 
+// Only the letters a to z are folded: the names written by WithIniValue are ASCII, and a
+// name with any other letter can never equal one of them.
+bool SameAsciiName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+// A line of the file as the reader splits it: a line ends at "\r\n", "\n" or a lone "\r".
+struct TRawLine {
+  std::string_view Text;
+  /// The line's end as written; empty for a last line without one.
+  std::string_view End;
+};
+
+std::vector<TRawLine> RawLines(std::string_view bytes) {
+  std::vector<TRawLine> lines;
+  while (!bytes.empty()) {
+    const std::size_t end = bytes.find_first_of("\r\n");
+    if (end == std::string_view::npos) {
+      lines.push_back({bytes, {}});
+      break;
+    }
+    const std::size_t endSize = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1;
+    lines.push_back({bytes.substr(0, end), bytes.substr(end, endSize)});
+    bytes.remove_prefix(end + endSize);
+  }
+  return lines;
+}
+
+// The name of a section header line, or none for any other line.
+std::optional<std::string> SectionOfLine(std::string_view line) {
+  const std::string text = Trim(line);
+  if (text.empty() || text.front() != '[') return std::nullopt;
+  const std::size_t close = text.rfind(']');
+  return Trim(std::string_view(text).substr(1, (close == std::string::npos ? text.size() : close) - 1));
+}
+
+bool IsKeyLine(std::string_view line, std::string_view key) {
+  const std::string text = Trim(line);
+  const std::size_t equals = text.find('=');
+  if (text.empty() || text.front() == ';' || equals == std::string::npos) return false;
+  return SameAsciiName(Trim(std::string_view(text).substr(0, equals)), key);
+}
+
 }  // namespace
+
+std::string WithIniValue(std::string_view bytes, std::string_view section, std::string_view key, std::string_view value) {
+  const bool bom = bytes.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark;
+  const std::string_view body = bom ? bytes.substr(Utf8ByteOrderMark.size()) : bytes;
+  const std::vector<TRawLine> lines = RawLines(body);
+  const std::string_view newline = body.find("\r\n") != std::string_view::npos || body.find('\n') == std::string_view::npos
+                                       ? std::string_view("\r\n")
+                                       : std::string_view("\n");
+  const std::string entry = std::string(key) + "=" + std::string(value);
+
+  // The first section of the name is the one a reader takes; a later one is ignored whole.
+  std::optional<std::size_t> header;
+  for (std::size_t i = 0; i < lines.size() && !header; ++i) {
+    const std::optional<std::string> name = SectionOfLine(lines[i].Text);
+    if (name && SameAsciiName(*name, section)) header = i;
+  }
+  std::optional<std::size_t> keyLine;
+  std::size_t lastFilled = header.value_or(0);
+  for (std::size_t i = header.value_or(lines.size()) + 1; i < lines.size() && !SectionOfLine(lines[i].Text); ++i) {
+    if (!keyLine && IsKeyLine(lines[i].Text, key)) keyLine = i;
+    if (!Trim(lines[i].Text).empty()) lastFilled = i;
+  }
+
+  std::string out(bom ? Utf8ByteOrderMark : std::string_view());
+  // A line added after a last line that has no line end gives that line one first.
+  const auto add = [&out, newline](std::string_view text) {
+    if (!out.empty() && out.back() != '\n' && out.back() != '\r') out += newline;
+    out += text;
+    out += newline;
+  };
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (keyLine && i == *keyLine) {
+      out += entry;
+      out += lines[i].End;
+      continue;
+    }
+    out += lines[i].Text;
+    out += lines[i].End;
+    if (header && !keyLine && i == lastFilled) add(entry);
+  }
+  if (!header) {
+    add("[" + std::string(section) + "]");
+    add(entry);
+  }
+  return out;
+}
 
 std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
   const std::string trimmed = Trim(text);

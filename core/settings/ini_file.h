@@ -84,4 +84,11 @@ class TIniFile {
 /// no value.
 std::optional<std::int32_t> ParseIniInteger(std::string_view text);
 
+/// The bytes of a settings file with key set to value in section, as a reader of the file
+/// then finds it: the key's line in the first section of that name is replaced, or a line is
+/// added at the end of that section, or the section is added at the end of the file. Every
+/// other line stays byte for byte, with the file's own line ends. The section, key and value
+/// are plain ASCII, so they read the same in either of the file's encodings.
+std::string WithIniValue(std::string_view bytes, std::string_view section, std::string_view key, std::string_view value);
+
 }  // namespace fjordheim

@@ -4,6 +4,8 @@
 #include <system_error>
 #include <utility>
 
+#include "core/common/atomic_file.h"
+#include "core/common/lines.h"
 #include "core/common/path_resolver.h"
 #include "core/settings/writable_folder.h"
 
@@ -16,6 +18,7 @@ constexpr std::string_view SettingsSection = "Tunstad";
 constexpr std::string_view PopupInfoSection = "INFO";
 constexpr int PopupExchanges = 101;
 constexpr std::string_view SettingsFileName = "tunstad.ini";
+constexpr std::string_view GuideKey = "GUIDE";
 constexpr std::string_view GameFolderName = "Game\\";
 constexpr std::string_view BookmarkFolderName = "Bookm\\";
 
@@ -61,6 +64,7 @@ TSettings::TSettings(std::string_view programFilePath, TRandom& random, const TI
   ReadFolders(FSettingsIni);
   FSoundOff = FSettingsIni.ReadString(SettingsSection, "SOUND", "OFF") == "OFF";
   FWarningsOff = FSettingsIni.ReadString(SettingsSection, "WARNINGS", "ON") == "OFF";
+  FGuideOff = FSettingsIni.ReadString(SettingsSection, GuideKey, "ON") == "OFF";
   FCatastrophyRandom = FSettingsIni.ReadInteger(SettingsSection, "CATASTROPHY_RANDOM", 0);
   FCatastrophyPeriod = FSettingsIni.ReadInteger(SettingsSection, "CATASTROPHY_PERIOD", 0);
   ReadPopupSettings(TIniFile::FromFile(PopupFilePath()));
@@ -115,6 +119,19 @@ void TSettings::ShufflePopupSections(TRandom& random) {
     const std::int32_t b = random.Random(FPopupCount);
     std::swap(FPopupSections[a], FPopupSections[b]);
   }
+}
+
+// The player's own file may not exist yet, nor its folder (a player's first switch).
+bool TSettings::SwitchGuideOff() {
+  FGuideOff = true;
+  if (FSettingsFiles.empty()) return false;
+  const std::string& own = FSettingsFiles.back();
+  std::string bytes;
+  if (FileExists(own) && !ReadWholeFile(own, bytes)) return false;
+  std::error_code error;
+  const fs::path folder = fs::path(ResolvePath(own)).parent_path();
+  if (!folder.empty()) fs::create_directories(folder, error);
+  return WriteFileAtomically(own, WithIniValue(bytes, SettingsSection, GuideKey, "OFF"));
 }
 
 std::string TSettings::PopupSectionOf(std::int32_t n) const {

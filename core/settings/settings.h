@@ -54,6 +54,13 @@ class TSettings {
   bool SoundOff() const { return FSoundOff; }
   /// True exactly when "WARNINGS" is the text "OFF": "Neste årstid" then never asks first.
   bool WarningsOff() const { return FWarningsOff; }
+  /// True when "GUIDE" is the text "OFF": a new game then starts without the help of the
+  /// first year.
+  bool GuideOff() const { return FGuideOff; }
+  /// The player switched the help of the first year off: off for this run, and written as
+  /// "GUIDE=OFF" into the player's own settings file (the last one read), so that it stays
+  /// off in every later game. False when that file could not be written.
+  bool SwitchGuideOff();
   std::int32_t CatastrophyRandom() const { return FCatastrophyRandom; }
   std::int32_t CatastrophyPeriod() const { return FCatastrophyPeriod; }
 
@@ -110,6 +117,7 @@ class TSettings {
   std::string FGamePath;
   bool FSoundOff = true;
   bool FWarningsOff = false;
+  bool FGuideOff = false;
   std::int32_t FCatastrophyRandom = 0;
   std::int32_t FCatastrophyPeriod = 0;
   std::int32_t FPopupCount = 0;

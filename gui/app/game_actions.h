@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/common/season.h"
+#include "core/game/first_year_guide.h"
 
 namespace fjordheim {
 
@@ -47,6 +48,9 @@ class TGameActions {
   virtual std::string BookmarkFile() const = 0;
   /// The chief of the game in play; none while no game is in play.
   virtual std::optional<TChief> Chief() const = 0;
+  /// What the help of the first year reads of the game in play, the player being at place;
+  /// none while no game is in play.
+  virtual std::optional<TGuideFacts> GuideFacts(TGuidePlace) const { return std::nullopt; }
 };
 
 }  // namespace fjordheim

@@ -1,6 +1,8 @@
 #include "gui/app/main_form.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QEvent>
 #include <QIcon>
 #include <QFileInfo>
@@ -19,16 +21,20 @@
 #include <exception>
 
 #include "core/common/path_resolver.h"
+#include "core/council/council_meeting.h"
 #include "core/game/chief_page_title.h"
 #include "core/game/first_decision_quiz.h"
 #include "core/game/game_controller.h"
 #include "core/pages/bookmark_file.h"
 #include "core/pages/bookmark_page.h"
 #include "core/settings/name_tables.h"
+#include "core/work/work_places.h"
 #include "gui/app/screen_game.h"
 #include "gui/app/scaled_view.h"
 #include "gui/controls/custom_image.h"
 #include "gui/controls/food_gauge.h"
+#include "gui/controls/forecast_line.h"
+#include "gui/controls/guide_overlay.h"
 #include "gui/controls/picture_button.h"
 #include "gui/controls/zone_image.h"
 #include "gui/dialogs/arkiv_form.h"
@@ -64,6 +70,8 @@ constexpr std::array<TButtonPlace, TMainForm::ButtonCount> ButtonPlaces{{
 }};
 
 constexpr const char* ContinueText = "(klikk for å gå videre)";
+constexpr const char* TitleHintText = "Klikk for å begynne";
+constexpr const char* HowToPlayText = "Slik spiller du";
 constexpr const char* OutroPlayer = "mmlrtm3.exe";
 
 QWidget* BlackPanel(QWidget* parent, QRect where) {
@@ -173,7 +181,22 @@ void TMainForm::BuildIntroPanel() {
   connect(FIntroImage, &TCustomImage::Clicked, this, [this] { Guarded([this] { IntroClick(); }); });
   FIntroTextPanel = IntroTextBox(FIntroPanel, {8, 12, 290, 83}, FIntroLabel, Qt::AlignLeft | Qt::AlignTop);
   FIntroTextPanel2 = IntroTextBox(FIntroPanel, {126, 410, 401, 57}, FIntroLabel2, Qt::AlignCenter);
-  for (QWidget* box : {FIntroTextPanel, FIntroTextPanel2}) {
+  FTitleHint = IntroTextBox(FIntroPanel, {220, 432, 200, 34}, FTitleHintLabel, Qt::AlignCenter);
+  FTitleHintLabel->setGeometry(FTitleHint->rect());
+  FTitleHintLabel->setText(QString::fromUtf8(TitleHintText));
+  QFont hintFont = FTitleHintLabel->font();
+  hintFont.setBold(true);
+  hintFont.setPointSizeF(hintFont.pointSizeF() * 1.2);
+  FTitleHintLabel->setFont(hintFont);
+  for (QLabel* more : FTitleHint->findChildren<QLabel*>()) {
+    if (more != FTitleHintLabel) more->hide();
+  }
+  FTitleHint->show();
+  FHowToPlay = new QPushButton(QString::fromUtf8(HowToPlayText), FIntroPanel);
+  FHowToPlay->setGeometry(8, 442, 120, 26);
+  FHowToPlay->setCursor(Qt::PointingHandCursor);
+  connect(FHowToPlay, &QPushButton::clicked, this, [this] { Guarded([this] { ShowHowToPlay(); }); });
+  for (QWidget* box : {FIntroTextPanel, FIntroTextPanel2, FTitleHint}) {
     box->installEventFilter(this);
     for (QWidget* child : box->findChildren<QWidget*>()) child->installEventFilter(this);
   }
@@ -222,7 +245,25 @@ void TMainForm::BuildMainPanel() {
   connect(chronicle, &QShortcut::activated, this, [this] {
     if (MainPanelShown()) Guarded([this] { FActions->ShowChronicle(); });
   });
+  BuildGuide();
   FMainPanel->hide();
+}
+
+// Over the pages and the button panel, so that the arrow reaches the buttons; the council's
+// line stands at the foot of the page, where nothing is clicked.
+void TMainForm::BuildGuide() {
+  FCouncilHint = new QLabel(QString::fromUtf8(HearCouncilFirstText), FMainPanel);
+  FCouncilHint->setGeometry(8, 448, 546, 28);
+  FCouncilHint->setWordWrap(true);
+  FCouncilHint->setAlignment(Qt::AlignCenter);
+  FCouncilHint->setAttribute(Qt::WA_TransparentForMouseEvents);
+  FCouncilHint->setStyleSheet(
+      "QLabel { background: rgba(250, 244, 226, 235); color: #2a1e0e; border: 2px solid #8b2500; border-radius: 6px;"
+      " padding: 1px 4px; font-size: 11px; font-weight: bold; }");
+  FCouncilHint->hide();
+  FGuideOverlay = new TGuideOverlay(FMainPanel);
+  FGuideOverlay->OnSwitchOff = [this] { SwitchGuideOff(); };
+  connect(FPageControl, &QStackedWidget::currentChanged, this, [this] { UpdateGuide(); });
 }
 
 void TMainForm::BuildButtons() {
@@ -278,8 +319,9 @@ void TMainForm::changeEvent(QEvent* event) {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease) {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget != nullptr && (widget == FIntroTextPanel || widget == FIntroTextPanel2 ||
-                              FIntroTextPanel->isAncestorOf(widget) || FIntroTextPanel2->isAncestorOf(widget))) {
+    if (widget != nullptr && (widget == FIntroTextPanel || widget == FIntroTextPanel2 || widget == FTitleHint ||
+                              FIntroTextPanel->isAncestorOf(widget) || FIntroTextPanel2->isAncestorOf(widget) ||
+                              FTitleHint->isAncestorOf(widget))) {
       Guarded([this] { IntroClick(); });
       return true;
     }
@@ -332,6 +374,17 @@ void TMainForm::IntroClick() {
       ShowTitle();
       break;
   }
+  ShowTitleHelp(FIntroStep == 0);
+}
+
+void TMainForm::ShowTitleHelp(bool shown) {
+  FTitleHint->setVisible(shown);
+  FHowToPlay->setVisible(shown);
+}
+
+void TMainForm::ShowHowToPlay() {
+  FSound.PlayClick();
+  OpenBrowser(FSettings.HtmlPath() + HowToPlayPage);
 }
 
 void TMainForm::LoadFromTitle() {
@@ -352,10 +405,19 @@ void TMainForm::StartNewGame() {
     ShowTitle();
     return;
   }
+  ShowNewGame();
+}
+
+void TMainForm::ShowNewGame() {
   ShowGame();
+  if (!FGuideAllowed || FSettings.GuideOff()) return;
+  if (const std::optional<TGuideFacts> facts = FActions->GuideFacts(GuidePlace())) FGuide.Start(*facts);
+  UpdateGuide();
 }
 
 void TMainForm::ShowGame() {
+  // The help belongs to a new game; a loaded one goes on without it.
+  FGuide.End();
   // A loaded game brings its own chief, and with him his own page and saved-game name.
   const std::string page = FActions->BookmarkFile();
   if (!page.empty()) SetBookmarkFile(page);
@@ -372,6 +434,7 @@ void TMainForm::ShowGame() {
   FSound.StopWave(1);
   FSound.StopWave(2);
   PlaySeasonMusic();
+  UpdateGuide();
 }
 
 void TMainForm::ShowTitle() {
@@ -382,6 +445,7 @@ void TMainForm::ShowTitle() {
   FIntroPanel->show();
   SetIntroPicture("Intropic.bmp");
   FIntroStep = 0;
+  ShowTitleHelp(true);
 }
 
 void TMainForm::ShowPage(TPage page) { FPageControl->setCurrentIndex(static_cast<int>(page)); }
@@ -423,6 +487,7 @@ void TMainForm::ShowDeposition(const std::string& picture, const std::string& te
   FIntroLabel2->setText(QString::fromStdString(text));
   FIntroTextPanel2->show();
   FIntroStep = 4;
+  ShowTitleHelp(false);
   FScreen->repaint();
 }
 
@@ -467,6 +532,149 @@ void TMainForm::ChooseChief() {
   FIntroStep = right ? 3 : 4;
   FScreen->repaint();
   FSound.PlayWave(FSettings.SoundPath() + (right ? "horray.wav" : "Boo.wav"), 1, 0, false, false);
+}
+
+void TMainForm::SetGuideAllowed(bool allowed) {
+  FGuideAllowed = allowed;
+  if (!allowed) FGuide.End();
+  UpdateGuide();
+}
+
+TGuidePlace TMainForm::GuidePlace() const {
+  if (FGuideWindow != nullptr) return TGuidePlace::Report;
+  switch (ShownPage()) {
+    case TPage::Main: return TGuidePlace::Village;
+    case TPage::Council: return TGuidePlace::Council;
+    case TPage::Work: return TGuidePlace::Work;
+    case TPage::Cattle: return TGuidePlace::Slaughter;
+  }
+  return TGuidePlace::Village;
+}
+
+void TMainForm::UpdateGuide() {
+  if (FGuideOverlay == nullptr || !FActions) return;
+  const bool playing = MainPanelShown() || FGuideWindow != nullptr;
+  const std::optional<TGuideFacts> facts = playing ? FActions->GuideFacts(GuidePlace()) : std::nullopt;
+  FGuide.Observe(facts.value_or(TGuideFacts{}));
+  const bool guideSaysIt = FGuide.Shown() && FGuide.Step() == TGuideStep::HearAdvisers;
+  const bool outside = ShownPage() == TPage::Main || ShownPage() == TPage::Council;
+  FCouncilHint->setVisible(facts && !facts->CouncilHeld && outside && !guideSaysIt && FGuideWindow == nullptr);
+  FCouncilHint->raise();
+  DrawGuide();
+  DrawWindowGuide();
+}
+
+void TMainForm::DrawGuide() {
+  if (!FGuide.Shown() || FGuide.Target() == TGuideTarget::Report || FGuideWindow != nullptr) {
+    FGuideOverlay->Clear();
+    return;
+  }
+  const QString sentence = QString::fromStdString(FGuide.Sentence());
+  const auto [box, tip] = GuidePlacement(FGuide.Target(), sentence);
+  FGuideOverlay->Point(sentence, box, tip);
+}
+
+std::pair<QRect, QPoint> TMainForm::GuidePlacement(TGuideTarget target, const QString& sentence) const {
+  const QPoint page = FPageControl->geometry().topLeft();
+  const auto onPage = [page](int x, int y) { return QPoint(x, y) + page; };
+  // Beside the button panel; on the work and slaughter pages in the strip right of their
+  // places, so that no figure is hidden.
+  const bool narrow = ShownPage() == TPage::Work || ShownPage() == TPage::Cattle;
+  const int width = narrow ? 104 : 200;
+  const auto besideButton = [&](TButton button) {
+    const TPictureButton* widget = Button(button);
+    const QPoint tip = widget->mapTo(FMainPanel, QPoint(0, widget->height() / 2)) - QPoint(2, 0);
+    const int height = FGuideOverlay->BoxHeight(sentence, width);
+    const int top = std::clamp(tip.y() - height / 2, 44, GameHeight - 4 - height);
+    return std::pair(QRect(tip.x() - 16 - width, top, width, height), tip);
+  };
+  const auto inStrip = [&](int top, QPoint tip) {
+    const int height = FGuideOverlay->BoxHeight(sentence, 104);
+    return std::pair(QRect(456, std::clamp(top, 44, GameHeight - 4 - height), 104, height), tip);
+  };
+  switch (target) {
+    case TGuideTarget::CouncilButton: return besideButton(TButton::Council);
+    case TGuideTarget::WorkButton: return besideButton(TButton::Work);
+    case TGuideTarget::SlaughterButton: return besideButton(TButton::Slakt);
+    case TGuideTarget::DecisionsButton: return besideButton(TButton::Beslut);
+    case TGuideTarget::NextSeasonButton: return besideButton(TButton::ChgSeason);
+    case TGuideTarget::Adviser: {
+      // Low on the left, below the advisers and beside the chief.
+      const int height = FGuideOverlay->BoxHeight(sentence, 180);
+      QPoint tip = onPage(300, 150);
+      for (const TCouncilZone& zone : TCouncilMeeting::Zones) {
+        if (zone.Speaker != FGuide.NextAdviser()) continue;
+        tip = onPage((zone.Hit.Left + zone.Hit.Right) / 2, (zone.Hit.Top + zone.Hit.Bottom) / 2);
+        break;
+      }
+      return {QRect(6, GameHeight - 4 - height, 180, height), tip};
+    }
+    case TGuideTarget::IdlePeople:
+      return inStrip(96, onPage(IdleStripBounds.Right - 40, IdleStripBounds.Bottom));
+    case TGuideTarget::ForecastLine: {
+      const QWidget* line = PageWidget(TPage::Work)->findChild<TForecastLine*>();
+      const QPoint tip = line != nullptr ? line->mapTo(FMainPanel, QPoint(line->width() - 40, 0)) : onPage(500, 437);
+      return inStrip(tip.y() - 24 - FGuideOverlay->BoxHeight(sentence, 104), tip);
+    }
+    case TGuideTarget::AnimalPen:
+      return inStrip(120, onPage((SlaughterPenBounds.Left + SlaughterPenBounds.Right) / 2,
+                                 (SlaughterPenBounds.Top + SlaughterPenBounds.Bottom) / 2));
+    case TGuideTarget::Report:
+    case TGuideTarget::None: break;
+  }
+  return {QRect(), QPoint()};
+}
+
+// The season report is a window of its own: the help stands in a small window just above
+// it, with the arrow down at the report.
+void TMainForm::DrawWindowGuide() {
+  if (FGuideWindow == nullptr || !FGuide.Shown() || FGuide.Target() != TGuideTarget::Report) {
+    if (FWindowGuideFrame) FWindowGuideFrame->hide();
+    return;
+  }
+  if (!FWindowGuideFrame || FWindowGuideFrame->parentWidget() != FGuideWindow) {
+    FWindowGuideFrame = new QWidget(FGuideWindow, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    FWindowGuideFrame->setAttribute(Qt::WA_TranslucentBackground);
+    FWindowGuideFrame->setAttribute(Qt::WA_ShowWithoutActivating);
+    FWindowGuide = new TGuideOverlay(FWindowGuideFrame);
+    FWindowGuide->OnSwitchOff = [this] { SwitchGuideOff(); };
+  }
+  QWidget* frame = FWindowGuideFrame;
+  const QString sentence = QString::fromStdString(FGuide.Sentence());
+  constexpr int Width = 260;
+  constexpr int Arrow = 28;
+  const int height = FWindowGuide->BoxHeight(sentence, Width);
+  const QRect report = FGuideWindow->frameGeometry();
+  const QRect screen = FGuideWindow->screen() != nullptr ? FGuideWindow->screen()->availableGeometry() : QRect();
+  const int left = report.center().x() - Width / 2;
+  // Above the report where the screen leaves room, else below it, the arrow always at it.
+  if (report.top() - height - Arrow >= screen.top() || report.bottom() + height + Arrow > screen.bottom()) {
+    frame->setGeometry(left, std::max(screen.top(), report.top() - height - Arrow), Width, height + Arrow);
+    FWindowGuide->Point(sentence, QRect(0, 0, Width, height), QPoint(Width / 2, height + Arrow - 2));
+  } else {
+    frame->setGeometry(left, report.bottom() + 1, Width, height + Arrow);
+    FWindowGuide->Point(sentence, QRect(0, Arrow, Width, height), QPoint(Width / 2, 2));
+  }
+  frame->show();
+  frame->raise();
+}
+
+int TMainForm::ExecWithGuide(QDialog& window) {
+  FGuideWindow = &window;
+  // The window takes its place when it is shown; the help follows it there.
+  QTimer::singleShot(0, &window, [this] { UpdateGuide(); });
+  const int result = window.exec();
+  FGuideWindow = nullptr;
+  UpdateGuide();
+  return result;
+}
+
+void TMainForm::SwitchGuideOff() {
+  FGuide.SwitchOff();
+  if (!FSettings.SwitchGuideOff()) {
+    FSink.ShowMessage("Hjelpen er slått av nå, men det kunne ikke lagres til neste gang.");
+  }
+  UpdateGuide();
 }
 
 void TMainForm::BtnTradeClick() {

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -11,6 +12,7 @@
 #include <utility>
 
 #include "core/common/random.h"
+#include "core/game/first_year_guide.h"
 #include "core/game/village_hot_spots.h"
 #include "core/settings/settings.h"
 #include "gui/app/game_actions.h"
@@ -20,6 +22,7 @@
 #include "gui/controls/picture_loader.h"
 #include "gui/dialogs/game_layout.h"
 
+class QDialog;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -32,6 +35,7 @@ class TBrowserWin;
 class TCustomImage;
 class TFoodGauge;
 class TFoodStatus;
+class TGuideOverlay;
 class TPictureButton;
 class TScaledView;
 class TZoneImage;
@@ -40,6 +44,9 @@ class TZoneImage;
 /// to fill it. It shows the intro panel (title, story, deposition) or the main panel
 /// (the village and the other pages with the button panel), owns the long-lived
 /// objects of the screen and turns every click into one call of the game.
+/// The information page on how the game is played, in the pages folder.
+inline constexpr const char* HowToPlayPage = "hjelp.htm";
+
 class TMainForm : public QWidget {
   Q_OBJECT
 
@@ -119,14 +126,35 @@ class TMainForm : public QWidget {
     } catch (...) {
       FSink.ShowMessage("Ukjent feil");
     }
+    UpdateGuide();
   }
 
   /// The village picture of the season, as a new season or a loaded game shows it.
   void ShowVillageSeason(TSeason season);
   /// The game is in play: the main panel with the village, the status caption.
   void ShowGame();
+  /// A new game is in play: as ShowGame, and the help of the first year begins unless the
+  /// player switched it off.
+  void ShowNewGame();
+  /// The help of the first year, which the screen follows after every step of the player.
+  const TFirstYearGuide& Guide() const { return FGuide; }
+  TGuideOverlay* GuideOverlay() const { return FGuideOverlay; }
+  /// The help over the window open now (the season report); none while none is open.
+  TGuideOverlay* WindowGuide() const { return FWindowGuideFrame ? FWindowGuide : nullptr; }
+  /// Off for a run that must not show the help, without changing the player's settings.
+  void SetGuideAllowed(bool allowed);
+  /// Runs a window of the game (the season report) with the help beside it; its result.
+  int ExecWithGuide(QDialog& window);
+  /// The help and the council's line follow the game after a step of the player.
+  void UpdateGuide();
+  /// The line that says the season's buttons come after all five advisers are heard.
+  QLabel* CouncilHint() const { return FCouncilHint; }
   /// Back to the title, as after a deposition.
   void ShowTitle();
+  /// "Slik spiller du" from the title: the page on how the game is played.
+  void ShowHowToPlay();
+  QWidget* TitleHint() const { return FTitleHint; }
+  QPushButton* HowToPlayButton() const { return FHowToPlay; }
   void UpdateStatusCaption();
   void PlaySeasonMusic();
   void ShowPageInBrowser(const std::string& path);
@@ -166,6 +194,15 @@ class TMainForm : public QWidget {
   void StartNewGame();
   void LoadFromTitle();
   void SetIntroPicture(const char* name);
+  /// The title's hint to click and its button to the page on how to play.
+  void ShowTitleHelp(bool shown);
+  void BuildGuide();
+  TGuidePlace GuidePlace() const;
+  void DrawGuide();
+  void DrawWindowGuide();
+  void SwitchGuideOff();
+  /// Where the box stands and what the arrow points at, in main panel pixels.
+  std::pair<QRect, QPoint> GuidePlacement(TGuideTarget target, const QString& sentence) const;
   void ShowError(const std::exception& error);
   template <typename TStep>
   void Guarded(TStep&& step) {
@@ -202,6 +239,9 @@ class TMainForm : public QWidget {
   QLabel* FIntroLabel = nullptr;
   QWidget* FIntroTextPanel2 = nullptr;
   QLabel* FIntroLabel2 = nullptr;
+  QWidget* FTitleHint = nullptr;
+  QLabel* FTitleHintLabel = nullptr;
+  QPushButton* FHowToPlay = nullptr;
   QWidget* FMainPanel = nullptr;
   QStackedWidget* FPageControl = nullptr;
   TZoneImage* FVillageImage = nullptr;
@@ -210,6 +250,15 @@ class TMainForm : public QWidget {
   std::array<TPictureButton*, ButtonCount> FButtons{};
   TBrowserWin* FBrowser = nullptr;
   TArkivForm* FArkiv = nullptr;
+
+  TFirstYearGuide FGuide;
+  bool FGuideAllowed = true;
+  TGuideOverlay* FGuideOverlay = nullptr;
+  QLabel* FCouncilHint = nullptr;
+  /// The window of the game open now, and the help beside it (owned by that window).
+  QDialog* FGuideWindow = nullptr;
+  QPointer<QWidget> FWindowGuideFrame;
+  TGuideOverlay* FWindowGuide = nullptr;
 };
 
 }  // namespace fjordheim

@@ -170,6 +170,11 @@ std::optional<TChief> TScreenGame::Chief() const {
   return TChief{FController.ChiefName(), FController.ChiefFace()};
 }
 
+std::optional<TGuideFacts> TScreenGame::GuideFacts(TGuidePlace place) const {
+  if (!FController.InGame()) return std::nullopt;
+  return TGuideFacts::Of(FController, place);
+}
+
 TVillageStatusForm& TScreenGame::StatusForm() {
   if (FStatus != nullptr) return *FStatus;
   const std::string& pics = FSettings.PicsPath();
@@ -270,7 +275,7 @@ void TScreenGame::ShowCatastrophe(const TCatastNode& event, const std::string& p
 void TScreenGame::ShowSeasonReport(const TSeasonReport& report) {
   TSeasonInfoForm form(&FForm, &FSmallHumans, &FReportCattle, FForm.GameLayout());
   form.FillReport(report);
-  form.exec();
+  FForm.ExecWithGuide(form);
 }
 
 int TScreenGame::ShowTip(const TTip& tip, const std::string& picture) {

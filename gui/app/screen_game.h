@@ -59,6 +59,7 @@ class TScreenGame : public TGameActions, public TGameView {
   std::string StatusCaption() const override;
   std::string BookmarkFile() const override;
   std::optional<TChief> Chief() const override;
+  std::optional<TGuideFacts> GuideFacts(TGuidePlace place) const override;
 
   // TGameView
   void PlayClick() override;

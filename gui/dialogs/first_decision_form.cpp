@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 
@@ -42,7 +43,9 @@ TFirstDecisionForm::TFirstDecisionForm(const std::string& picsPath, TPictureLoad
     Labels[slot]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Labels[slot]->setCursor(Qt::PointingHandCursor);
     Labels[slot]->installEventFilter(this);
-    Buttons[slot] = new QPushButton(QStringLiteral("?"), this);
+    // The button carries the answer's number, and the number key chooses it too.
+    Buttons[slot] = new QPushButton(QString::number(i + 1), this);
+    Buttons[slot]->setShortcut(QKeySequence(Qt::Key_1 + i));
     layout.Place(Buttons[slot], 176, Tops[slot], 21, 21);
     connect(Buttons[slot], &QPushButton::clicked, this, [this, i] { done(FirstResult + i); });
   }

@@ -15,7 +15,7 @@ namespace fjordheim {
 class TPictureLoader;
 
 /// The new chief's first decision: three answers, each chosen by a click on its text or
-/// on its "?" button; the result is 201, 202 or 203 for the first, second or third.
+/// on its numbered button; the result is 201, 202 or 203 for the first, second or third.
 class TFirstDecisionForm : public QDialog {
   Q_OBJECT
 

@@ -9,9 +9,11 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 
+#include <array>
 #include <exception>
 
 #include "core/common/message_sink.h"
+#include "core/game/land.h"
 #include "gui/controls/custom_image.h"
 #include "gui/controls/picture_loader.h"
 #include "gui/controls/zone_image.h"
@@ -27,14 +29,26 @@ QLabel* Label(QWidget* parent, const TGameLayout& layout, const char* text, QRec
   return label;
 }
 
-// Zones of the map of the North and the lands they stand for.
-std::optional<std::uint8_t> LandOfZone(std::uint8_t zone) {
-  switch (zone) {
-    case 97: return 0;
-    case 50: return 1;
-    case 128: return 2;
-    default: return std::nullopt;
-  }
+// Where each land's name stands on the map: over its own coast, clear of the others.
+constexpr std::array<QRect, Lands.size()> LandNamePlaces{{{2, 96, 92, 38}, {170, 140, 99, 52}, {150, 232, 100, 38}}};
+
+// A land's name and below it what its village makes, on a pale ground that keeps it
+// readable over sea and land; clicks pass through to the map below.
+QLabel* LandName(QWidget* parent, const TGameLayout& layout, const TLand& land, QRect where) {
+  auto* label = new QLabel(parent);
+  label->setText(QStringLiteral("<b>%1</b><br><small>%2</small>")
+                     .arg(QString::fromUtf8(land.Name.data(), static_cast<qsizetype>(land.Name.size())),
+                          QString::fromUtf8(land.Goods.data(), static_cast<qsizetype>(land.Goods.size()))));
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignCenter);
+  label->setAutoFillBackground(true);
+  QPalette colours = label->palette();
+  colours.setColor(QPalette::Window, QColor(255, 250, 230, 215));
+  colours.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(colours);
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  layout.Place(label, where.x(), where.y(), where.width(), where.height());
+  return label;
 }
 
 }  // namespace
@@ -92,7 +106,9 @@ TIntroForm::TIntroForm(const std::string& picsPath, TPictureLoader& pictures, TM
   FLayout.Place(Image2, 0, 0, 273, 300);
   Image2->SetScale(FLayout.Scale());
   connect(Image2, &TZoneImage::MouseReleased, this, &TIntroForm::Image2MouseUp);
-  Label(sida3, FLayout, "Klikk på det landet du vil at byen din skal ligge i.", {4, 302, 265, 40});
+  for (std::size_t land = 0; land < Lands.size(); ++land) LandName(sida3, FLayout, Lands[land], LandNamePlaces[land]);
+  Label(sida3, FLayout, "Klikk på det landet du vil at byen din skal ligge i.", {4, 302, 265, 36});
+  Label(sida3, FLayout, LandChoiceText, {4, 338, 265, 52});
 
   FNotebook->addWidget(sida1);
   FNotebook->addWidget(sida2);
@@ -130,6 +146,11 @@ void TIntroForm::Button1Click() {
     FMaskMissing = true;
     FSink.ShowMessage(error.what());
   }
+  // The map's page is taller than the face page: the sentence on what the land changes
+  // stands below the map.
+  setFixedSize(FLayout.Size(273, 394));
+  FNotebook->setGeometry(rect());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().center() - rect().center());
   FNotebook->setCurrentIndex(2);
 }
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -96,6 +97,7 @@ class TScriptedView : public THeadlessView {
   void ShowSeasonReport(const TSeasonReport& report) override {
     ++Reports;
     LastReport = report;
+    if (OnReport) OnReport();
   }
   int ShowTip(const TTip& tip, const std::string&) override {
     Tips.push_back(tip.Text);
@@ -129,6 +131,8 @@ class TScriptedView : public THeadlessView {
   std::string Deposition;
   int Reports = 0;
   std::optional<TSeasonReport> LastReport;
+  /// Called while the report is shown, as a player reads it.
+  std::function<void()> OnReport;
   int Outros = 0;
   int TipAnswer = 2;
   /// The work page's figures (the work they are shown at, none off the page) and the pen's (marked or not).

@@ -99,6 +99,40 @@ TEST(IniFile, OverlayReplacesKeysItHoldsAndAddsTheRest) {
   EXPECT_EQ(ini.ReadString("Market3", "IP", ""), "192.168.1.20");
 }
 
+// A value written is read back, and the lines around it stay byte for byte, line ends and all.
+TEST(WithIniValue, ReplacesTheKeyOfTheFirstSectionAndKeepsEveryOtherByte) {
+  const std::string before = "; Fjordheim\r\n[Tunstad]\r\nSOUND=ON\r\n guide = ON \r\n[Market]\r\nGUIDE=1\r\n";
+  EXPECT_EQ(WithIniValue(before, "Tunstad", "GUIDE", "OFF"),
+            "; Fjordheim\r\n[Tunstad]\r\nSOUND=ON\r\nGUIDE=OFF\r\n[Market]\r\nGUIDE=1\r\n");
+  // A later section of the same name is ignored by the reader, and so by the writer.
+  const std::string twice = "[tunstad]\nSOUND=ON\n\n[Market]\nMARKETS=3\n[TUNSTAD]\nGUIDE=ON\n";
+  const std::string after = WithIniValue(twice, "Tunstad", "GUIDE", "OFF");
+  EXPECT_EQ(after, "[tunstad]\nSOUND=ON\nGUIDE=OFF\n\n[Market]\nMARKETS=3\n[TUNSTAD]\nGUIDE=ON\n");
+  EXPECT_EQ(TIniFile::FromBytes(after).ReadString("Tunstad", "GUIDE", ""), "OFF");
+}
+
+TEST(WithIniValue, AddsTheSectionToAFileWithoutItOrToNoFileAtAll) {
+  EXPECT_EQ(WithIniValue("", "Tunstad", "GUIDE", "OFF"), "[Tunstad]\r\nGUIDE=OFF\r\n");
+  EXPECT_EQ(WithIniValue("[Market]\nMARKETS=3", "Tunstad", "GUIDE", "OFF"),
+            "[Market]\nMARKETS=3\n[Tunstad]\nGUIDE=OFF\n");
+  // A file in UTF-8 keeps its mark, and its Windows-1252 sibling its own bytes.
+  const std::string utf8 = "\xEF\xBB\xBF[Market1]\r\nNAME=Kaupang \xC3\xB8st\r\n";
+  const std::string written = WithIniValue(utf8, "Tunstad", "GUIDE", "OFF");
+  EXPECT_EQ(written, utf8 + "[Tunstad]\r\nGUIDE=OFF\r\n");
+  EXPECT_EQ(TIniFile::FromBytes(written).ReadString("Market1", "NAME", ""), "Kaupang øst");
+  const std::string cp1252 = "[Tunstad]\rNAME=\xF8\r";
+  EXPECT_EQ(WithIniValue(cp1252, "Tunstad", "GUIDE", "OFF"), "[Tunstad]\rNAME=\xF8\rGUIDE=OFF\r\n");
+  EXPECT_EQ(TIniFile::FromBytes(cp1252).ReadString("Tunstad", "NAME", ""), "ø");
+}
+
+// Lone carriage returns end lines for the reader: a section behind one is found, not doubled.
+TEST(WithIniValue, FindsTheSectionTheReaderFindsWhateverTheLineEnds) {
+  const std::string odd = "[X]\r[Tunstad]\rGUIDE=ON\r; end";
+  const std::string after = WithIniValue(odd, "Tunstad", "GUIDE", "OFF");
+  EXPECT_EQ(after, "[X]\r[Tunstad]\rGUIDE=OFF\r; end");
+  EXPECT_EQ(TIniFile::FromBytes(after).ReadString("Tunstad", "GUIDE", ""), "OFF");
+}
+
 TEST(ParseIniInteger, HexadecimalNeedsMoreThanThePrefix) {
   EXPECT_EQ(ParseIniInteger("0x10"), 16);
   EXPECT_EQ(ParseIniInteger("0XfF"), 255);

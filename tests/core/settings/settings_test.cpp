@@ -115,6 +115,28 @@ TEST_F(SettingsTest, TheWarningsAreOnUnlessTurnedOff) {
   EXPECT_FALSE(warningsOff("SOUND=OFF"));
 }
 
+// Switched off once, the help stays off in the next run; nothing else of the file changes.
+TEST_F(SettingsTest, TheGuideSwitchedOffStaysOffInTheNextRun) {
+  Write("tunstad.ini", "[Tunstad]\r\nSOUND=ON\r\n[Market]\r\nMARKETS=3\r\n");
+  TSettings first = Load();
+  EXPECT_FALSE(first.GuideOff());
+  EXPECT_TRUE(first.SwitchGuideOff());
+  EXPECT_TRUE(first.GuideOff());
+  const TSettings next = Load();
+  EXPECT_TRUE(next.GuideOff());
+  EXPECT_FALSE(next.SoundOff());
+  EXPECT_EQ(next.SettingsIni().ReadInteger("Market", "MARKETS", 0), 3);
+}
+
+// A folder in the way of the settings file: the help is off for this run all the same, and
+// the switch says it could not be kept.
+TEST_F(SettingsTest, AGuideSwitchThatCannotBeWrittenIsOffForThisRunAndSaysSo) {
+  fs::create_directories(FFolder / "tunstad.ini");
+  TSettings settings = Load();
+  EXPECT_FALSE(settings.SwitchGuideOff());
+  EXPECT_TRUE(settings.GuideOff());
+}
+
 TEST_F(SettingsTest, CatastropheTimingIsReadAsIntegers) {
   Write("tunstad.ini", "[Tunstad]\nCATASTROPHY_RANDOM=0x0A\nCATASTROPHY_PERIOD=-5\n");
   const TSettings settings = Load();
@@ -225,6 +247,19 @@ TEST_F(InstalledSettingsTest, WithoutThePlayersFileOrTheSharedOneTheDefaultsHold
   EXPECT_TRUE(settings.SoundOff());
   EXPECT_EQ(settings.CatastrophyPeriod(), 0);
   EXPECT_EQ(settings.HtmlPath(), DataSet() + "Html\\");
+}
+
+// An installed game keeps the switch in the player's own file, made with its folder at the
+// first switch; the shared file the administrator edits is never written.
+TEST_F(InstalledSettingsTest, TheGuideSwitchGoesIntoThePlayersOwnFile) {
+  Install();
+  TSettings settings = LoadInstalled();
+  ASSERT_TRUE(settings.SwitchGuideOff());
+  EXPECT_TRUE(LoadInstalled().GuideOff());
+  EXPECT_FALSE(LoadInstalled("other").GuideOff());
+  std::ifstream shared(FFolder / "etc/fjordheim/tunstad.ini", std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(shared)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(bytes.find("GUIDE"), std::string::npos);
 }
 
 // The build folder runs exactly as before an installation was known: its own settings file
