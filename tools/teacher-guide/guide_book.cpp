@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QFont>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
@@ -25,6 +26,8 @@ namespace {
 constexpr double LayoutDpi = 96;
 constexpr int SheetDpi = 300;
 constexpr double MarginMillimetres = 18;
+// The sheet's number at its foot, in the size of the pages' small print.
+constexpr int NumberPixels = 12;
 constexpr QRegularExpression::PatternOptions Loose =
     QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption;
 
@@ -141,7 +144,9 @@ int TGuideBook::WritePdf(const QString& path, const QString& title, QString& pro
   document.setPageSize(sheet);
   const int sheets = document.pageCount();
   painter.scale(scale, scale);
-  painter.setFont(document.defaultFont());
+  QFont numberFont = document.defaultFont();
+  numberFont.setPixelSize(NumberPixels);
+  painter.setFont(numberFont);
   for (int i = 0; i < sheets; ++i) {
     if (i > 0) writer.newPage();
     const QRectF shown(0, i * sheet.height(), sheet.width(), sheet.height());
