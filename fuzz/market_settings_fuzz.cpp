@@ -58,10 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(ParseGoodsList(Written(*counts)) == counts);
   }
   const TMarketSettingsRead read = ReadMarketSettings(TIniFile::FromBytes(bytes));
-  Require(read.Settings.has_value() != !read.Message.empty());
-  if (read.Settings) {
-    Require(read.Settings->Markets.size() <= static_cast<std::size_t>(MaxMarketSections));
-    VisitEveryLocalMarket(*read.Settings);
-  }
+  Require(read.Settings.Markets.size() <= static_cast<std::size_t>(MaxMarketSections));
+  Require(read.Settings.CPUMerchants.size() <= static_cast<std::size_t>(MaxMarketSections));
+  VisitEveryLocalMarket(read.Settings);
   return 0;
 }

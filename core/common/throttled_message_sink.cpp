@@ -32,10 +32,12 @@ void TThrottledMessageSink::Release() {
   }
 }
 
+// The messages that come while the box is open are summed in one box after it; those that come
+// while that one is open are summed after the next message, so a flood never opens box after box.
 void TThrottledMessageSink::Show(const std::string& text) {
   FShowing = true;
   FInner.ShowMessage(text);
-  while (FHeldBack > 0) {
+  if (FHeldBack > 0) {
     const std::size_t count = FHeldBack;
     FHeldBack = 0;
     FInner.ShowMessage(MessagesNotShownText(count));

@@ -10,9 +10,10 @@ namespace fjordheim {
 
 /// Shows at most one message at a time. The game's message boxes are modal, and while one is open
 /// the network keeps delivering, so a flood of bad input would stack up boxes; the messages that
-/// come while a box is open are only counted, and the count is shown in one line when it closes.
-/// Between Hold and Release (one arrival of network data) only the first message is kept, to be
-/// shown on Release; the others are counted the same way.
+/// come while a box is open are only counted, and the count is shown in one box when it closes
+/// (what comes while that box is open is summed after the next message). Between Hold and Release
+/// (one arrival of network data) only the first message is kept, to be shown on Release; the
+/// others are counted the same way.
 class TThrottledMessageSink : public TMessageSink {
  public:
   /// Passes messages on to inner, which shows them and returns when the player has closed the box.

@@ -106,7 +106,7 @@ void TClient::SendLogin() {
 // A trade in progress is ended properly, so that the other player is not left waiting.
 void TClient::Logout() {
   if (!Connected) {
-    Show("LOGOUT: Not connected!");
+    if (!FServerLossTold) Show("LOGOUT: Not connected!");
     return;
   }
   TMerchant* player = Player();
@@ -169,6 +169,7 @@ void TClient::ConnectionEstablished(TConnectionId connection) {
 void TClient::ConnectionError(TConnectionId connection, const std::string& description) {
   if (FServer == connection) {
     Show("ERROR: " + description);
+    FServerLossTold = true;
     FServer.reset();
     Connected = false;
     return;
@@ -234,6 +235,7 @@ void TClient::ServerDataArrived(std::string_view bytes) {
   }
   if (FServer == server && FServerFramer.Overflowed()) {
     Show(MessageTooLongText());
+    FServerLossTold = true;
     LoseServer();
   }
 }
@@ -249,6 +251,7 @@ void TClient::LoseServer() {
 // his list, so that the trade under way can be finished over its own link.
 void TClient::LoseMarket() {
   Show(ServerLostText);
+  FServerLossTold = true;
   Disconnect();
   const TMerchant* player = Player();
   for (std::size_t index = FRemote.size(); index-- > 0;) {

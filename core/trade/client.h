@@ -143,6 +143,8 @@ class TClient : private TConnectionListener {
   TNetMerchant* FInvitee = nullptr;
   TMerchant* FPlayer = nullptr;
   TLifeWatch FPlayerWatch;
+  /// The player has been told that the market server is gone; he is not told again on leaving.
+  bool FServerLossTold = false;
 };
 
 /// The player's message when the market server closed the link while he was at the market.

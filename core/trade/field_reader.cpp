@@ -33,7 +33,7 @@ std::string TFieldReader::ReadWord() {
     return {};
   }
   if (field->size() > MaxWordBytes) {
-    MarkBad("Field too long");
+    MarkBad("Feltet er for langt");
     return {};
   }
   return Utf8From1252(CleanWireText(*field, MaxWordBytes));
@@ -49,7 +49,7 @@ std::int64_t TFieldReader::ReadNumber(std::int64_t min, std::int64_t max) {
   const char* end = field->data() + field->size();
   const auto [stop, error] = std::from_chars(field->data(), end, value);
   if (field->empty() || error != std::errc() || stop != end || value < min || value > max) {
-    MarkBad("Wrong number: " + Utf8From1252(CleanWireText(*field, MaxWordBytes)));
+    MarkBad("Ugyldig tall: " + Utf8From1252(CleanWireText(*field, MaxWordBytes)));
     return 0;
   }
   return value;

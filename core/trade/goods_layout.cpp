@@ -8,6 +8,13 @@ namespace {
 
 int KindRow(TGoodsKind kind) { return static_cast<int>(kind); }
 
+// A dot lies inside its cell from (9, 10) to (15, 16); the row holds as many dots as it has
+// cells that keep the dot inside the container, so a large want never paints over its neighbours.
+int DotsInRow(const TWorkRect& bounds, int marginX) {
+  const int room = bounds.Width() - marginX - 15;
+  return room < 0 ? 0 : room / GoodsCellWidth + 1;
+}
+
 }  // namespace
 
 TIconPlace GoodsCell(const TWorkRect& bounds, int marginX, int marginY, TGoodsKind kind, int n) {
@@ -62,11 +69,13 @@ std::vector<TIconPlace> ArrangeGoodsTable(const TWorkRect& bounds, int marginY, 
 std::vector<TWorkRect> MissingDemandDots(const TWorkRect& bounds, int marginX, int marginY, const TGoodsCounts& demands,
                                          const TUnitCounts& present) {
   std::vector<TWorkRect> dots;
+  const int rowDots = std::min(DotsInRow(bounds, marginX), MostUnitsShown);
   for (int kind = 0; kind < GoodsKindCount; ++kind) {
     const auto k = static_cast<std::size_t>(kind);
-    const int wanted = std::min<int>(demands[k], MostUnitsShown);
+    const int wanted = std::min<int>(demands[k], rowDots);
     for (int n = std::max(0, present[k]); n < wanted; ++n) {
       const TIconPlace cell = GoodsCell(bounds, marginX, marginY, static_cast<TGoodsKind>(kind), n);
+      if (cell.Y + 16 > bounds.Bottom) break;
       dots.push_back({cell.X + 9, cell.Y + 10, cell.X + 15, cell.Y + 16});
     }
   }

@@ -49,8 +49,8 @@ std::vector<TIconPlace> ArrangeGoodsTable(const TWorkRect& bounds, int marginY, 
                                           const std::vector<TGoodsUnit>& units, int iconHeight);
 
 /// The red dots of a side's wants its container does not hold: one per missing unit of a
-/// kind, in the cells the units would take, up to the most units shown. Each dot is the square
-/// its circle fills.
+/// kind, in the cells the units would take, as many as the kind's row holds inside the
+/// container. Each dot is the square its circle fills.
 std::vector<TWorkRect> MissingDemandDots(const TWorkRect& bounds, int marginX, int marginY, const TGoodsCounts& demands,
                                          const TUnitCounts& present);
 

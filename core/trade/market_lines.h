@@ -79,7 +79,17 @@ inline constexpr const char* OneSidedProposal =
     "handelsvarer fra begge parter. Vil du foreslå dette byttet likevel?";
 inline constexpr const char* WaitForAnswer = "Vent og se om handelsmannen vil handle med deg";
 inline constexpr const char* PickPerson = "Klikk på navnet til den personen du er intressert i å handle med.";
+inline constexpr const char* HowToTrade =
+    "Dra varer ut på bordet og trykk Foreslå. En rød prikk er en vare som trengs, men mangler.";
+inline constexpr const char* ThisIsYou = "Dette er deg selv.";
 }  // namespace MarketTexts
+
+/// How long an accepted trade stands on the trading page, the goods that changed hands framed
+/// in their new places, before the counterpart's next step is shown.
+inline constexpr std::int32_t TradeShownMs = 3000;
+
+/// The coins that ring when goods change hands.
+inline constexpr const char* TradeSound = "mono\\mynter.wav";
 
 /// Where the counterpart's trading picture ("trade" + number) is copied into the trading
 /// page's background, for picture numbers 0 to 11; other numbers are put at 0, 0.

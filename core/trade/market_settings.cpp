@@ -43,9 +43,36 @@ TMarketData ReadMarket(const TIniFile& ini, const std::string& section) {
   return market;
 }
 
-std::string MalformedListMessage(const std::string& section, std::string_view key, const std::string& badNumber) {
-  return "Feil i tunstad.ini: [" + section + "] " + std::string(key) + " har et ugyldig antall: \"" + badNumber +
-         "\". Markedet kan ikke åpnes.";
+std::string MalformedListFault(const std::string& section, std::string_view key, const std::string& badNumber) {
+  return "[" + section + "] " + std::string(key) + " har et ugyldig antall: \"" + badNumber + "\".";
+}
+
+std::string LeftOutMessage(const std::vector<std::string>& faults) {
+  if (faults.empty()) return {};
+  std::string message = "Feil i tunstad.ini:";
+  for (const std::string& fault : faults) message += " " + fault;
+  return message + (faults.size() == 1 ? " Denne kjøpmannen" : " Disse kjøpmennene") + " kommer ikke til markedet.";
+}
+
+// A merchant with a list that does not read is left out; faults gets one entry per bad key.
+std::optional<TCPUMerchantData> ReadMerchant(const TIniFile& ini, const std::string& section,
+                                             std::vector<std::string>& faults) {
+  TCPUMerchantData merchant;
+  bool sound = true;
+  for (const char* key : {"DEMANDS", "GOODS"}) {
+    std::string badNumber;
+    const std::optional<TGoodsCounts> counts = ParseGoodsList(ini.ReadString(section, key, EmptyGoodsList), &badNumber);
+    if (!counts) {
+      faults.push_back(MalformedListFault(section, key, badNumber));
+      sound = false;
+      continue;
+    }
+    (std::string_view(key) == "GOODS" ? merchant.Store.Goods : merchant.Store.Demands) = *counts;
+  }
+  if (!sound) return std::nullopt;
+  merchant.Name = ini.ReadString(section, "NAME", merchant.Name);
+  merchant.ImageNo = ini.ReadInteger(section, "IMAGE", merchant.ImageNo);
+  return merchant;
 }
 
 }  // namespace
@@ -74,20 +101,15 @@ TMarketSettingsRead ReadMarketSettings(const TIniFile& ini) {
   const std::int32_t marketCount = ReadSectionCount(ini, "MARKETS");
   for (std::int32_t i = 1; i <= marketCount; ++i) settings.Markets.push_back(ReadMarket(ini, "Market" + std::to_string(i)));
   const std::int32_t merchantCount = ReadSectionCount(ini, "CPUMERCHANTS");
+  std::vector<std::string> faults;
   for (std::int32_t j = 1; j <= merchantCount; ++j) {
     const std::string section = "CPUMerchant" + std::to_string(j);
-    TCPUMerchantData merchant;
-    for (const char* key : {"DEMANDS", "GOODS"}) {
-      std::string badNumber;
-      const std::optional<TGoodsCounts> counts = ParseGoodsList(ini.ReadString(section, key, EmptyGoodsList), &badNumber);
-      if (!counts) return TMarketSettingsRead{std::nullopt, MalformedListMessage(section, key, badNumber)};
-      (std::string_view(key) == "GOODS" ? merchant.Store.Goods : merchant.Store.Demands) = *counts;
+    if (!ini.SectionExists(section)) continue;
+    if (std::optional<TCPUMerchantData> merchant = ReadMerchant(ini, section, faults)) {
+      settings.CPUMerchants.push_back(std::move(*merchant));
     }
-    merchant.Name = ini.ReadString(section, "NAME", merchant.Name);
-    merchant.ImageNo = ini.ReadInteger(section, "IMAGE", merchant.ImageNo);
-    settings.CPUMerchants.push_back(std::move(merchant));
   }
-  return TMarketSettingsRead{std::move(settings), {}};
+  return TMarketSettingsRead{std::move(settings), LeftOutMessage(faults)};
 }
 
 }  // namespace fjordheim

@@ -33,9 +33,10 @@ struct TMarketSettings {
   std::vector<TCPUMerchantData> CPUMerchants;
 };
 
-/// The settings read, or the message that explains why no market can be opened.
+/// The settings read, and what the teacher must be told of merchants left out (empty when
+/// every merchant is sound).
 struct TMarketSettingsRead {
-  std::optional<TMarketSettings> Settings;
+  TMarketSettings Settings;
   std::string Message;
 };
 
@@ -49,9 +50,10 @@ inline constexpr std::int32_t MaxMarketSections = 1000;
 /// given, holds the text that is not a count.
 std::optional<TGoodsCounts> ParseGoodsList(std::string_view text, std::string* badNumber = nullptr);
 
-/// Reads every market and computer merchant, with the defaults of missing keys. A GOODS or
-/// DEMANDS list with a malformed number gives no settings and a message naming the section
-/// and the key.
+/// Reads every market and every computer merchant whose section exists, with the defaults of
+/// missing keys; "[Market]" CPUMERCHANTS never makes a merchant of a section the file lacks. A
+/// merchant whose GOODS or DEMANDS holds a malformed number stays out, and the message names
+/// every section and key at fault.
 TMarketSettingsRead ReadMarketSettings(const TIniFile& ini);
 
 }  // namespace fjordheim

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/trade/net_market.h"
+#include "core/trade/trade_reason.h"
 
 namespace fjordheim {
 
@@ -108,6 +109,12 @@ bool TMarketVisit::Propose(const TProposal& deltas, std::int32_t& err) {
 bool TMarketVisit::AnswerProposal(TAnswer answer, std::int32_t& err) {
   if (!IsOpen()) return Refuse(err);
   return FPlayer->AnswerProposal(answer, err);
+}
+
+std::string TMarketVisit::AcceptRefusal() const {
+  if (!IsOpen() || FPlayer->Store == nullptr) return {};
+  const TTrade* partner = FPlayer->Partner != nullptr ? FPlayer->Partner->Store : nullptr;
+  return UnpayableReason(*FPlayer->Store, partner, FPlayer->Proposal);
 }
 
 bool TMarketVisit::Dismiss(std::int32_t& err) {

@@ -51,10 +51,6 @@ class TMarketVisit {
 
   /// The names of the markets for the choice dialog, in the order of the settings file.
   std::vector<std::string> MarketNames() const;
-  /// The markets of the settings file.
-  const std::vector<TMarketData>& Markets() const { return FSettings.Markets; }
-  /// The local port for other players' connections at a network market.
-  std::int32_t ListenPort() const { return FSettings.ListenPort; }
 
   /// Opens market number index (from 0) for the chief: makes the player's merchant with the
   /// chief's name and face on the village's store, fills a local market with its computer
@@ -63,6 +59,9 @@ class TMarketVisit {
   /// past the list gives "Du har ikke valgt noe marked."; a visit opens only once.
   TMarketOpening Open(std::size_t index, const std::string& chiefName, std::int32_t chiefFace, TTrade& village,
                       TMerchantListener* merchantWindow, TMarketListener* marketWindow);
+
+  /// The clock the merchants' timers and events run on.
+  TScheduler& Scheduler() const { return FScheduler; }
 
   /// True from a successful Open until Close.
   bool IsOpen() const { return FMarket != nullptr; }
@@ -85,6 +84,9 @@ class TMarketVisit {
   /// The player answers the proposal on the table; an acceptance that either store cannot
   /// carry out is sent as a decline.
   bool AnswerProposal(TAnswer answer, std::int32_t& err);
+  /// Why the player cannot accept the proposal on the table ("Du har ikke nok sølv til dette
+  /// byttet."), or empty when he can.
+  std::string AcceptRefusal() const;
   /// The player ends the trade.
   bool Dismiss(std::int32_t& err);
   /// The player sends a chat line to his partner.

@@ -72,6 +72,6 @@ TMessageFramer::TCut TMessageFramer::Take(std::size_t messageLength, std::size_t
   return TCut::Message;
 }
 
-std::string MessageTooLongText() { return "ERROR: Message too long; the connection is closed."; }
+std::string MessageTooLongText() { return "Meldingen fra nettverket var for lang, og forbindelsen ble lukket."; }
 
 }  // namespace fjordheim

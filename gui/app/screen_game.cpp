@@ -212,14 +212,11 @@ void TScreenGame::OpenStatus(bool atFood) {
 void TScreenGame::VisitMarket() {
   if (!FController.InGame()) return;
   TMarketSettingsRead read = ReadMarketSettings(FSettings.SettingsIni());
-  if (!read.Settings) {
-    ShowMessage(read.Message);
-    return;
-  }
+  if (!read.Message.empty()) ShowMessage(read.Message);
   TQtScheduler scheduler(FSink);
   // The connections outlive the visit, whose client closes them as it is torn down.
   TQtConnectionPort connections;
-  TMarketVisit visit(std::move(*read.Settings), scheduler, FRandom);
+  TMarketVisit visit(std::move(read.Settings), scheduler, FRandom);
   visit.UseNetwork(connections, FSink);
   {
     TMarketForm form(&FForm, TMarketWindowParts{FSettings.PicsPath(), FSettings.SoundPath(), FForm.Pictures(),

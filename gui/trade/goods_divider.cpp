@@ -1,8 +1,13 @@
 #include "gui/trade/goods_divider.h"
 
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
+#include "core/trade/goods_names.h"
 #include "gui/council/text_bubbla.h"
 #include "gui/trade/goods_container.h"
 #include "gui/trade/goods_icon.h"
@@ -25,6 +30,50 @@ TGoodsDivider::TGoodsDivider(QWidget* parent, const QPixmap& background)
   help.setPixelSize(KeyHelpPixels);
   setFont(help);
   SetKeyHelp(QString::fromUtf8(GoodsKeysHelp));
+  setMouseTracking(true);
+  FNameTip = new QLabel(this);
+  FNameTip->setStyleSheet(QStringLiteral("color: white; background: rgba(0, 0, 0, 190); padding: 1px 4px;"));
+  QFont tip = font();
+  tip.setPixelSize(12);
+  tip.setBold(true);
+  FNameTip->setFont(tip);
+  FNameTip->setAttribute(Qt::WA_TransparentForMouseEvents);
+  FNameTip->hide();
+}
+
+QString TGoodsDivider::KindLabel(const TGoodsIcon& icon) const {
+  int count = 0;
+  const TGoodsContainer* container = icon.GoodsContainer();
+  const QList<TGoodsIcon*> near = container != nullptr ? container->GoodsIcons() : QList<TGoodsIcon*>{};
+  for (const TGoodsIcon* other : near) count += other->Kind() == icon.Kind() && other->Owner() == icon.Owner();
+  return QString::fromStdString(GoodsCountLabel(icon.Kind(), container != nullptr ? count : 1));
+}
+
+// The name stands just above the unit, inside the page; a unit being dragged says nothing.
+void TGoodsDivider::ShowNameOf(const TGoodsIcon* icon) {
+  if (icon == nullptr || icon->Dragging()) {
+    FNameTip->hide();
+    return;
+  }
+  FNameTip->setText(KindLabel(*icon));
+  FNameTip->adjustSize();
+  const TWorkRect& unit = icon->Bounds();
+  const int x = std::clamp(unit.Left + unit.Width() / 2 - FNameTip->width() / 2, 0, width() - FNameTip->width());
+  const int above = unit.Top - FNameTip->height() - 2;
+  FNameTip->move(x, above >= 0 ? above : unit.Bottom + 2);
+  FNameTip->raise();
+  FNameTip->show();
+}
+
+void TGoodsDivider::mouseMoveEvent(QMouseEvent* event) {
+  TCustomDivider::mouseMoveEvent(event);
+  const QPoint point = event->position().toPoint();
+  ShowNameOf(dynamic_cast<const TGoodsIcon*>(IconAt(point.x(), point.y())));
+}
+
+void TGoodsDivider::leaveEvent(QEvent* event) {
+  FNameTip->hide();
+  TCustomDivider::leaveEvent(event);
 }
 
 void TGoodsDivider::AddGoodsContainer(TGoodsContainer* container) {
@@ -70,6 +119,7 @@ void TGoodsDivider::PutInto(TGoodsIcon* icon, TGoodsContainer* container) {
 }
 
 void TGoodsDivider::MouseDown(bool plain, int x, int y) {
+  FNameTip->hide();
   TCustomDivider::MouseDown(plain, x, y);
   for (TCustomCreature* icon : Dragged()) static_cast<TGoodsIcon*>(icon)->SetDragging(true);
 }
@@ -119,11 +169,12 @@ QRect TGoodsDivider::KeyHelpRect() const { return {240, 436, 336, 40}; }
 void TGoodsDivider::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: MoveSelectedToTable(); return;
+    case Qt::Key_Enter: MoveSelectedToTable(); break;
     case Qt::Key_Backspace:
-    case Qt::Key_Delete: ReturnSelected(); return;
+    case Qt::Key_Delete: ReturnSelected(); break;
     default: TCustomDivider::keyPressEvent(event);
   }
+  ShowNameOf(dynamic_cast<const TGoodsIcon*>(KeyboardChoice()));
 }
 
 }  // namespace fjordheim

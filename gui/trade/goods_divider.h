@@ -6,6 +6,8 @@
 
 #include "gui/work/custom_divider.h"
 
+class QLabel;
+
 namespace fjordheim {
 
 class TGoodsContainer;
@@ -41,6 +43,11 @@ class TGoodsDivider : public TCustomDivider {
   TSeparatedGoodsContainer* Table() const;
   TGoodsContainer* SideContainer(std::int32_t side) const;
 
+  /// "Pels: 4": the unit's kind and how many of it lie with that side where the unit lies.
+  QString KindLabel(const TGoodsIcon& icon) const;
+  /// The label over the unit under the pointer or chosen by the keys; hidden when there is none.
+  QLabel* NameTip() const { return FNameTip; }
+
  protected:
   void MouseDown(bool plain, int x, int y) override;
   void DragDrop(int x, int y) override;
@@ -48,12 +55,16 @@ class TGoodsDivider : public TCustomDivider {
   void PaintOverContainers(QPainter& painter, const TWorkRect& dirty) override;
   QRect KeyHelpRect() const override;
   void keyPressEvent(QKeyEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   void PutInto(TGoodsIcon* icon, TGoodsContainer* container);
+  void ShowNameOf(const TGoodsIcon* icon);
 
   QList<TGoodsContainer*> FGoodsContainers;
   TTextBubbla* FBubble = nullptr;
+  QLabel* FNameTip = nullptr;
 };
 
 }  // namespace fjordheim

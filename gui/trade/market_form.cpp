@@ -16,7 +16,9 @@
 
 #include "core/sound/sound_player.h"
 #include "core/trade/cpu_merchant.h"
+#include "core/trade/market_lines.h"
 #include "core/trade/market_visit.h"
+#include "core/trade/portraits.h"
 #include "core/trade/trade_reason.h"
 #include "core/trade/user_merchant.h"
 #include "gui/app/scaled_view.h"
@@ -41,8 +43,9 @@ constexpr TWorkRect PlayerGoodsBounds{16, 227, 213, 394};
 constexpr TWorkRect TableBounds{215, 267, 553, 412};
 constexpr TWorkRect BubbleTextRect{30, 27, 179, 124};
 constexpr int RecordingChannel = 1;
-// A store may hold thousands of a kind; a side shows at most this many units of one kind,
-// which is more than its row holds and more than any trade asks for.
+constexpr int TradeSoundChannel = 4;
+// Over the foot of the table scene, clear of the goods, the table and the buttons.
+constexpr QRect HowToLine{220, 228, 410, 32};
 // About what the other player's bubble holds.
 constexpr int MaxChatLetters = 80;
 
@@ -111,6 +114,7 @@ TMarketForm::TMarketForm(QWidget* parent, TMarketWindowParts parts)
 }
 
 TMarketForm::~TMarketForm() {
+  if (FShowTimer != 0 && FVisit != nullptr) FVisit->Scheduler().CancelTimer(FShowTimer);
   ClearUnits();
   FGoods->SetBubble(nullptr);
 }
@@ -216,6 +220,13 @@ void TMarketForm::BuildTradePage() {
 
   FCounterPartNameLabel = NameLabelOn(FGoods, 16, 20);
   FNameLabel = NameLabelOn(FGoods, 16, 217);
+  FHowToLabel = new QLabel(QString::fromUtf8(MarketTexts::HowToTrade), FGoods);
+  FHowToLabel->setGeometry(HowToLine);
+  FHowToLabel->setWordWrap(true);
+  FHowToLabel->setAlignment(Qt::AlignCenter);
+  FHowToLabel->setFont(ArialPixels(12, true));
+  FHowToLabel->setStyleSheet(QStringLiteral("color: white; background: rgba(0, 0, 0, 150);"));
+  FHowToLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   FAccBtn = TradeButton("AccBtn", {233, 335, 60, 38}, "Godta byttet", QKeySequence(Qt::Key_J));
   FProposeBtn = TradeButton("ProposeBtn", {338, 335, 95, 38}, "Foreslå byttet på bordet", QKeySequence(Qt::Key_F));
@@ -343,13 +354,22 @@ void TMarketForm::HideWaiting() {
 // ---------------------------------------------------------------------------------------------
 // The market page
 
+// The chief himself is at the market too, as the other players see him there; his own name
+// says so under the pointer.
 void TMarketForm::MerchantEntered(TMerchant& merchant) {
   auto* item = new QListWidgetItem(QString::fromStdString(merchant.Name));
   item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(&merchant)));
+  if (&merchant == Player()) item->setToolTip(QString::fromUtf8(MarketTexts::ThisIsYou));
   FMerchLB->addItem(item);
 }
 
+// A counterpart who leaves while a trade is shown is gone once this returns: what waited
+// behind the trade is told now, while he still exists.
 void TMarketForm::MerchantLeft(TMerchant& merchant) {
+  if (&merchant == FCounterpart && ShowingTrade()) {
+    FVisit->Scheduler().CancelTimer(FShowTimer);
+    TradeSeen();
+  }
   for (int row = FMerchLB->count() - 1; row >= 0; --row) {
     if (MerchantOf(FMerchLB->item(row)) == &merchant) delete FMerchLB->takeItem(row);
   }
@@ -398,7 +418,17 @@ void TMarketForm::InviteBtnClick() {
 // ---------------------------------------------------------------------------------------------
 // The merchant's events
 
+// While an accepted trade is being shown, what the counterpart does next waits until the player
+// has seen it.
 void TMarketForm::MerchantEvent(TMerchantEvent event, TUserMerchant& merchant) {
+  if (ShowingTrade()) {
+    FHeldEvents.push_back(event);
+    return;
+  }
+  HandleEvent(event, merchant);
+}
+
+void TMarketForm::HandleEvent(TMerchantEvent event, TUserMerchant& merchant) {
   Guarded([this, event, &merchant] {
     HideWaiting();
     switch (event) {
@@ -411,16 +441,53 @@ void TMarketForm::MerchantEvent(TMerchantEvent event, TUserMerchant& merchant) {
       case TMerchantEvent::InviteDeclined: Tell(FCounterpartName + QString::fromUtf8(MarketTexts::DeclinesInvitation)); break;
       case TMerchantEvent::InviteBusy: Tell(FCounterpartName + QString::fromUtf8(MarketTexts::IsBusy)); break;
       case TMerchantEvent::ProposalArrived: ShowProposal(merchant.Proposal); break;
-      case TMerchantEvent::ProposalAccepted:
-        Say(MarketLines::ProposalAccepted);
-        SwapTableOwners();
-        ReturnTableGoods();
-        break;
+      case TMerchantEvent::ProposalAccepted: ShowTradeMade(MarketLines::ProposalAccepted); break;
       case TMerchantEvent::ProposalDeclined: CounterpartDeclined(); break;
       case TMerchantEvent::Dismissed: CounterpartDismissed(); break;
       case TMerchantEvent::TextArrived: SayText(FBubble->Fitted(QString::fromStdString(merchant.Text))); break;
     }
   });
+}
+
+// The goods that changed hands come to their new owners and stay framed there while the
+// counterpart says the trade is made and the coins ring; the player cannot propose, and nothing
+// the counterpart does is shown, until the trade has stood for a while.
+void TMarketForm::ShowTradeMade(std::span<const TMarketLine> lines) {
+  const QList<TGoodsIcon*> traded = FTable->GoodsIcons();
+  SwapTableOwners();
+  ReturnTableGoods();
+  for (TGoodsIcon* icon : traded) icon->SetSelected(true);
+  Say(lines);
+  if (FParts.Sound != nullptr) FParts.Sound->PlayWave(FParts.SoundPath + TradeSound, TradeSoundChannel, 0, false, false);
+  ShowTradingButtons(false, false);
+  StopShowingTrade();
+  FShowTimer = FVisit->Scheduler().StartTimer(TradeShownMs, [this] { TradeSeen(); });
+}
+
+void TMarketForm::TradeSeen() {
+  FShowTimer = 0;
+  for (TGoodsIcon* icon : FGoods->GoodsIcons()) icon->SetSelected(false);
+  const TUserMerchant* player = Player();
+  if (TradePageShown() && player != nullptr && player->State == TMerchantState::MayPropose) ShowTradingButtons(true, false);
+  const std::vector<TMerchantEvent> held = std::move(FHeldEvents);
+  FHeldEvents.clear();
+  for (const TMerchantEvent event : held) {
+    if (TUserMerchant* merchant = Player(); merchant != nullptr) MerchantEvent(event, *merchant);
+  }
+}
+
+// A trade ended while it was being shown takes what waited with it, all but a new invitation.
+void TMarketForm::StopShowingTrade() {
+  if (FShowTimer == 0) return;
+  FVisit->Scheduler().CancelTimer(FShowTimer);
+  FShowTimer = 0;
+  const std::vector<TMerchantEvent> held = std::move(FHeldEvents);
+  FHeldEvents.clear();
+  for (const TMerchantEvent event : held) {
+    if (TUserMerchant* merchant = Player(); merchant != nullptr && event == TMerchantEvent::Invited) {
+      MerchantEvent(event, *merchant);
+    }
+  }
 }
 
 void TMarketForm::AnsweredInvitation(TUserMerchant& merchant) {
@@ -461,7 +528,7 @@ void TMarketForm::CounterpartDismissed() {
   const auto* computer = dynamic_cast<const TCPUMerchant*>(FCounterpart);
   const TUserMerchant* player = Player();
   if (computer != nullptr && computer->Store != nullptr && player != nullptr && player->Store != nullptr) {
-    message += "\n" + QString::fromStdString(DismissReason(*computer->Store, *player->Store));
+    message += "\n" + QString::fromStdString(DismissReason(*computer->Store, *player->Store, PortraitSex(computer->ImageNo)));
   }
   Tell(message);
   EndTrade();
@@ -528,6 +595,8 @@ void TMarketForm::StartTrade() {
   FNameLabel->setText(player != nullptr ? QString::fromStdString(player->Name) : QString());
   FCounterPartNameLabel->raise();
   FNameLabel->raise();
+  FHowToLabel->raise();
+  FGoods->NameTip()->hide();
   FPageControl->setCurrentWidget(FTradePage);
   FGoods->setFocus();
 }
@@ -571,6 +640,7 @@ void TMarketForm::ReturnTableGoods() {
 }
 
 void TMarketForm::EndTrade() {
+  StopShowingTrade();
   ClearUnits();
   FCounterpart = nullptr;
   FCounterpartName.clear();
@@ -610,21 +680,13 @@ void TMarketForm::ProposeBtnClick() {
   ShowTradingButtons(false, false);
 }
 
+// A proposal the village cannot pay is not accepted: the player is told why, and may still
+// decline it or leave.
 void TMarketForm::AccBtnClick() {
   StopRecording();
-  // A proposal that a store cannot pay is answered as declined by the merchant; the window
-  // then shows no trade either.
-  const bool payable = Player()->TradeCanBeCarriedOut();
+  if (const std::string refusal = FVisit->AcceptRefusal(); !refusal.empty()) return Tell(QString::fromStdString(refusal));
   FVisit->AnswerProposal(TAnswer::Accept, FLastError);
-  if (!payable) {
-    Say(MarketLines::PlayerDeclined);
-    ShowTradingButtons(true, false);
-    return;
-  }
-  SwapTableOwners();
-  ReturnTableGoods();
-  Say(MarketLines::PlayerAccepted);
-  ShowTradingButtons(true, false);
+  ShowTradeMade(MarketLines::PlayerAccepted);
 }
 
 void TMarketForm::DenyBtnClick() {

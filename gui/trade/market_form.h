@@ -15,6 +15,7 @@
 #include "core/trade/market_lines.h"
 #include "core/trade/market_listener.h"
 #include "core/trade/merchant_listener.h"
+#include "core/trade/scheduler.h"
 #include "core/trade/table_proposal.h"
 #include "gui/controls/picture_list.h"
 #include "gui/dialogs/game_layout.h"
@@ -121,6 +122,10 @@ class TMarketForm : public QDialog, public TMerchantListener, public TMarketList
   QLineEdit* ChatEdit() const { return FChatEdit; }
   QLabel* CounterPartNameLabel() const { return FCounterPartNameLabel; }
   QLabel* NameLabel() const { return FNameLabel; }
+  /// The line that tells how to trade and what the red dots mean.
+  QLabel* HowToLabel() const { return FHowToLabel; }
+  /// True while an accepted trade is shown and the counterpart's next step waits.
+  bool ShowingTrade() const { return FShowTimer != 0; }
   QWidget* Screen() const { return FScreen; }
   TScaledView* View() const { return FView; }
   TMerchant* Counterpart() const { return FCounterpart; }
@@ -139,6 +144,10 @@ class TMarketForm : public QDialog, public TMerchantListener, public TMarketList
   void ShowProposal(const TProposal& deltas);
   void SwapTableOwners();
   void ReturnTableGoods();
+  void ShowTradeMade(std::span<const TMarketLine> lines);
+  void TradeSeen();
+  void StopShowingTrade();
+  void HandleEvent(TMerchantEvent event, TUserMerchant& merchant);
   void EndTrade();
   void ShowTradingButtons(bool mayPropose, bool answering);
   void Say(std::span<const TMarketLine> lines, const std::string& extra = {});
@@ -179,6 +188,7 @@ class TMarketForm : public QDialog, public TMerchantListener, public TMarketList
   std::vector<std::unique_ptr<TGoodsIcon>> FIcons;
   QLabel* FCounterPartNameLabel = nullptr;
   QLabel* FNameLabel = nullptr;
+  QLabel* FHowToLabel = nullptr;
   TPictureButton* FAccBtn = nullptr;
   TPictureButton* FProposeBtn = nullptr;
   TPictureButton* FDenyBtn = nullptr;
@@ -191,6 +201,8 @@ class TMarketForm : public QDialog, public TMerchantListener, public TMarketList
   TMerchant* FCounterpart = nullptr;
   QString FCounterpartName;
   std::int32_t FLastError = 0;
+  TTimerId FShowTimer = 0;
+  std::vector<TMerchantEvent> FHeldEvents;
 };
 
 }  // namespace fjordheim

@@ -202,14 +202,16 @@ void TQtConnectionPort::Tell(TConnectionId id, std::function<void(TConnectionLis
   if (FPending.size() == 1) QMetaObject::invokeMethod(this, &TQtConnectionPort::DeliverPending, Qt::QueuedConnection);
 }
 
-// A held event for a connection the game has closed since is dropped: none follows a Close.
+// A held event for a connection the game has closed since is dropped: none follows a Close. The
+// next delivery is queued before this one runs, so that the events behind it still arrive while
+// this one waits for a modal box the game opened.
 void TQtConnectionPort::DeliverPending() {
-  while (!FPending.empty()) {
-    TPendingEvent pending = std::move(FPending.front());
-    FPending.pop_front();
-    if (FListener != nullptr && !FClosed.contains(pending.Id)) pending.Event(*FListener);
-  }
-  FClosed.clear();
+  if (FPending.empty()) return;
+  TPendingEvent pending = std::move(FPending.front());
+  FPending.pop_front();
+  if (!FPending.empty()) QMetaObject::invokeMethod(this, &TQtConnectionPort::DeliverPending, Qt::QueuedConnection);
+  if (FListener != nullptr && !FClosed.contains(pending.Id)) pending.Event(*FListener);
+  if (FPending.empty()) FClosed.clear();
 }
 
 }  // namespace fjordheim

@@ -74,6 +74,8 @@ class TCustomDivider : public QWidget {
   virtual QRect KeyHelpRect() const;
 
   QList<TCustomCreature*>& Dragged() { return FDragged; }
+  /// The icon the arrow keys chose last, or null.
+  TCustomCreature* KeyboardChoice() const { return FKeyboardChoice; }
   /// The selected icons, in page order.
   QList<TCustomCreature*> SelectedIcons() const;
   /// Arranges the target first and then each old container of the icons, each once.

@@ -173,6 +173,14 @@ TWave Hammer() {
   return Mono(sound);
 }
 
+// A handful of coins dropped into a purse: short bright rings, one after another.
+TWave Coins() {
+  TSynth s(41);
+  TSignal sound = s.Silence(1.0);
+  for (int i = 0; i < 6; ++i) TSynth::Mix(sound, MetalHit(s, s.Between(2300, 3600)), 0.03 + 0.11 * i + s.Between(0, 0.04), 0.45);
+  return Mono(sound, 0.6);
+}
+
 TWave Dog() {
   TSynth s(3);
   TSignal sound = s.Silence(1.0);
@@ -397,6 +405,7 @@ std::vector<TSoundRecipe> TSoundBook::ProgramSounds() {
       {"mono\\respons1.wav", Click},
       {"dummy.wav", Silence44k},
       {"mono\\hammare.wav", Hammer},
+      {"mono\\mynter.wav", Coins},
       {"mono\\hund.wav", Dog},
       {"mono\\sopning.wav", Sweeping},
       {"mono\\kor.wav", Cows},

@@ -117,12 +117,12 @@ TPlayResult PlayGame(const TSimOptions& options, std::ostream& out, std::ostream
   TMarketSettingsRead markets;
   if (options.Trade) {
     markets = ReadMarketSettings(settings.SettingsIni());
-    if (!markets.Settings) sink.ShowMessage(markets.Message);
+    if (!markets.Message.empty()) sink.ShowMessage(markets.Message);
   }
   game.NewGame("Høvding", 0, options.Land);
   TPlayResult result;
   while (result.Seasons < options.Seasons && !result.Deposed) {
-    if (markets.Settings && MarketDay(game) && VisitMarket(game, *markets.Settings, random)) ++result.TradingYears;
+    if (options.Trade && MarketDay(game) && VisitMarket(game, markets.Settings, random)) ++result.TradingYears;
     result.Deposed = PlayOneSeason(options.Chief, game, policy) == TSeasonChange::Deposed;
     ++result.Seasons;
   }

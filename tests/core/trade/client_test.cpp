@@ -304,6 +304,9 @@ TEST_F(ClientTest, AMarketServerThatStopsIsToldOnceAndLeavesOnlyARunningTradeOnT
   }
   EXPECT_EQ(astrid->MarketWindow.Names, (std::vector<std::string>{"Astrid", "Bjørn"}));
   EXPECT_EQ(cecilie->MarketWindow.Names, std::vector<std::string>{"Cecilie"});
+  cecilie->Leave();
+  Settle();
+  EXPECT_EQ(cecilie->Messages.Messages, std::vector<std::string>{ServerLostText}) << "the loss is told once";
 
   // The trade under way goes on over its own link.
   ASSERT_TRUE(astrid->Propose({0, 0, -1, 1, 0, 0}));
@@ -390,8 +393,8 @@ TEST_F(HostilePeerTest, BadNumbersDropTheMessageWithOneMessageEach) {
   Say("PROPOSE 3 1 0 0 1 ENDMESSAGE");
   Say("PROPOSE 4294967299 1 0 0 0 0 0 0 ENDMESSAGE");
   EXPECT_EQ(astrid->Messages.Messages,
-            (std::vector<std::string>{"PROPOSE: Wrong number: 70000", "PROPOSE: Wrong number: 99999999999999999999",
-                                      "PROPOSE: Wrong parameters", "PROPOSE: Wrong number: 4294967299"}));
+            (std::vector<std::string>{"PROPOSE: Ugyldig tall: 70000", "PROPOSE: Ugyldig tall: 99999999999999999999",
+                                      "PROPOSE: Wrong parameters", "PROPOSE: Ugyldig tall: 4294967299"}));
   EXPECT_EQ(astrid->Player.State, S::AwaitingProposal);
   EXPECT_EQ(astrid->Village.Goods, storeBefore.Goods);
 }
@@ -500,9 +503,12 @@ TEST_F(ClientTest, TheServerLinkTakesWholeMessagesAndRefusesWhatIsNotForTheGame)
   server.Port.Close(link);
   Settle();
   EXPECT_FALSE(game.Client.Connected);
+  EXPECT_EQ(game.Messages.Messages.back(), ServerLostText);
+  // Leaving a market whose server is gone says nothing more: the player has been told.
+  const std::size_t told = game.Messages.Messages.size();
   game.Leave();
   Settle();
-  EXPECT_EQ(game.Messages.Messages.back(), "LOGOUT: Not connected!");
+  EXPECT_EQ(game.Messages.Messages.size(), told);
   EXPECT_EQ(game.MarketWindow.Names, std::vector<std::string>{});
 }
 

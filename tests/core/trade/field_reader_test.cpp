@@ -19,12 +19,12 @@ TEST(FieldReader, TheFirstBadFieldIsReportedAndLaterReadsAreHarmless) {
     const char* Message;
     const char* Problem;
   } cases[] = {
-      {"70000 1", "PROPOSE: Wrong number: 70000"},
-      {"-70000 1", "PROPOSE: Wrong number: -70000"},
-      {"12a 1", "PROPOSE: Wrong number: 12a"},
-      {"+5 1", "PROPOSE: Wrong number: +5"},
-      {"99999999999999999999999 1", "PROPOSE: Wrong number: 99999999999999999999999"},
-      {" 1", "PROPOSE: Wrong number: "},
+      {"70000 1", "PROPOSE: Ugyldig tall: 70000"},
+      {"-70000 1", "PROPOSE: Ugyldig tall: -70000"},
+      {"12a 1", "PROPOSE: Ugyldig tall: 12a"},
+      {"+5 1", "PROPOSE: Ugyldig tall: +5"},
+      {"99999999999999999999999 1", "PROPOSE: Ugyldig tall: 99999999999999999999999"},
+      {" 1", "PROPOSE: Ugyldig tall: "},
       {"", "PROPOSE: Wrong parameters"},
       {"7", "PROPOSE: Wrong parameters"},
   };
@@ -53,13 +53,13 @@ TEST(FieldReader, CapsAndCleansWhatItShows) {
   TFieldReader words(tooLong);
   words.SetKeyword("ENTERED");
   EXPECT_EQ(words.ReadWord(), "");
-  EXPECT_EQ(words.Problem(), "ENTERED: Field too long");
+  EXPECT_EQ(words.Problem(), "ENTERED: Feltet er for langt");
 
   const std::string controlsAndDigits = "\x01\x7F" + std::string(200, '9');
   TFieldReader number(controlsAndDigits);
   number.SetKeyword("LEFT");
   number.ReadNumber(0, 10);
-  EXPECT_EQ(number.Problem(), "LEFT: Wrong number: " + std::string(TFieldReader::MaxWordBytes, '9'));
+  EXPECT_EQ(number.Problem(), "LEFT: Ugyldig tall: " + std::string(TFieldReader::MaxWordBytes, '9'));
 
   TFieldReader text("a\r\nb\tc de");
   EXPECT_EQ(text.ReadText(4), "abc ");

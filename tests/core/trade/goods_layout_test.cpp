@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "core/trade/table_proposal.h"
 
 namespace fjordheim {
@@ -67,9 +69,25 @@ TEST(MissingDemandDots, EachMissingWantedUnitHasADotInTheCellItWouldTake) {
   ASSERT_EQ(dots.size(), 2U);
   EXPECT_EQ(dots[0], (TWorkRect{18 + 24 + 9, 32 + 10, 18 + 24 + 15, 32 + 16}));
   EXPECT_EQ(dots[1], (TWorkRect{18 + 48 + 9, 32 + 10, 18 + 48 + 15, 32 + 16}));
-  // A peer who says he wants 65535 of a kind gets no more dots than units could be shown.
-  EXPECT_EQ(MissingDemandDots(counterpart, 2, 2, {65535, 0, 0, 0, 0, 0}, {5, 0, 0, 0, 0, 0}).size(),
-            static_cast<std::size_t>(MostUnitsShown - 5));
+}
+
+// A peer may say it wants 100 or 65535 of a kind: its dots stay in the kind's row inside the
+// container, and never reach the face and the bubble beside it.
+TEST(MissingDemandDots, AHugeWantKeepsItsDotsInsideItsRow) {
+  const TWorkRect counterpart{16, 30, 213, 219};
+  for (const std::uint16_t want : {std::uint16_t{9}, std::uint16_t{100}, std::uint16_t{65535}}) {
+    const auto dots = MissingDemandDots(counterpart, 2, 2, {0, 0, 0, want, 0, 0}, {0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(dots.size(), 8U) << want << ": a row of 197 pixels has eight cells";
+    for (const TWorkRect& dot : dots) {
+      EXPECT_LE(dot.Right, counterpart.Right) << want;
+      EXPECT_EQ(dot.Top, 32 + 3 * 27 + 10) << want;
+    }
+  }
+  EXPECT_EQ(MissingDemandDots(counterpart, 2, 2, {0, 0, 0, 100, 0, 0}, {0, 0, 0, 6, 0, 0}).size(), 2U);
+  EXPECT_TRUE(MissingDemandDots(counterpart, 2, 2, {0, 0, 0, 100, 0, 0}, {0, 0, 0, 60, 0, 0}).empty());
+  // A container too narrow or too low for a dot shows none.
+  EXPECT_TRUE(MissingDemandDots(TWorkRect{0, 0, 10, 100}, 2, 2, {5, 5, 5, 5, 5, 5}, {}).empty());
+  EXPECT_EQ(MissingDemandDots(TWorkRect{0, 0, 100, 40}, 2, 2, {1, 1, 1, 1, 1, 1}, {}).size(), 1U);
 }
 
 TEST(TakesUnitOf, OnlyTheTableOrTheUnitsOwnSideTakesIt) {

@@ -50,7 +50,7 @@ struct VisitFixture : ::testing::Test {
 
   std::unique_ptr<TMarketVisit> MakeVisit(const char* ini = FiveMerchants) {
     TMarketSettingsRead read = ReadMarketSettings(TIniFile::FromBytes(ini));
-    return std::make_unique<TMarketVisit>(std::move(*read.Settings), Scheduler, Rng);
+    return std::make_unique<TMarketVisit>(std::move(read.Settings), Scheduler, Rng);
   }
 
   TMarketOpening Open(TMarketVisit& visit, std::size_t index) {
@@ -113,6 +113,29 @@ TEST_F(VisitFixture, AMarketWithoutAMerchantCountHasOnlyThePlayer) {
   auto visit = MakeVisit("[Market]\nMARKETS=1\nCPUMERCHANTS=2\n[Market1]\nNAME=Tomt\n");
   ASSERT_TRUE(Open(*visit, 0).Opened);
   EXPECT_EQ(Window.Names, (std::vector<std::string>{"Harald"}));
+}
+
+// A count beyond the merchants written brings no nameless merchant to take the village's goods:
+// each merchant present is offered the village's only sword, and it can only go to one who exists.
+TEST_F(VisitFixture, AskingForMoreMerchantsThanDefinedBringsOnlyTheDefinedOnes) {
+  Village.Goods = {0, 0, 0, 0, 0, 1};
+  auto visit = MakeVisit(
+      "[Market]\nMARKETS=1\nCPUMERCHANTS=99\n[Market1]\nNAME=Kaupang\nCPUMERCHANTS=99\n"
+      "[CPUMerchant1]\nNAME=Ragnvald\nGOODS=(0,0,0,0,0,2)\nDEMANDS=(0,0,0,0,0,2)\n[CPUMerchant2]\nNAME=Gunnhild\n");
+  ASSERT_TRUE(Open(*visit, 0).Opened);
+  std::vector<std::string> present(Window.Names.begin(), Window.Names.end() - 1);
+  std::sort(present.begin(), present.end());
+  EXPECT_EQ(present, (std::vector<std::string>{"Gunnhild", "Ragnvald"}));
+  for (TMerchant* merchant : std::vector<TMerchant*>(visit->Market()->Merchants)) {
+    if (merchant == visit->Player() || !visit->Invite(*merchant, Err)) continue;
+    Scheduler.Advance(1000);
+    visit->Propose({0, 0, 0, 0, 0, -1}, Err);
+    Scheduler.Advance(1000);
+    if (visit->Player()->Partner != nullptr) visit->Dismiss(Err);
+    Scheduler.RunPosted();
+  }
+  EXPECT_EQ(Village.Goods[5], 0);
+  EXPECT_EQ(Named(*visit, "Ragnvald").Store->Goods[5] + Named(*visit, "Gunnhild").Store->Goods[5], 3);
 }
 
 TEST_F(VisitFixture, LeavingRemovesThePlayersNameBeforeItReturns) {

@@ -113,22 +113,22 @@ TEST(PeerLink, NumbersOutOfRangeOrMissingDropTheMessageWithOneReason) {
     const char* Message;
     const char* Problem;
   } cases[] = {
-      {"INVITE 1 2 0 0 0 0 0 65536 0 0 0 0 0 0", "INVITE: Wrong number: 65536"},
-      {"INVITE 1 2 0 0 0 0 0 0 0 0 0 0 0 -1", "INVITE: Wrong number: -1"},
+      {"INVITE 1 2 0 0 0 0 0 65536 0 0 0 0 0 0", "INVITE: Ugyldig tall: 65536"},
+      {"INVITE 1 2 0 0 0 0 0 0 0 0 0 0 0 -1", "INVITE: Ugyldig tall: -1"},
       {"INVITE 1 2 0 0 0 0 0 0 0 0 0 0 0", "INVITE: Wrong parameters"},
-      {"ANSWERINV 1 2 A 0 0 0 0 0 0 0 0 0 0 0 x", "ANSWERINV: Wrong number: x"},
+      {"ANSWERINV 1 2 A 0 0 0 0 0 0 0 0 0 0 0 x", "ANSWERINV: Ugyldig tall: x"},
       {"ANSWERINV 1 2", "ANSWERINV: Wrong parameters"},
-      {"PROPOSE 1 2 65536 0 0 0 0 0", "PROPOSE: Wrong number: 65536"},
-      {"PROPOSE 1 2 0 0 0 0 0 -65536", "PROPOSE: Wrong number: -65536"},
-      {"PROPOSE 1 2 0 0 0 0 0 2147483648", "PROPOSE: Wrong number: 2147483648"},
+      {"PROPOSE 1 2 65536 0 0 0 0 0", "PROPOSE: Ugyldig tall: 65536"},
+      {"PROPOSE 1 2 0 0 0 0 0 -65536", "PROPOSE: Ugyldig tall: -65536"},
+      {"PROPOSE 1 2 0 0 0 0 0 2147483648", "PROPOSE: Ugyldig tall: 2147483648"},
       {"PROPOSE 1 2 1 1 1 1 1", "PROPOSE: Wrong parameters"},
       {"ANSWERPROP 1 2", "ANSWERPROP: Wrong parameters"},
-      {"DISMISS 1 4294967298", "DISMISS: Wrong number: 4294967298"},
-      {"DISMISS -1 2", "DISMISS: Wrong number: -1"},
+      {"DISMISS 1 4294967298", "DISMISS: Ugyldig tall: 4294967298"},
+      {"DISMISS -1 2", "DISMISS: Ugyldig tall: -1"},
       {"BUSY 1", "BUSY: Wrong parameters"},
       {"GARBAGE", "GARBAGE: Wrong parameters"},
       {"", ": Wrong parameters"},
-      {"TEXTMESSAGE x 2 hei", "TEXTMESSAGE: Wrong number: x"},
+      {"TEXTMESSAGE x 2 hei", "TEXTMESSAGE: Ugyldig tall: x"},
   };
   for (const auto& c : cases) {
     const auto read = ReadPeerMessage(c.Message);

@@ -59,11 +59,11 @@ TEST(ServerLink, TheGameRefusesWhatItDoesNotTakeWithOneMessage) {
       {"LOGINACCEPT 5", "LOGINACCEPT: Wrong parameters"},
       {"LOGINACCEPT ", "LOGINACCEPT: Wrong parameters"},
       {"LOGINACCEPT ID", "LOGINACCEPT: Wrong parameters"},
-      {"LOGINACCEPT ID x5", "LOGINACCEPT: Wrong number: x5"},
-      {"LEFT ID -1", "LEFT: Wrong number: -1"},
-      {"LEFT ID 4294967297", "LEFT: Wrong number: 4294967297"},
-      {"ENTERED ID 1 IP a PORT 65536 IMAGE 0 NAME x", "ENTERED: Wrong number: 65536"},
-      {"ENTERED ID 1 IP a PORT 1 IMAGE -2 NAME x", "ENTERED: Wrong number: -2"},
+      {"LOGINACCEPT ID x5", "LOGINACCEPT: Ugyldig tall: x5"},
+      {"LEFT ID -1", "LEFT: Ugyldig tall: -1"},
+      {"LEFT ID 4294967297", "LEFT: Ugyldig tall: 4294967297"},
+      {"ENTERED ID 1 IP a PORT 65536 IMAGE 0 NAME x", "ENTERED: Ugyldig tall: 65536"},
+      {"ENTERED ID 1 IP a PORT 1 IMAGE -2 NAME x", "ENTERED: Ugyldig tall: -2"},
       {"ENTERED ID 1 PORT 1 IP a IMAGE 0 NAME x", "ENTERED: Wrong parameters"},
       {"ENTERED ID 1 IP a PORT 1 IMAGE 0", "ENTERED: Wrong parameters"},
   };
@@ -105,7 +105,7 @@ TEST(ServerLink, TheServerReadsLoginAndLogoutAndNothingElse) {
 
   EXPECT_EQ(ReadClientMessage("LOGINACCEPT ID 1").Problem, "Unknown message: LOGINACCEPT");
   EXPECT_EQ(ReadClientMessage("LOGOUT now").Problem, "Unknown message: LOGOUT");
-  EXPECT_EQ(ReadClientMessage("LOGIN PORT 99999 IMAGE 0 NAME a").Problem, "LOGIN: Wrong number: 99999");
+  EXPECT_EQ(ReadClientMessage("LOGIN PORT 99999 IMAGE 0 NAME a").Problem, "LOGIN: Ugyldig tall: 99999");
   EXPECT_EQ(ReadClientMessage("LOGIN PORT 1 NAME a").Problem, "LOGIN: Wrong parameters");
 }
 

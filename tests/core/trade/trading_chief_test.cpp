@@ -27,8 +27,8 @@ std::vector<TCPUMerchantData> ShippedMerchants() {
   std::string bytes;
   EXPECT_TRUE(ReadWholeFile(std::string(FJORDHEIM_SOURCE_DIR) + "/data/text/tunstad.ini", bytes));
   TMarketSettingsRead read = ReadMarketSettings(TIniFile::FromBytes("\xEF\xBB\xBF" + bytes));
-  EXPECT_TRUE(read.Settings.has_value()) << read.Message;
-  return read.Settings ? read.Settings->CPUMerchants : std::vector<TCPUMerchantData>{};
+  EXPECT_EQ(read.Message, "");
+  return read.Settings.CPUMerchants;
 }
 
 TEST(TradingChief, AsksForWhatTheVillageLacksAgainstSpareGoodsAndAcceptsWhatRaisesCoverage) {

@@ -6,12 +6,14 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
 #include "gui/app/main_form.h"
 #include "gui/app/scaled_view.h"
 #include "gui/app/screen_game.h"
+#include "gui/dialogs/status_form.h"
 #include "gui/controls/picture_button.h"
 #include "gui/council/text_bubbla.h"
 #include "gui/trade/goods_container.h"
@@ -20,6 +22,7 @@
 #include "gui/trade/market_dlg.h"
 #include "gui/trade/market_form.h"
 #include "gui/trade/separated_goods_container.h"
+#include "core/game/village_status.h"
 #include "core/trade/market_lines.h"
 #include "core/trade/user_merchant.h"
 #include "tests/gui/screenshot.h"
@@ -153,6 +156,35 @@ TEST(MarketVisit, AChiefTradesAtKaupangThroughTheRealGame) {
   EXPECT_TRUE(trade->isHidden()) << "one trade a year";
   EXPECT_FALSE(form.MarketOpen());
   SaveScreenshot(*form.Screen(), "visit_village_after_trade");
+
+  // The "Handel" thermometer shows half the coverage of the goods as they are after the trade:
+  // each kind's wants weigh d(d + 1) / 2, the units held cover m(m + 1) / 2 of it, and every
+  // two spare units add one.
+  const TTrade& store = controller.Village().Trade;
+  long long covered = 0;
+  long long wanted = 0;
+  for (int kind = 0; kind < GoodsKindCount; ++kind) {
+    const long long g = store.Goods[static_cast<std::size_t>(kind)];
+    const long long d = store.Demands[static_cast<std::size_t>(kind)];
+    const long long m = std::min(g, d);
+    wanted += d * (d + 1) / 2;
+    covered += m * (m + 1) / 2 + std::max(0LL, g - d) / 2;
+  }
+  ASSERT_GT(wanted, 0);
+  const long double factor = 0.5L * static_cast<long double>(covered) / static_cast<long double>(wanted);
+  EXPECT_NEAR(static_cast<double>(controller.RatingFactors().Trade), static_cast<double>(factor), 1e-6);
+  std::optional<int> barHeight;
+  TModalScript status({[&barHeight](QWidget* modal) {
+    auto* window = dynamic_cast<TVillageStatusForm*>(modal);
+    ASSERT_NE(window, nullptr);
+    barHeight = window->TradeShape()->height();
+    SaveScreenshot(*window, "visit_status_after_trade");
+    window->reject();
+  }});
+  real.Game->ShowVillageStatus();
+  ASSERT_TRUE(barHeight.has_value());
+  EXPECT_EQ(*barHeight, form.GameLayout().Scaled(TVillageStatus::Bar(controller.RatingFactors().Trade).Height))
+      << "the bar shows the goods after the trade";
   for (const std::string& message : real.Sink.Messages) ADD_FAILURE() << "message during the visit: " << message;
 }
 

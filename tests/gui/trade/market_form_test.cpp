@@ -4,15 +4,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "core/trade/cpu_merchant.h"
 #include "core/trade/manual_scheduler.h"
+#include "core/trade/market_lines.h"
 #include "core/trade/market_visit.h"
 #include "gui/controls/picture_button.h"
 #include "gui/controls/picture_loader.h"
@@ -23,6 +26,7 @@
 #include "gui/trade/market_form.h"
 #include "gui/trade/separated_goods_container.h"
 #include "tests/gui/screenshot.h"
+#include "tests/gui/support/goods_on_page.h"
 
 namespace fjordheim {
 namespace {
@@ -226,8 +230,35 @@ TEST_F(MarketWindow, ADeclinedProposalStaysOnTheTableAndTheMerchantSaysWhy) {
   EXPECT_EQ(Units(FForm->PlayerGoods(), TGoodsKind::Iron), 3);
   EXPECT_EQ(Units(FForm->CounterpartGoods(), TGoodsKind::Weapons), 2);
   EXPECT_EQ(Dots(FForm->PlayerGoods()), 0) << "the iron the village lacked has come";
-  EXPECT_TRUE(FForm->ProposeBtn()->isVisible());
   SaveScreenshot(*FForm->Screen(), "trading_page_after_trade");
+  EXPECT_FALSE(FForm->ProposeBtn()->isVisible()) << "the trade is shown before the next one";
+  FClock.Advance(TradeShownMs);
+  EXPECT_TRUE(FForm->ProposeBtn()->isVisible());
+}
+
+// The village's store may have changed under a proposal (a network partner's view of it is
+// old): the acceptance is refused with the reason, and the player may still decline.
+TEST_F(MarketWindow, AProposalTheVillageCannotPayIsRefusedWithTheReason) {
+  TradeWithTore();
+  OnTable(SideCounterpart, TGoodsKind::Iron, 3);
+  OnTable(SidePlayer, TGoodsKind::Silver, 1);
+  FForm->ProposeBtnClick();
+  Wait();
+  Wait();
+  ASSERT_TRUE(FForm->AccBtn()->isVisible());
+  const TProposal proposal = FForm->Player()->Proposal;
+  ASSERT_LT(proposal[0], 0) << "the counter-offer asks for the village's silver";
+  FVillage.Goods[0] = 0;
+  const TGoodsCounts before = FVillage.Goods;
+  FForm->AccBtnClick();
+  EXPECT_EQ(Texts(FSink.Messages), QStringList{QString::fromUtf8("Du har ikke nok sølv til dette byttet.")});
+  EXPECT_EQ(FVillage.Goods, before);
+  EXPECT_FALSE(FForm->Traded());
+  EXPECT_EQ(FForm->Player()->State, TMerchantState::ProposalReceived);
+  EXPECT_TRUE(FForm->AccBtn()->isVisible());
+  EXPECT_FALSE(FForm->Bubble()->Text().startsWith(QString::fromUtf8("Neivel")));
+  FForm->DenyBtnClick();
+  EXPECT_EQ(FForm->Player()->State, TMerchantState::MayPropose);
 }
 
 TEST_F(MarketWindow, AnAcceptedProposalBringsTheUnitsHomeAndCoversTheDots) {
@@ -255,8 +286,10 @@ TEST_F(MarketWindow, AMerchantWhoWantsNothingLeavesAndThePlayerMayInviteAgain) {
   Wait();
   EXPECT_TRUE(FForm->Traded());
   Wait();
+  EXPECT_TRUE(FSink.Messages.empty()) << "the merchant leaves only once the trade has been seen";
+  FClock.Advance(TradeShownMs);
   EXPECT_EQ(Texts(FSink.Messages),
-            QStringList{QString::fromUtf8("Gunnar vil ikke handle mer!\nJeg har alt jeg trenger.")});
+            QStringList{QString::fromUtf8("Gunnar vil ikke handle mer!\nHan har alt han trenger.")});
   EXPECT_FALSE(FForm->TradePageShown());
   EXPECT_TRUE(FForm->Goods()->Icons().isEmpty());
   EXPECT_TRUE(FForm->InviteBtn()->isEnabled());
@@ -264,6 +297,117 @@ TEST_F(MarketWindow, AMerchantWhoWantsNothingLeavesAndThePlayerMayInviteAgain) {
   FForm->InviteBtnClick();
   Wait();
   EXPECT_TRUE(FForm->TradePageShown());
+}
+
+bool SaysOneOf(const TTextBubbla& bubble, std::span<const TMarketLine> lines) {
+  for (const TMarketLine& line : lines) {
+    if (bubble.Text() == QString::fromUtf8(line.Text)) return true;
+  }
+  return false;
+}
+
+// The child sees the trade made: the merchant's word, the goods framed in their new places, and
+// the merchant's next proposal only once the trade has stood for a while.
+TEST_F(MarketWindow, AnAcceptedTradeStandsOnThePageBeforeTheNextProposal) {
+  TradeWithTore();
+  OnTable(SideCounterpart, TGoodsKind::Iron, 2);
+  OnTable(SidePlayer, TGoodsKind::Amber, 2);
+  FForm->ProposeBtnClick();
+  Wait();
+  ASSERT_TRUE(FForm->Traded());
+  ASSERT_TRUE(FForm->ShowingTrade());
+  EXPECT_TRUE(SaysOneOf(*FForm->Bubble(), MarketLines::ProposalAccepted)) << FForm->Bubble()->Text().toStdString();
+  int framed = 0;
+  for (TGoodsIcon* icon : FForm->Goods()->GoodsIcons()) {
+    if (!icon->Selected()) continue;
+    ++framed;
+    const bool arrived = (icon->Kind() == TGoodsKind::Iron && icon->GoodsContainer() == FForm->PlayerGoods()) ||
+                         (icon->Kind() == TGoodsKind::Amber && icon->GoodsContainer() == FForm->CounterpartGoods());
+    EXPECT_TRUE(arrived) << "only the units that changed hands are framed";
+  }
+  EXPECT_EQ(framed, 4);
+  EXPECT_FALSE(FForm->Goods()->isEnabled());
+  SaveScreenshot(*FForm->Screen(), "trading_page_trade_made");
+  // Tore's own proposal is ready a second later, but waits.
+  Wait();
+  FClock.Advance(TradeShownMs - TCPUMerchant::TimerInterval - 1);
+  EXPECT_FALSE(FForm->AccBtn()->isVisible());
+  EXPECT_TRUE(SaysOneOf(*FForm->Bubble(), MarketLines::ProposalAccepted));
+  FClock.Advance(2);
+  EXPECT_FALSE(FForm->ShowingTrade());
+  EXPECT_TRUE(FForm->AccBtn()->isVisible()) << "the proposal that waited is shown";
+  EXPECT_TRUE(SaysOneOf(*FForm->Bubble(), MarketLines::Proposing));
+  for (TGoodsIcon* icon : FForm->Goods()->GoodsIcons()) EXPECT_FALSE(icon->Selected());
+}
+
+// Leaving while a trade is shown ends it at once; nothing of it comes back later.
+TEST_F(MarketWindow, LeavingWhileATradeIsShownEndsItAtOnce) {
+  TradeWithTore();
+  OnTable(SideCounterpart, TGoodsKind::Iron, 2);
+  OnTable(SidePlayer, TGoodsKind::Amber, 2);
+  FForm->ProposeBtnClick();
+  Wait();
+  ASSERT_TRUE(FForm->ShowingTrade());
+  Wait();
+  FForm->DismissBtnClick();
+  EXPECT_FALSE(FForm->ShowingTrade());
+  EXPECT_FALSE(FForm->TradePageShown());
+  FClock.Advance(10 * TradeShownMs);
+  EXPECT_FALSE(FForm->TradePageShown());
+  EXPECT_TRUE(FSink.Messages.empty());
+}
+
+TEST_F(MarketWindow, EachUnitSaysItsKindAndCountUnderThePointerAndToTheKeys) {
+  TradeWithTore();
+  QLabel* tip = FForm->Goods()->NameTip();
+  EXPECT_FALSE(tip->isVisible());
+  const QList<TGoodsIcon*> iron = UnitsOf(FForm->CounterpartGoods(), TGoodsKind::Iron);
+  ASSERT_EQ(iron.size(), 6);
+  QMouseEvent move(QEvent::MouseMove, QPointF(Centre(iron[2])), QPointF(Centre(iron[2])), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QCoreApplication::sendEvent(FForm->Goods(), &move);
+  ASSERT_TRUE(tip->isVisible());
+  EXPECT_EQ(tip->text(), QString::fromUtf8("Jern: 6"));
+  EXPECT_LE(tip->geometry().bottom(), iron[2]->Bounds().Top) << "the name stands above the unit";
+  SaveScreenshot(*FForm->Screen(), "trading_page_unit_name");
+  OnTable(SidePlayer, TGoodsKind::Furs, 2);
+  const QList<TGoodsIcon*> furs = UnitsOf(FForm->Table(), TGoodsKind::Furs);
+  ASSERT_EQ(furs.size(), 2);
+  EXPECT_EQ(FForm->Goods()->KindLabel(*furs[0]), QString::fromUtf8("Pels: 2"));
+  EXPECT_EQ(FForm->Goods()->KindLabel(*UnitsOf(FForm->PlayerGoods(), TGoodsKind::Furs)[0]), QString::fromUtf8("Pels: 4"));
+  QMouseEvent away(QEvent::MouseMove, QPointF(600, 300), QPointF(600, 300), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(FForm->Goods(), &away);
+  EXPECT_FALSE(tip->isVisible());
+  // The keys choose the first unit in reading order: the counterpart's silver.
+  QTest::keyClick(FForm->Goods(), Qt::Key_Right);
+  ASSERT_TRUE(tip->isVisible());
+  EXPECT_EQ(tip->text(), QString::fromUtf8("Sølv: 2"));
+}
+
+TEST_F(MarketWindow, TheTradingPageSaysHowToTradeWithoutCoveringTheGoods) {
+  TradeWithTore();
+  const QLabel* line = FForm->HowToLabel();
+  ASSERT_TRUE(line->isVisible());
+  EXPECT_TRUE(line->text().contains(QString::fromUtf8("Dra varer")));
+  EXPECT_TRUE(line->text().contains(QString::fromUtf8("rød prikk")));
+  const QRect where = line->geometry();
+  const std::vector<const TGoodsContainer*> containers = {FForm->CounterpartGoods(), FForm->PlayerGoods(), FForm->Table()};
+  for (const TGoodsContainer* container : containers) {
+    const TWorkRect& b = container->Bounds();
+    EXPECT_FALSE(where.intersects(QRect(b.Left, b.Top, b.Width(), b.Height())));
+  }
+  const TWorkRect& bubble = FForm->Bubble()->Bounds();
+  EXPECT_FALSE(where.intersects(QRect(bubble.Left, bubble.Top, bubble.Width(), bubble.Height())));
+  for (const QWidget* button : {static_cast<const QWidget*>(FForm->AccBtn()), static_cast<const QWidget*>(FForm->ProposeBtn()),
+                                static_cast<const QWidget*>(FForm->DenyBtn())}) {
+    EXPECT_FALSE(where.intersects(button->geometry()));
+  }
+}
+
+TEST_F(MarketWindow, TheChiefsOwnNameIsListedAsHimself) {
+  const QListWidgetItem* own = FForm->MerchLB()->item(Row("Astrid"));
+  EXPECT_EQ(own->toolTip(), QString::fromUtf8("Dette er deg selv."));
+  EXPECT_TRUE(FForm->MerchLB()->item(Row("Gunnar"))->toolTip().isEmpty());
 }
 
 TEST_F(MarketWindow, TheChatSendsOnlyWhatWasWritten) {

@@ -4,7 +4,9 @@
 
 #include <QTcpServer>
 #include <QTest>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,7 @@ class TRecordingListener : public TConnectionListener {
   void DataArrived(TConnectionId connection, std::string_view bytes) override {
     Note("data", connection);
     Received[connection] += bytes;
+    if (OnData) OnData(connection);
   }
   void ConnectionClosed(TConnectionId connection) override { Note("closed", connection); }
   void ConnectionRequested(TConnectionId listener) override { Note("requested", listener); }
@@ -40,6 +43,8 @@ class TRecordingListener : public TConnectionListener {
   std::map<TConnectionId, std::string> Errors;
   bool InsideCall = false;
   bool EventInsideCall = false;
+  /// Runs after each arrival is written down, as the game's handler would.
+  std::function<void(TConnectionId)> OnData;
 
  private:
   void Note(const std::string& event, TConnectionId id) {
@@ -115,6 +120,43 @@ TEST_F(QtConnectionPort, BytesThatCameBeforeTheAcceptArriveAfterItAndNeverDuring
   EXPECT_FALSE(Game.Accept(*listening.Listener).has_value());
   ASSERT_TRUE(QTest::qWaitFor([&] { return !Heard.Received[*incoming].empty(); }, TimeoutMs));
   EXPECT_EQ(Heard.Received[*incoming], "INVITE 1 2 0 0 0 0 0 0 0 0 0 0 0 0 ENDMESSAGE");
+  EXPECT_FALSE(Heard.EventInsideCall);
+}
+
+// A game that opens a modal box while it handles one event still hears the events behind it:
+// two callers' words wait for the accept, and the second arrives while the box of the first is open.
+TEST_F(QtConnectionPort, EventsBehindOneThatOpensABoxArriveWhileItIsOpen) {
+  const TListenResult listening = Game.Listen(0);
+  ASSERT_TRUE(listening.Listener);
+  const TConnectionId one = Caller.Connect("127.0.0.1", listening.Port);
+  const TConnectionId two = Caller.Connect("127.0.0.1", listening.Port);
+  ASSERT_TRUE(CallerHeard.WaitFor("established", one));
+  ASSERT_TRUE(CallerHeard.WaitFor("established", two));
+  Caller.Send(one, "first");
+  Caller.Send(two, "second");
+  ASSERT_TRUE(Heard.WaitFor("requested", *listening.Listener));
+  QTest::qWait(200);
+  std::optional<TConnectionId> first;
+  std::optional<TConnectionId> second;
+  {
+    Heard.InsideCall = true;
+    first = Game.Accept(*listening.Listener);
+    second = Game.Accept(*listening.Listener);
+    Heard.InsideCall = false;
+  }
+  ASSERT_TRUE(first && second);
+  bool heardWhileOpen = false;
+  bool boxOpened = false;
+  Heard.OnData = [&](TConnectionId connection) {
+    if (boxOpened) return;
+    boxOpened = true;
+    const TConnectionId other = connection == *first ? *second : *first;
+    heardWhileOpen = QTest::qWaitFor([&] { return !Heard.Received[other].empty(); }, 3000);
+  };
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Heard.Received[*first].empty() && !Heard.Received[*second].empty(); },
+                              TimeoutMs));
+  EXPECT_TRUE(boxOpened);
+  EXPECT_TRUE(heardWhileOpen);
   EXPECT_FALSE(Heard.EventInsideCall);
 }
 

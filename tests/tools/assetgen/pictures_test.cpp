@@ -3,6 +3,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <QColor>
+
+#include <vector>
+
+#include "core/settings/ini_file.h"
+#include "core/trade/market_settings.h"
+#include "core/trade/portraits.h"
 #include "tools/assetgen/asset_generator.h"
 #include "tools/assetgen/button_painter.h"
 #include "tools/assetgen/contact_sheet.h"
@@ -27,6 +34,64 @@ TEST(People, EveryTemplateColourIsReplacedAndNoTwoLookAlike) {
     faces.append(face);
   }
   EXPECT_EQ(faces.size(), 12);
+}
+
+bool HasLayer(const TPerson& who, const QString& prefix) {
+  for (const QString& layer : who.Layers) {
+    if (layer.startsWith(prefix)) return true;
+  }
+  return false;
+}
+
+// The pronoun the game uses of a merchant comes from the portrait's number.
+TEST(People, TheSexOfEveryPortraitIsTheOneTheGameSpeaksOf) {
+  ASSERT_EQ(static_cast<std::int32_t>(People().size()), PortraitCount);
+  for (std::int32_t n = 0; n < PortraitCount; ++n) {
+    const TPerson& who = People()[static_cast<std::size_t>(n)];
+    const bool woman = who.Layers.contains("woman");
+    EXPECT_NE(woman, who.Layers.contains("man")) << n;
+    EXPECT_EQ(PortraitSex(n), woman ? TSex::Female : TSex::Male) << n;
+    if (woman) {
+      EXPECT_FALSE(HasLayer(who, "beard") || HasLayer(who, "moustache")) << n;
+    } else {
+      EXPECT_FALSE(HasLayer(who, "hair-braids") || HasLayer(who, "necklace")) << n;
+    }
+  }
+}
+
+// Each merchant of the shipped settings looks like its name: a man's name a man's face, a woman's
+// a woman's, and "Sølvhår" grey hair.
+TEST(People, EveryShippedMerchantHasAPortraitThatFitsTheName) {
+  struct TExpected {
+    const char* Name;
+    TSex Sex;
+    bool GreyHair;
+  };
+  const std::vector<TExpected> expected = {
+      {"Ragnvald fra Ribe", TSex::Male, false},  {"Gunnhild Kjøpkone", TSex::Female, false},
+      {"Tore Jernhånd", TSex::Male, false},      {"Åsa fra Birka", TSex::Female, false},
+      {"Bjørn Pelsmann", TSex::Male, false},     {"Sigrid Sølvhår", TSex::Female, true},
+      {"Halvdan Farmann", TSex::Male, false},
+  };
+  QFile file(QString(FJORDHEIM_ART_DIR) + "/../text/tunstad.ini");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const std::vector<TCPUMerchantData> merchants =
+      ReadMarketSettings(TIniFile::FromBytes("\xEF\xBB\xBF" + file.readAll().toStdString())).Settings.CPUMerchants;
+  ASSERT_EQ(merchants.size(), expected.size());
+  for (std::size_t i = 0; i < merchants.size(); ++i) {
+    const TCPUMerchantData& merchant = merchants[i];
+    SCOPED_TRACE(merchant.Name);
+    EXPECT_EQ(merchant.Name, expected[i].Name);
+    ASSERT_GE(merchant.ImageNo, 0);
+    ASSERT_LT(merchant.ImageNo, PortraitCount);
+    const TPerson& who = People()[static_cast<std::size_t>(merchant.ImageNo)];
+    EXPECT_EQ(PortraitSex(merchant.ImageNo), expected[i].Sex);
+    const QColor hair(who.Hair);
+    const bool grey = hair.saturation() < 20 && hair.value() > 100;
+    if (expected[i].GreyHair) {
+      EXPECT_TRUE(grey) << who.Hair.toStdString();
+    }
+  }
 }
 
 TEST(ButtonPainter, TheThreeStatesDifferAndKeepTheSize) {
