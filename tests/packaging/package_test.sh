@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian package, checks it with lintian, unpacks it into a folder of its own and
-# plays the installed game there as a pupil of a school would meet it: on a virtual X screen,
+# Builds the Debian packages, checks them with lintian, unpacks them into a folder of their own
+# and plays the installed game there as a pupil of a school would meet it: on a virtual X screen,
 # with a fresh home and a game folder nobody may write into. A new game is started and saved;
 # the saved game and the chief's page must be in the home's data folder, and a second home
-# on the same installation starts with folders of its own.
+# on the same installation starts with folders of its own. The market server's package is
+# checked as a school's technician would meet it: its service passes systemd's check, and the
+# server starts from the service's own command line as an unprivileged user of its own.
 #   package_test.sh <build folder> <with market server: 0 or 1>
 # Run as root (as on CI), the game itself runs as the user nobody, for whom the unpacked
 # installation is as read-only as an installed one is for a pupil.
@@ -34,9 +36,19 @@ deb=$(ls "$work"/package/fjordheim_*.deb 2>/dev/null | head -1)
 [ -n "$deb" ] || fail "no fjordheim_*.deb was made"
 echo "package test: $(basename "$deb"), $(du -k "$deb" | cut -f1) KiB"
 
+market_deb=
+if [ "$with_market" = 1 ]; then
+  market_deb=$(ls "$work"/package/fjordheim-market_*.deb 2>/dev/null | head -1)
+  [ -n "$market_deb" ] || fail "no fjordheim-market_*.deb was made"
+  echo "package test: $(basename "$market_deb"), $(du -k "$market_deb" | cut -f1) KiB"
+fi
+
 echo "package test: lintian"
-lintian_out=$(timeout 300 lintian --fail-on error "$deb" 2>&1) || { echo "$lintian_out"; fail "lintian found errors"; }
-[ -z "$lintian_out" ] || echo "$lintian_out"
+for package in "$deb" $market_deb; do
+  lintian_out=$(timeout 300 lintian --fail-on error,warning "$package" 2>&1) ||
+    { echo "$lintian_out"; fail "lintian found errors or warnings in $(basename "$package")"; }
+  [ -z "$lintian_out" ] || echo "$lintian_out"
+done
 
 info=$(dpkg-deb --info "$deb")
 grep -q '^ Package: fjordheim$' <<<"$info" || fail "the package is not named fjordheim"
@@ -44,6 +56,8 @@ grep -q '^ Section: games$' <<<"$info" || fail "the package is not in the sectio
 grep -q '^ Depends:.*libqt6widgets6' <<<"$info" || fail "the dependencies were not computed from the program: $info"
 dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles | grep -qx /etc/fjordheim/tunstad.ini ||
   fail "the settings file is not a configuration file of the package"
+
+! grep -q 'fjordheim-market' <<<"$info" || fail "the game's package asks for the market server: $info"
 
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
@@ -64,9 +78,13 @@ earned=$(find "$root" -iname '*.tpl' -o -iname '*.tun')
 [ -z "$earned" ] || fail "the package ships a score list or saved game nobody earned here: $earned"
 [ "$(readlink "$data/tunstad.ini")" = /etc/fjordheim/tunstad.ini ] ||
   fail "the data set's settings file does not lead to the one under /etc"
+[ ! -e "$root/usr/games/fjordheim-market" ] || fail "the game's package carries the market server"
+metainfo="$root/usr/share/metainfo/org.example.fjordheim.metainfo.xml"
+[ -e "$metainfo" ] || fail "the software centres' metadata is missing from the package"
+appstream_out=$(timeout 60 appstreamcli validate --no-net "$metainfo" 2>&1) ||
+  { echo "$appstream_out"; fail "the software centres' metadata is not valid"; }
 if [ "$with_market" = 1 ]; then
-  [ -x "$root/usr/games/fjordheim-market" ] || fail "the market server is missing from the package"
-  [ -e "$root/usr/share/man/man6/fjordheim-market.6.gz" ] || fail "the market server's manual page is missing"
+  "$here/market_package_test.sh" "$market_deb" "$root" "$work" || fail "the market server's package failed"
 fi
 # The copyright file is machine-readable and gives each licence it names its text: the
 # program's GPL and the data set's CC BY-SA.
