@@ -426,6 +426,7 @@ void TMainForm::ShowGame() {
     FSettings.ChiefFace = chief->Face;
   }
   FIntroPanel->hide();
+  ShowTitleHelp(false);
   if (FHotSpots.Indoor()) LeaveIndoor();
   ShowVillageSeason(FActions->Season());
   UpdateStatusCaption();
