@@ -1,12 +1,14 @@
 #include "gui/app/screen_game.h"
 
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 
 #include "core/common/path_resolver.h"
 #include "core/game/chief_page_title.h"
 #include "core/game/food_status.h"
 #include "core/game/score_file.h"
+#include "core/game/slaughter_yield.h"
 #include "core/settings/ini_file.h"
 #include "core/trade/market_settings.h"
 #include "core/trade/market_visit.h"
@@ -110,6 +112,27 @@ void TScreenGame::BuildSlaughterPage() {
     FForm.RunGuarded([this, &animal, &marked] { marked = Mark(animal); });
     return marked;
   };
+  // Below the slaughter pen, where nothing is dropped; the pointer passes through to the page.
+  FSlaughterLine = new QLabel(page);
+  FSlaughterLine->setGeometry(53, 420, 396, 44);
+  FSlaughterLine->setTextFormat(Qt::PlainText);
+  FSlaughterLine->setWordWrap(true);
+  FSlaughterLine->setAlignment(Qt::AlignCenter);
+  QFont bigger = FSlaughterLine->font();
+  bigger.setPixelSize(12);
+  bigger.setBold(true);
+  FSlaughterLine->setFont(bigger);
+  FSlaughterLine->setStyleSheet("QLabel { background: rgba(250, 244, 226, 235); color: #2a1e0e; border: 3px solid #8a5a2b;"
+                                " border-radius: 6px; padding: 2px 6px; }");
+  FSlaughterLine->setAttribute(Qt::WA_TransparentForMouseEvents);
+  FSlaughterLine->hide();
+}
+
+void TScreenGame::UpdateSlaughterLine() {
+  if (FSlaughterLine == nullptr) return;
+  const QString text = QString::fromStdString(TSlaughterYield(FController.MarkedAnimals()).MarkedLine());
+  FSlaughterLine->setText(text);
+  FSlaughterLine->setVisible(!text.isEmpty());
 }
 
 QPixmap TScreenGame::Picture(const std::string& path) {
@@ -202,6 +225,7 @@ void TScreenGame::OpenStatus(bool atFood) {
   status.SetVillageFactor(factors.Survival);
   status.SetTradeFactor(factors.Trade);
   status.SetChiefFactor(factors.Standing);
+  status.SetReasons(FController.LastSeasonWhy().Joined());
   status.Update();
   if (atFood) status.ShowTab(TVillageStatusForm::TTab::Food);
   status.exec();
@@ -247,6 +271,7 @@ void TScreenGame::UpdateFoodGauge() {
   const TSeasonForecast& forecast = FController.Forecast();
   FForm.SetFoodGauge(TFoodStatus(FController.Village()), FFoodPictures);
   if (FForecastLine != nullptr) FForecastLine->SetForecast(forecast);
+  UpdateSlaughterLine();
 }
 
 void TScreenGame::PlayClick() { FForm.Sound().PlayClick(); }
@@ -387,6 +412,7 @@ void TScreenGame::AnimalFigureMarked(TFigureId id) {
   if (FPageMarks) return;
   const auto found = FAnimals.find(id);
   if (found != FAnimals.end()) found->second->SetContainer(FSlaughter->SlaughterContainer());
+  UpdateSlaughterLine();
 }
 
 void TScreenGame::AnimalFigureRemoved(TFigureId id) {

@@ -14,6 +14,8 @@
 #include "gui/app/game_actions.h"
 #include "gui/controls/picture_list.h"
 
+class QLabel;
+
 namespace fjordheim {
 
 class TCouncilImage;
@@ -43,6 +45,7 @@ class TScreenGame : public TGameActions, public TGameView {
   TCreatureDivider* SlaughterDivider() const { return FSlaughter; }
   /// The line under the work places that tells what the division will bring.
   TForecastLine* ForecastLine() const { return FForecastLine; }
+  QLabel* SlaughterLine() const { return FSlaughterLine; }
 
   // TGameActions
   void NewGame() override;
@@ -110,6 +113,8 @@ class TScreenGame : public TGameActions, public TGameView {
   void OpenStatus(bool atFood);
   /// The food gauge and the work page's forecast line, after anything the forecast reads.
   void UpdateFoodGauge();
+  /// What the animals marked on the slaughter page will give; hidden while none is marked.
+  void UpdateSlaughterLine();
 
   TMainForm& FForm;
   TSettings& FSettings;
@@ -127,6 +132,7 @@ class TScreenGame : public TGameActions, public TGameView {
   THumanDivider* FWork = nullptr;
   TForecastLine* FForecastLine = nullptr;
   TCreatureDivider* FSlaughter = nullptr;
+  QLabel* FSlaughterLine = nullptr;
   std::map<TFigureId, std::unique_ptr<THuman>> FHumans;
   std::map<TFigureId, std::unique_ptr<TCreature>> FAnimals;
   /// Set while the slaughter page itself moves the animal it asked to mark.

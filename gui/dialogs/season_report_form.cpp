@@ -14,7 +14,7 @@ const QColor WindowColour(255, 255, 225);
 const QColor WhyColour(120, 30, 20);
 // The lines that say why sit in a band below the report's own panels.
 constexpr int ReportHeight = 305;
-constexpr int WhyBand = 84;
+constexpr int WhyBand = 152;
 
 }  // namespace
 
@@ -70,9 +70,12 @@ TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const TPictureList* smallHuman
     line->setPalette(lineColours);
     return line;
   };
-  FPeopleWhyLabel = why(8, 246, 225, 54);
-  FAnimalsWhyLabel = why(248, 246, 225, 54);
-  FCropWhyLabel = why(8, 302, 465, 30);
+  // The numbers make the lines longer than the report's own sentences: room for six lines.
+  FPeopleWhyLabel = why(8, 246, 225, 112);
+  // Beside the lines that say why: the young by their own names and what the slaughter gave.
+  FAnimalNoteLabel = label(this, {}, 248, 246, 225, 50, true);
+  FAnimalsWhyLabel = why(248, 298, 225, 62);
+  FCropWhyLabel = why(8, 362, 465, 30);
   auto* close = new QPushButton("Lukk", this);
   layout.Place(close, 184, 248 + WhyBand, 113, 25);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -94,6 +97,9 @@ void TSeasonInfoForm::FillReport(const TSeasonReport& report) {
   FCattleDeathLabel->setText(QString::fromStdString(report.AnimalDeathText));
   FPeopleWhyLabel->setText(QString::fromStdString(report.PeopleWhy));
   FAnimalsWhyLabel->setText(QString::fromStdString(report.AnimalsWhy));
+  std::string note = report.YoungText;
+  if (!note.empty() && !report.SlaughterText.empty()) note += "\n";
+  FAnimalNoteLabel->setText(QString::fromStdString(note + report.SlaughterText));
   std::string bottom = report.CropWhy;
   if (!bottom.empty() && !report.DepositionWhy.empty()) bottom += "\n";
   FCropWhyLabel->setText(QString::fromStdString(bottom + report.DepositionWhy));

@@ -31,6 +31,9 @@ class TSeasonInfoForm : public QDialog {
   QLabel* PeopleWhyLabel() const { return FPeopleWhyLabel; }
   QLabel* AnimalsWhyLabel() const { return FAnimalsWhyLabel; }
   QLabel* CropWhyLabel() const { return FCropWhyLabel; }
+  /// The young by their own names and what the slaughter gave.
+  QLabel* AnimalNoteLabel() const { return FAnimalNoteLabel; }
+  QLabel* DeadHumanImage() const { return FDeadHumanImage; }
 
  private:
   void ShowArea(QLabel* target, const TPictureArea& area, const TPictureList* pictures, int fallbackSize);
@@ -45,6 +48,7 @@ class TSeasonInfoForm : public QDialog {
   QLabel* FPeopleWhyLabel = nullptr;
   QLabel* FAnimalsWhyLabel = nullptr;
   QLabel* FCropWhyLabel = nullptr;
+  QLabel* FAnimalNoteLabel = nullptr;
   QLabel* FBornHumanImage = nullptr;
   QLabel* FDeadHumanImage = nullptr;
   QLabel* FBornCattleImage = nullptr;

@@ -20,6 +20,10 @@ namespace fjordheim {
 namespace {
 
 const QColor ButtonFace(240, 240, 240);
+const QColor ReasonColour(120, 30, 20);
+constexpr int WindowWidth = 453;
+constexpr int WindowHeight = 291;
+constexpr int ReasonsBand = 84;
 
 // A picture of the window at the window's scale, its transparent colour showing the face beneath.
 QPixmap KeyedPixmap(const QImage& picture, QRgb transparent, QSize size) {
@@ -32,7 +36,7 @@ TVillageStatusForm::TVillageStatusForm(QWidget* parent, const TStatusPictures& p
     : QDialog(parent), FLayout(layout), FPictures(pictures) {
   setWindowTitle("Slik ligger det an...");
   setFont(layout.PixelFont("MS Sans Serif", 11));
-  setFixedSize(layout.Scaled(453), layout.Scaled(291));
+  setFixedSize(layout.Scaled(WindowWidth), layout.Scaled(WindowHeight));
   auto* status = new QGroupBox("Status", this);
   layout.Place(status, 8, 8, 225, 273);
   BuildThermometers(status, pictures.Thermometer);
@@ -54,6 +58,17 @@ TVillageStatusForm::TVillageStatusForm(QWidget* parent, const TStatusPictures& p
   FChronicleButton = new QPushButton(QString::fromUtf8("Krønike"), this);
   layout.Place(FChronicleButton, 392, 248, 53, 33);
   FChronicleButton->hide();
+  FReasonsLabel = Text(this, {}, 8, WindowHeight - 4, WindowWidth - 16, ReasonsBand - 6, true);
+  QPalette reasonColours = FReasonsLabel->palette();
+  reasonColours.setColor(QPalette::WindowText, ReasonColour);
+  FReasonsLabel->setPalette(reasonColours);
+  FReasonsLabel->hide();
+}
+
+void TVillageStatusForm::SetReasons(const std::string& reasons) {
+  FReasonsLabel->setText(reasons.empty() ? QString() : QString::fromUtf8("Sist årstid: ") + QString::fromStdString(reasons));
+  FReasonsLabel->setVisible(!reasons.empty());
+  setFixedSize(FLayout.Scaled(WindowWidth), FLayout.Scaled(WindowHeight + (reasons.empty() ? 0 : ReasonsBand)));
 }
 
 QLabel* TVillageStatusForm::Text(QWidget* parent, const QString& caption, int x, int y, int w, int h, bool wrap) {

@@ -45,6 +45,9 @@ class TVillageStatusForm : public QDialog {
   /// Counts, pictures and food sentences from the village; nothing without one.
   void Update();
   void ShowTab(TTab tab);
+  /// Why people and animals died and what became of the crop in the last season, in a band
+  /// below the window's own controls; the band goes away when there is nothing to say.
+  void SetReasons(const std::string& reasons);
 
   QFrame* VillageShape() const { return FBars[0]; }
   QFrame* ChiefShape() const { return FBars[1]; }
@@ -57,6 +60,7 @@ class TVillageStatusForm : public QDialog {
   QLabel* FedLabel() const { return FFedLabel; }
   QLabel* StoreLabel() const { return FStoreLabel; }
   QLabel* PortionLabel() const { return FPortionLabel; }
+  QLabel* ReasonsLabel() const { return FReasonsLabel; }
   /// The button that opens the chronicle; hidden until someone listens to it.
   QPushButton* ChronicleButton() const { return FChronicleButton; }
 
@@ -88,6 +92,7 @@ class TVillageStatusForm : public QDialog {
   QLabel* FFedLabel = nullptr;
   QLabel* FStoreLabel = nullptr;
   QLabel* FPortionLabel = nullptr;
+  QLabel* FReasonsLabel = nullptr;
   QPushButton* FChronicleButton = nullptr;
 };
 

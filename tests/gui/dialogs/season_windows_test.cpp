@@ -60,7 +60,7 @@ TEST(SeasonReportWindow, SaysWhyBelowItsOwnPanelsOnlyWhereThereIsSomethingToExpl
   TSeasonReport report(info);
   report.PeopleWhy = "Maten rakk bare til 45 % av folket. For få jaktet og fisket.";
   report.AnimalsWhy = "Ingen stelte dyrene, så de fikk for lite fôr.";
-  report.DepositionWhy = "Du ble avsatt fordi for mange i landsbyen døde eller sultet.";
+  report.DepositionWhy = "Du ble avsatt fordi for mange i bygda døde eller sultet.";
   TSeasonInfoForm form(nullptr, nullptr, nullptr);
   form.FillReport(report);
   form.show();
@@ -78,7 +78,7 @@ TEST(SeasonReportWindow, SaysWhyBelowItsOwnPanelsOnlyWhereThereIsSomethingToExpl
 
 TEST(ScoreWindow, SaysWhyADeposedChiefWasDeposed) {
   TScoreOutcome outcome{"Du fikk 120 poeng.", false, {"1.    Olav  120"}, true,
-                        "Du ble avsatt fordi byrådet var misfornøyd med avgjørelsene dine."};
+                        "Du ble avsatt fordi rådet var misfornøyd med avgjørelsene dine."};
   TScoreForm deposed(nullptr, outcome);
   deposed.show();
   EXPECT_TRUE(deposed.CauseLabel()->isVisible());
@@ -95,6 +95,21 @@ class StatusWindow : public ::testing::Test {
   TVillage FVillage = TVillage::StartVillage();
   TVillageStatusForm FForm{nullptr, TStatusPictures()};
 };
+
+TEST_F(StatusWindow, TheLastSeasonsReasonsStandInABandOnlyWhenThereAreAny) {
+  const QSize plain = FForm.size();
+  FForm.SetReasons("3 stelte dyrene; 18 dyr trengte minst 6, så de fikk for lite fôr.");
+  FForm.show();
+  EXPECT_TRUE(FForm.ReasonsLabel()->isVisible());
+  EXPECT_EQ(FForm.ReasonsLabel()->text(), QString::fromUtf8("Sist årstid: 3 stelte dyrene; 18 dyr trengte minst 6, så de fikk for lite fôr."));
+  EXPECT_GT(FForm.height(), plain.height());
+  EXPECT_TRUE(FForm.rect().contains(FForm.ReasonsLabel()->geometry()));
+  EXPECT_GE(FForm.ReasonsLabel()->geometry().top(), FForm.PageControl()->geometry().bottom());
+  SaveScreenshot(FForm, "status_reasons");
+  FForm.SetReasons("");
+  EXPECT_FALSE(FForm.ReasonsLabel()->isVisible());
+  EXPECT_EQ(FForm.size(), plain);
+}
 
 TEST_F(StatusWindow, BarsFollowTheFactors) {
   const std::array<std::pair<long double, QRect>, 4> cases{{
