@@ -9,23 +9,11 @@ namespace fjordheim {
 
 namespace {
 
-constexpr int PictureStep = TFoodStatus::PictureSize + 1;
+constexpr int QuartersPerPicture = 4;
 
-// Rows of pictures from the top left, at most `rows` rows.
-TPictureArea Row(long double units, int rows) {
-  TPictureArea area{TFoodStatus::AreaWidth, rows * PictureStep, {}};
-  const std::int64_t count =
-      std::clamp<std::int64_t>(Round(units), 0, std::int64_t{TFoodStatus::PicturesPerRow} * rows);
-  for (std::int64_t i = 0; i < count; ++i) {
-    area.Pictures.push_back({0, static_cast<int>(PictureStep * (i % TFoodStatus::PicturesPerRow)),
-                             static_cast<int>(PictureStep * (i / TFoodStatus::PicturesPerRow))});
-  }
-  return area;
-}
-
-std::string PortionSentence(int portion) {
-  if (portion == 1) return "Hvert bilde er mat til én voksen i en årstid.";
-  return "Hvert bilde er mat til " + std::to_string(portion) + " voksne i en årstid.";
+std::string Sentences(const std::string& first, const std::string& second) {
+  if (second.empty()) return first;
+  return first + " " + second;
 }
 
 }  // namespace
@@ -39,22 +27,46 @@ std::string TFoodStatus::StoreSentence(long double store, long double need) {
   return "Forrådet rekker til omtrent " + std::to_string(seasons) + " årstider.";
 }
 
-TFoodStatus::TFoodStatus(const TVillage& village)
+TFoodPictures TFoodStatus::PicturesOf(long double food, int rows) {
+  TFoodPictures shown;
+  shown.Area = {AreaWidth, rows * PictureStep, {}};
+  if (!(food > 0)) return shown;
+  const std::int64_t most = std::int64_t{PicturesPerRow} * rows;
+  const long double pictures = std::min(food / Portion, static_cast<long double>(most));
+  std::int64_t count = static_cast<std::int64_t>(std::floor(pictures));
+  // A little food is still food: it shows as a quarter of a picture rather than as nothing.
+  std::int64_t quarters = std::max<std::int64_t>(Round((pictures - static_cast<long double>(count)) * QuartersPerPicture),
+                                                 count == 0 ? 1 : 0);
+  if (quarters == QuartersPerPicture) {
+    ++count;
+    quarters = 0;
+  }
+  if (quarters > 0) {
+    ++count;
+    shown.LastShare = static_cast<double>(quarters) / QuartersPerPicture;
+  }
+  for (std::int64_t i = 0; i < count; ++i) {
+    shown.Area.Pictures.push_back(
+        {0, static_cast<int>(PictureStep * (i % PicturesPerRow)), static_cast<int>(PictureStep * (i / PicturesPerRow))});
+  }
+  return shown;
+}
+
+TFoodStatus::TFoodStatus(const TVillage& village, const TSeasonForecast& forecast)
     : Need(village.TotalConsumption()), Store(std::isfinite(village.FoodStore) ? village.FoodStore : 0) {
   FedPercent = Round(std::clamp(static_cast<long double>(village.FoodRatio) * 100, 0.0L, 1.0e6L));
   FedText = "Sist årstid fikk folket " + std::to_string(FedPercent) + " % av maten de trengte.";
   StoreText = StoreSentence(Store, Need);
-  Portion = static_cast<int>(std::clamp<long double>(std::ceil(Need / PicturesPerRow), 1, 1.0e6L));
-  PortionText = PortionSentence(Portion);
-  StorePictures = Row(Store / Portion, StoreRows);
-  NeedPictures = Row(Need / Portion, 1);
+  ForecastText = forecast.FoodLine();
+  StorePictures = PicturesOf(Store, StoreRows);
+  NeedPictures = PicturesOf(Need, NeedRows);
   GaugeLevel = Need > 0 ? static_cast<double>(std::clamp(Store / (2 * Need), 0.0L, 1.0L)) : 0.0;
   if (FedPercent < 100) {
     GaugeState = TFoodGaugeState::Hungry;
   } else if (Store < Need) {
     GaugeState = TFoodGaugeState::Low;
   }
-  Hint = "Mat: " + FedText + " " + StoreText + " Klikk for å se mer.";
+  Hint = "Mat: " + Sentences(FedText + " " + StoreText, ForecastText) + " Klikk for å se mer.";
 }
 
 }  // namespace fjordheim

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/game/season_forecast.h"
 #include "core/game/season_report.h"
 #include "core/village/village.h"
 
@@ -12,6 +13,14 @@ namespace fjordheim {
 /// stored, or the people went hungry last season.
 enum class TFoodGaugeState : std::uint8_t { Plenty = 0, Low = 1, Hungry = 2 };
 
+/// Rows of food pictures: whole portions from the top left, and the last picture cut to
+/// the share of a portion the rest of the food makes.
+struct TFoodPictures {
+  TPictureArea Area;
+  /// The share of the last picture that is drawn: a quarter, a half, three quarters or 1.
+  double LastShare = 1;
+};
+
 /// What the status window's "Mat" tab and the food gauge of the main page show of a
 /// village's food: the store and a season's need as rows of pictures, and plain sentences.
 class TFoodStatus {
@@ -19,13 +28,20 @@ class TFoodStatus {
   static constexpr const char* TabTitle = "Mat";
   static constexpr const char* StoreHeading = "Forrådet";
   static constexpr const char* NeedHeading = "Folket spiser hver årstid";
-  /// The food pictures are 14 × 14, set 15 apart, twelve to a row.
-  static constexpr int PictureSize = 14;
-  static constexpr int PicturesPerRow = 12;
+  /// One picture is this many food units, a season's food for as many grown men (a woman
+  /// eats 0.7, a child less), in every season and every village.
+  static constexpr int Portion = 5;
+  static constexpr const char* PortionText = "Hvert bilde er mat til 5 voksne menn i en årstid.";
+  /// The food pictures are 20 × 20, set 21 apart, eight to a row.
+  static constexpr int PictureSize = 20;
+  static constexpr int PictureStep = PictureSize + 1;
+  static constexpr int PicturesPerRow = 8;
   static constexpr int AreaWidth = 187;
-  static constexpr int StoreRows = 3;
+  static constexpr int StoreRows = 2;
+  static constexpr int NeedRows = 1;
 
-  explicit TFoodStatus(const TVillage& village);
+  /// The food of village; the forecast, when there is one, says what the next season brings.
+  explicit TFoodStatus(const TVillage& village, const TSeasonForecast& forecast = TSeasonForecast());
 
   long double Need = 0;
   long double Store = 0;
@@ -35,21 +51,22 @@ class TFoodStatus {
   std::string FedText;
   /// "Forrådet rekker til omtrent 2 årstider."
   std::string StoreText;
-  /// What one picture stands for: "Hvert bilde er mat til 2 voksne i en årstid."
-  std::string PortionText;
-  /// Food units one picture stands for: the need always fits in one row.
-  int Portion = 1;
-  TPictureArea StorePictures;
-  TPictureArea NeedPictures;
+  /// What the next season will bring of food; empty without a forecast.
+  std::string ForecastText;
+  TFoodPictures StorePictures;
+  TFoodPictures NeedPictures;
 
   /// The store against two seasons' need (the most the village can keep), 0 to 1.
   double GaugeLevel = 0;
   TFoodGaugeState GaugeState = TFoodGaugeState::Plenty;
-  /// The gauge's hint: both sentences and where to see more.
+  /// The gauge's hint: the sentences, the forecast and where to see more.
   std::string Hint;
 
   /// "Forrådet rekker til ..." for a store and a season's need.
   static std::string StoreSentence(long double store, long double need);
+  /// Food as pictures of a portion each, at most `rows` full rows; any food at all shows
+  /// at least a quarter of a picture.
+  static TFoodPictures PicturesOf(long double food, int rows);
 };
 
 }  // namespace fjordheim

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/common/rounding.h"
+#include "core/trade/goods_names.h"
 
 namespace fjordheim {
 
@@ -49,9 +50,10 @@ TVillageStatus::TVillageStatus(const TVillage& village) {
     const int wanted = std::min<int>(village.Trade.GetDemand(kind), MaxPicturesPerRow);
     for (int i = 0; i < held; ++i) {
       const int slot = i < wanted ? i : i - wanted + 4;
-      Goods.Pictures.push_back({k, 20 * slot, 26 * k});
+      Goods.Pictures.push_back({k, 20 * slot, GoodsRowHeight * k});
     }
-    for (int j = held; j < wanted; ++j) MissingDots.push_back({k, 20 * j + 7, 26 * k + 10});
+    for (int j = held; j < wanted; ++j) MissingDots.push_back({k, 20 * j + 7, GoodsRowHeight * k + 10});
+    GoodsLabels[static_cast<std::size_t>(k)] = GoodsCountLabel(kind, village.Trade.GetGoods(kind));
   }
 }
 

@@ -27,6 +27,8 @@ class TVillageStatus {
   static constexpr int HumanWidth = 187, HumanHeight = 181;
   static constexpr int CattleWidth = 129, CattleHeight = 193;
   static constexpr int TradeWidth = 177, TradeHeight = 161;
+  /// Each kind of goods has a row of this height on the goods picture, in the order of the kinds.
+  static constexpr int GoodsRowHeight = 26;
   /// The index of the person picture in the window's small picture list, after the four animals.
   static constexpr int PersonPicture = 4;
 
@@ -43,6 +45,8 @@ class TVillageStatus {
   /// 4 on; one red dot (a 6 × 6 circle) per missing unit in `MissingDots`.
   TPictureArea Goods;
   std::vector<TPicturePlacement> MissingDots;
+  /// What each row of goods tells the pointer and the keyboard, as at the market: "Pels: 4".
+  std::array<std::string, GoodsKindCount> GoodsLabels;
 };
 
 }  // namespace fjordheim

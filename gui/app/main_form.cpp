@@ -455,8 +455,8 @@ void TMainForm::SetStatusCaption(const std::string& caption) {
   FStatusBitBtn->setText(QString::fromStdString(caption));
 }
 
-void TMainForm::SetFoodGauge(const TFoodStatus& food, const TPictureList& pictures) {
-  FFoodGauge->SetStatus(food, pictures.Picture(0));
+void TMainForm::SetFoodGauge(const TFoodStatus& food, const TSeasonForecast& forecast, const TPictureList& pictures) {
+  FFoodGauge->SetStatus(food, forecast, pictures.Picture(0));
 }
 
 void TMainForm::SetStatusPicture(int index) {

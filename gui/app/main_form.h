@@ -35,6 +35,7 @@ class TBrowserWin;
 class TCustomImage;
 class TFoodGauge;
 class TFoodStatus;
+class TSeasonForecast;
 class TGuideOverlay;
 class TPictureButton;
 class TScaledView;
@@ -108,7 +109,7 @@ class TMainForm : public QWidget {
   /// The status button's glyph, "status1" … "status4" for 0 … 3.
   void SetStatusPicture(int index);
   /// The food gauge beside the status button; picture list 0 is one portion.
-  void SetFoodGauge(const TFoodStatus& food, const TPictureList& pictures);
+  void SetFoodGauge(const TFoodStatus& food, const TSeasonForecast& forecast, const TPictureList& pictures);
   TFoodGauge* FoodGauge() const { return FFoodGauge; }
   /// The village picture and its zones (game paths); the indoor view keeps its own.
   void ShowVillagePicture(const std::string& picture, const std::string& zoneMap);

@@ -226,6 +226,7 @@ void TScreenGame::OpenStatus(bool atFood) {
   status.SetTradeFactor(factors.Trade);
   status.SetChiefFactor(factors.Standing);
   status.SetReasons(FController.LastSeasonWhy().Joined());
+  status.SetForecast(FController.Forecast());
   status.Update();
   if (atFood) status.ShowTab(TVillageStatusForm::TTab::Food);
   status.exec();
@@ -269,7 +270,7 @@ void TScreenGame::ShowFoodStatus() { OpenStatus(true); }
 void TScreenGame::UpdateFoodGauge() {
   if (!FController.InGame()) return;
   const TSeasonForecast& forecast = FController.Forecast();
-  FForm.SetFoodGauge(TFoodStatus(FController.Village()), FFoodPictures);
+  FForm.SetFoodGauge(TFoodStatus(FController.Village(), forecast), forecast, FFoodPictures);
   if (FForecastLine != nullptr) FForecastLine->SetForecast(forecast);
   UpdateSlaughterLine();
 }

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 namespace fjordheim {
 
@@ -18,11 +19,15 @@ QColor TFoodGauge::StateColour(TFoodGaugeState state) {
   return {60, 170, 60};
 }
 
-void TFoodGauge::SetStatus(const TFoodStatus& food, const QImage& picture) {
+void TFoodGauge::SetStatus(const TFoodStatus& food, const TSeasonForecast& forecast, const QImage& picture) {
   FLevel = food.GaugeLevel;
   FState = food.GaugeState;
+  FForecastShown = forecast.Available;
+  FForecastMood = TForecastLine::MoodOf(forecast);
   FPicture = picture;
-  setToolTip(QString::fromStdString(food.Hint));
+  const QString hint = QString::fromStdString(food.Hint);
+  setToolTip(hint);
+  setAccessibleDescription(hint);
   update();
 }
 
@@ -33,10 +38,14 @@ void TFoodGauge::paintEvent(QPaintEvent*) {
   painter.setPen(QPen(QColor(90, 70, 40), 1));
   painter.setBrush(QColor(245, 235, 210));
   painter.drawRoundedRect(frame, 4, 4);
+  const qreal gap = height() * 0.12;
   const qreal side = height() * 0.55;
-  const QRectF icon(height() * 0.12, (height() - side) / 2, side, side);
+  const QRectF icon(gap, (height() - side) / 2, side, side);
   if (!FPicture.isNull()) painter.drawImage(icon, FPicture);
-  const QRectF bar(icon.right() + height() * 0.12, height() * 0.3, width() - icon.right() - height() * 0.3, height() * 0.4);
+  const qreal markSide = FForecastShown ? height() * 0.5 : 0;
+  const QRectF mark(width() - gap - markSide, (height() - markSide) / 2, markSide, markSide);
+  const qreal barRight = FForecastShown ? mark.left() - gap : width() - height() * 0.3;
+  const QRectF bar(icon.right() + gap, height() * 0.3, barRight - icon.right() - gap, height() * 0.4);
   painter.setPen(QPen(QColor(60, 45, 25), 1));
   painter.setBrush(Qt::white);
   painter.drawRect(bar);
@@ -46,6 +55,23 @@ void TFoodGauge::paintEvent(QPaintEvent*) {
   // A mark at one season's need: a bar past it holds more than the next season eats.
   painter.setPen(QPen(QColor(60, 45, 25), 1, Qt::DotLine));
   painter.drawLine(QPointF(bar.center().x(), bar.top()), QPointF(bar.center().x(), bar.bottom()));
+  if (FForecastShown) PaintForecastMark(painter, mark);
+}
+
+// A round light with an arrow to the right: what the season ahead will bring.
+void TFoodGauge::PaintForecastMark(QPainter& painter, const QRectF& place) const {
+  painter.setPen(QPen(QColor(60, 45, 25), 1));
+  painter.setBrush(TForecastLine::EdgeColour(FForecastMood));
+  painter.drawEllipse(place);
+  const qreal w = place.width();
+  QPainterPath arrow;
+  arrow.moveTo(place.left() + w * 0.38, place.top() + w * 0.25);
+  arrow.lineTo(place.left() + w * 0.72, place.center().y());
+  arrow.lineTo(place.left() + w * 0.38, place.bottom() - w * 0.25);
+  arrow.closeSubpath();
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(Qt::white);
+  painter.drawPath(arrow);
 }
 
 void TFoodGauge::mouseReleaseEvent(QMouseEvent* event) {

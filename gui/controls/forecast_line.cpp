@@ -2,19 +2,6 @@
 
 namespace fjordheim {
 
-namespace {
-
-QString EdgeColour(TForecastLine::TMood mood) {
-  switch (mood) {
-    case TForecastLine::TMood::Fed: return "#3c9a3c";
-    case TForecastLine::TMood::Short: return "#d7a51e";
-    case TForecastLine::TMood::Danger: return "#c8322a";
-  }
-  return "#3c9a3c";
-}
-
-}  // namespace
-
 TForecastLine::TForecastLine(QWidget* parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);
   setWordWrap(true);
@@ -24,6 +11,15 @@ TForecastLine::TForecastLine(QWidget* parent) : QLabel(parent) {
   bigger.setBold(true);
   setFont(bigger);
   hide();
+}
+
+QColor TForecastLine::EdgeColour(TMood mood) {
+  switch (mood) {
+    case TMood::Fed: return {0x3c, 0x9a, 0x3c};
+    case TMood::Short: return {0xd7, 0xa5, 0x1e};
+    case TMood::Danger: return {0xc8, 0x32, 0x2a};
+  }
+  return {0x3c, 0x9a, 0x3c};
 }
 
 TForecastLine::TMood TForecastLine::MoodOf(const TSeasonForecast& forecast) {
@@ -37,7 +33,7 @@ void TForecastLine::SetForecast(const TSeasonForecast& forecast) {
   FMood = MoodOf(forecast);
   setStyleSheet(QString("QLabel { background: rgba(250, 244, 226, 235); color: #2a1e0e; border: 3px solid %1;"
                         " border-radius: 6px; padding: 2px 6px; }")
-                    .arg(EdgeColour(FMood)));
+                    .arg(EdgeColour(FMood).name()));
   setText(text);
   setVisible(!text.isEmpty());
 }

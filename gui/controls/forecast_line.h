@@ -18,6 +18,8 @@ class TForecastLine : public QLabel {
   void SetForecast(const TSeasonForecast& forecast);
   TMood Mood() const { return FMood; }
   static TMood MoodOf(const TSeasonForecast& forecast);
+  /// The edge of the line, and of every other mark of the forecast, in a mood.
+  static QColor EdgeColour(TMood mood);
 
  private:
   TMood FMood = TMood::Fed;

@@ -8,12 +8,14 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <optional>
 #include <utility>
 
-#include "core/game/food_status.h"
 #include "core/game/village_status.h"
 #include "gui/controls/draw_transparent.h"
+#include "gui/controls/forecast_line.h"
 #include "gui/dialogs/picture_area_image.h"
+#include "gui/dialogs/status_goods_image.h"
 
 namespace fjordheim {
 
@@ -22,7 +24,10 @@ namespace {
 const QColor ButtonFace(240, 240, 240);
 const QColor ReasonColour(120, 30, 20);
 constexpr int WindowWidth = 453;
-constexpr int WindowHeight = 291;
+// The tabs reach down to the foot of the status box; the buttons stand below them.
+constexpr int WindowHeight = 329;
+constexpr int TabsHeight = 265;
+constexpr int ButtonsTop = 288;
 constexpr int ReasonsBand = 84;
 
 // A picture of the window at the window's scale, its transparent colour showing the face beneath.
@@ -42,7 +47,7 @@ TVillageStatusForm::TVillageStatusForm(QWidget* parent, const TStatusPictures& p
   BuildThermometers(status, pictures.Thermometer);
 
   FPages = new QTabWidget(this);
-  layout.Place(FPages, 240, 16, 201, 225);
+  layout.Place(FPages, 240, 16, 201, TabsHeight);
   // Four tabs share the width the three were drawn for: narrower margins keep every name whole.
   FPages->setStyleSheet(QString("QTabBar::tab { padding: %1px %2px; }").arg(layout.Scaled(2)).arg(layout.Scaled(3)));
   FPages->tabBar()->setUsesScrollButtons(false);
@@ -53,10 +58,10 @@ TVillageStatusForm::TVillageStatusForm(QWidget* parent, const TStatusPictures& p
   ShowTab(TTab::Animals);
 
   auto* close = new QPushButton("Lukk", this);
-  layout.Place(close, 296, 248, 89, 33);
+  layout.Place(close, 296, ButtonsTop, 89, 33);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   FChronicleButton = new QPushButton(QString::fromUtf8("Krønike"), this);
-  layout.Place(FChronicleButton, 392, 248, 53, 33);
+  layout.Place(FChronicleButton, 392, ButtonsTop, 53, 33);
   FChronicleButton->hide();
   FReasonsLabel = Text(this, {}, 8, WindowHeight - 4, WindowWidth - 16, ReasonsBand - 6, true);
   QPalette reasonColours = FReasonsLabel->palette();
@@ -148,23 +153,31 @@ QWidget* TVillageStatusForm::BuildTradePage() {
   auto* trade = new QWidget;
   Text(trade, "Behov", 8, 8, 70);
   Text(trade, "Overskudd", 88, 8, 90);
-  FTradeImage = new QLabel(trade);
-  FLayout.Place(FTradeImage, 8, 32, 177, 161);
+  FTradeImage = new TStatusGoodsImage(trade, TVillageStatus::TradeHeight, TVillageStatus::GoodsRowHeight);
+  FLayout.Place(FTradeImage, 8, 32, TVillageStatus::TradeWidth, TVillageStatus::TradeHeight);
   return trade;
 }
 
+// The store and what it lasts, the need and what one picture is, then the last season and
+// the next, from the top down.
 QWidget* TVillageStatusForm::BuildFoodPage() {
+  constexpr int Left = 5;
+  constexpr int Width = 187;
+  const QFont heading = FLayout.PixelFont("MS Sans Serif", 11, true);
   auto* food = new QWidget;
-  Text(food, QString::fromUtf8(TFoodStatus::StoreHeading), 5, 2, 187);
+  Text(food, QString::fromUtf8(TFoodStatus::StoreHeading), Left, 2, Width)->setFont(heading);
   FStoreImage = new QLabel(food);
-  FLayout.Place(FStoreImage, 5, 18, TFoodStatus::AreaWidth, 45);
-  Text(food, QString::fromUtf8(TFoodStatus::NeedHeading), 5, 66, 187);
+  FLayout.Place(FStoreImage, Left, 18, TFoodStatus::AreaWidth, TFoodStatus::StoreRows * TFoodStatus::PictureStep);
+  FStoreLabel = Text(food, {}, Left, 62, Width, 28, true);
+  Text(food, QString::fromUtf8(TFoodStatus::NeedHeading), Left, 92, Width)->setFont(heading);
   FNeedImage = new QLabel(food);
-  FLayout.Place(FNeedImage, 5, 82, TFoodStatus::AreaWidth, 15);
-  FFedLabel = Text(food, {}, 5, 102, 187, 30, true);
-  FStoreLabel = Text(food, {}, 5, 134, 187, 30, true);
-  FPortionLabel = Text(food, {}, 5, 166, 187, 30, true);
+  FLayout.Place(FNeedImage, Left, 108, TFoodStatus::AreaWidth, TFoodStatus::NeedRows * TFoodStatus::PictureStep);
+  FPortionLabel = Text(food, QString::fromUtf8(TFoodStatus::PortionText), Left, 131, Width, 22, true);
   FPortionLabel->setFont(FLayout.PixelFont("MS Sans Serif", 9));
+  FFedLabel = Text(food, {}, Left, 155, Width, 28, true);
+  FForecastLabel = Text(food, {}, Left - 2, 186, Width + 4, 44, true);
+  FForecastLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  FForecastLabel->hide();
   return food;
 }
 
@@ -195,19 +208,44 @@ void TVillageStatusForm::Update() {
   painter.setBrush(Qt::red);
   for (const TPicturePlacement& dot : status.MissingDots) painter.drawEllipse(dot.X, dot.Y, 6, 6);
   painter.end();
-  FTradeImage->setPixmap(goods.scaled(FTradeImage->size()));
+  FTradeImage->SetGoods(goods.scaled(FTradeImage->size()), status.GoodsLabels);
   UpdateFood();
 }
 
+// Whole portions, then the last one cut to the share of a portion the rest of the food makes.
+QPixmap TVillageStatusForm::FoodImage(const TFoodPictures& food, QSize size) const {
+  TPictureArea whole = food.Area;
+  std::optional<TPicturePlacement> part;
+  if (food.LastShare < 1 && !whole.Pictures.empty()) {
+    part = whole.Pictures.back();
+    whole.Pictures.pop_back();
+  }
+  QPixmap image = PictureAreaImage(whole, FPictures.Food, ButtonFace, TFoodStatus::PictureSize);
+  if (part) {
+    TPictureArea last{food.Area.Width, food.Area.Height, {*part}};
+    const QPixmap lastImage = PictureAreaImage(last, FPictures.Food, ButtonFace, TFoodStatus::PictureSize);
+    QPainter painter(&image);
+    const int shown = static_cast<int>(TFoodStatus::PictureSize * food.LastShare + 0.5);
+    const QRect cut(part->X, part->Y, shown, TFoodStatus::PictureSize);
+    painter.drawPixmap(cut, lastImage, cut);
+    // The cut edge is drawn, so a part of a portion reads as a piece cut off.
+    painter.setPen(QPen(QColor(90, 60, 30), 1));
+    painter.drawLine(cut.topRight(), cut.bottomRight());
+  }
+  return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 void TVillageStatusForm::UpdateFood() {
-  const TFoodStatus food(*FVillage);
-  FStoreImage->setPixmap(PictureAreaImage(food.StorePictures, FPictures.Food, ButtonFace, TFoodStatus::PictureSize)
-                             .scaled(FStoreImage->size()));
-  FNeedImage->setPixmap(PictureAreaImage(food.NeedPictures, FPictures.Food, ButtonFace, TFoodStatus::PictureSize)
-                            .scaled(FNeedImage->size()));
+  const TFoodStatus food(*FVillage, FForecast);
+  FStoreImage->setPixmap(FoodImage(food.StorePictures, FStoreImage->size()));
+  FNeedImage->setPixmap(FoodImage(food.NeedPictures, FNeedImage->size()));
   FFedLabel->setText(QString::fromStdString(food.FedText));
   FStoreLabel->setText(QString::fromStdString(food.StoreText));
-  FPortionLabel->setText(QString::fromStdString(food.PortionText));
+  const QString forecast = QString::fromStdString(food.ForecastText);
+  FForecastLabel->setText(forecast);
+  FForecastLabel->setStyleSheet(QString("QLabel { border: 2px solid %1; border-radius: 4px; padding: 1px 3px; }")
+                                    .arg(TForecastLine::EdgeColour(TForecastLine::MoodOf(FForecast)).name()));
+  FForecastLabel->setVisible(!forecast.isEmpty());
 }
 
 }  // namespace fjordheim

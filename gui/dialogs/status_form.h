@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "core/game/food_status.h"
+#include "core/game/season_forecast.h"
 #include "core/village/village.h"
 #include "gui/controls/picture_list.h"
 #include "gui/dialogs/game_layout.h"
@@ -22,7 +24,7 @@ struct TStatusPictures {
   const TPictureList* SmallCattle = nullptr;
   /// Goods by kind.
   const TPictureList* Goods = nullptr;
-  /// One portion of food at 0, 14 × 14.
+  /// One portion of food at 0, 20 × 20.
   const TPictureList* Food = nullptr;
   /// The thermometer behind each bar; white is transparent.
   QImage Thermometer;
@@ -32,6 +34,8 @@ struct TStatusPictures {
 
 /// "Slik ligger det an...": three thermometers for the factors of the chief's rating and
 /// tabs of people, animals, goods and food. Made once and reused; the tab shown last stays.
+class TStatusGoodsImage;
+
 class TVillageStatusForm : public QDialog {
  public:
   enum class TTab { People = 0, Animals = 1, Trade = 2, Food = 3 };
@@ -42,6 +46,8 @@ class TVillageStatusForm : public QDialog {
   void SetVillageFactor(long double factor);
   void SetChiefFactor(long double factor);
   void SetTradeFactor(long double factor);
+  /// What the next season will bring, for the food tab; none until it is set.
+  void SetForecast(const TSeasonForecast& forecast) { FForecast = forecast; }
   /// Counts, pictures and food sentences from the village; nothing without one.
   void Update();
   void ShowTab(TTab tab);
@@ -60,6 +66,10 @@ class TVillageStatusForm : public QDialog {
   QLabel* FedLabel() const { return FFedLabel; }
   QLabel* StoreLabel() const { return FStoreLabel; }
   QLabel* PortionLabel() const { return FPortionLabel; }
+  QLabel* ForecastLabel() const { return FForecastLabel; }
+  QLabel* StoreImage() const { return FStoreImage; }
+  QLabel* NeedImage() const { return FNeedImage; }
+  TStatusGoodsImage* GoodsImage() const { return FTradeImage; }
   QLabel* ReasonsLabel() const { return FReasonsLabel; }
   /// The button that opens the chronicle; hidden until someone listens to it.
   QPushButton* ChronicleButton() const { return FChronicleButton; }
@@ -74,9 +84,11 @@ class TVillageStatusForm : public QDialog {
   QLabel* Picture(QWidget* parent, const QImage& picture, int x, int y, int w, int h);
   void PlaceBar(int bar, long double factor);
   void UpdateFood();
+  QPixmap FoodImage(const TFoodPictures& food, QSize size) const;
 
   TGameLayout FLayout;
   const TVillage* FVillage = nullptr;
+  TSeasonForecast FForecast;
   TStatusPictures FPictures;
   std::array<QFrame*, 3> FBars{};
   std::array<int, 3> FBarLefts{50, 114, 170};
@@ -86,12 +98,13 @@ class TVillageStatusForm : public QDialog {
   std::array<QLabel*, AnimalKindCount> FAnimalPictures{};
   QLabel* FHumanImage = nullptr;
   QLabel* FCattleImage = nullptr;
-  QLabel* FTradeImage = nullptr;
+  TStatusGoodsImage* FTradeImage = nullptr;
   QLabel* FStoreImage = nullptr;
   QLabel* FNeedImage = nullptr;
   QLabel* FFedLabel = nullptr;
   QLabel* FStoreLabel = nullptr;
   QLabel* FPortionLabel = nullptr;
+  QLabel* FForecastLabel = nullptr;
   QLabel* FReasonsLabel = nullptr;
   QPushButton* FChronicleButton = nullptr;
 };

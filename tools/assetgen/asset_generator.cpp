@@ -98,7 +98,7 @@ const TListPicture ListPictures[] = {
     {"sthen.bmp", "hen", {48, 48}, Magenta},
     {"thermo.bmp", "thermometer", {43, 227}, White},
     // The food tab of the status window and the food gauge: one portion of food.
-    {"ListImgs\\sfood.bmp", "portion", {16, 16}, Magenta},
+    {"ListImgs\\sfood.bmp", "portion", {20, 20}, Magenta},
 };
 
 // Every picture button of the main panel, the saved-game dialog, the browser and the

@@ -127,7 +127,7 @@ TEST_F(VillageInsight, AFirstGameShowsItsFoodSaysWhyPeopleDiedAndKeepsAChronicle
     EXPECT_FALSE(gauge.intersects(QRect(button->mapTo(panel, QPoint(0, 0)), button->size()))) << b;
   }
   // The gauge opens the same window at its food tab.
-  const TFoodStatus food(controller.Village());
+  const TFoodStatus food(controller.Village(), controller.Forecast());
   EXPECT_EQ(form.FoodGauge()->toolTip().toStdString(), food.Hint);
   reader.OnStatus = [&](TVillageStatusForm& status) {
     EXPECT_EQ(&status, first);
