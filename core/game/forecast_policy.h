@@ -5,9 +5,10 @@
 namespace fjordheim {
 
 /// A chief who knows none of the rules and reads only the forecast: each season he moves
-/// one person at a time to the work that the forecast says feeds the most, until it says
-/// everyone will be fed or no single move makes it better. He hears the council and takes
-/// the decisions through the view, as the simple chief does, and slaughters nothing.
+/// one man, woman or youth at a time to the work that the forecast says does the most good
+/// (everyone fed, the store lasting the winter, few dead, the council pleased, the animals
+/// fed), until no single move makes it better. He hears the council and takes the decisions
+/// through the view, as the simple chief does, and slaughters nothing.
 class TForecastPolicy {
  public:
   void PrepareSeason(TGameController& game);

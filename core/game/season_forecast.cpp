@@ -113,6 +113,16 @@ int GrowingSeasons(TSeason ending) {
   return 0;
 }
 
+// The winter after this autumn, lived with the same work; the generator is a copy, so the
+// runs of the coming change draw what they would have drawn without it.
+double WinterFedShareAfter(const TVillage& autumnRun, const TRandom& random) {
+  if (autumnRun.People.empty()) return 0;
+  TVillage winter(autumnRun);
+  TRandom later = random;
+  winter.ChangeSeason(later);
+  return FedShareOf(winter);
+}
+
 std::int64_t RoundedPercent(double share) {
   const std::int64_t percent = Round(static_cast<long double>(share) * 20) * 5;
   return std::clamp<std::int64_t>(percent, 5, 95);
@@ -170,6 +180,7 @@ std::string TSeasonForecast::WorkLine() const {
   if (!Available) return {};
   if (NobodyWorks) return "Ingen har fått arbeid. Dra folk til arbeidet, ellers blir det nesten ingen mat.";
   if (!Hungry()) {
+    if (!StoreLastsWinter()) return "Med denne fordelingen blir alle mette, men forrådet rekker ikke gjennom vinteren.";
     if (Short(TWorkKind::Cattle)) return "Med denne fordelingen blir alle mette, men dyrene får for lite fôr.";
     return "Med denne fordelingen blir alle mette.";
   }
@@ -178,7 +189,10 @@ std::string TSeasonForecast::WorkLine() const {
 
 std::string TSeasonForecast::FoodLine() const {
   if (!Available) return {};
-  if (!Hungry()) return "Neste årstid blir alle mette.";
+  if (!Hungry()) {
+    if (!StoreLastsWinter()) return "Neste årstid blir alle mette, men forrådet rekker ikke gjennom vinteren.";
+    return "Neste årstid blir alle mette.";
+  }
   std::string line = FedShare <= 0 ? "Neste årstid blir det nesten ingen mat."
                                    : "Neste årstid rekker maten til om lag " + std::to_string(RoundedPercent(FedShare)) +
                                          " % av folket.";
@@ -226,6 +240,7 @@ TSeasonForecast TSeasonForecast::Of(const TVillage& village, const TAnimalCounts
         const bool herd = std::any_of(base.Animals.begin(), base.Animals.end(), [](auto count) { return count > 0; });
         forecast.AnimalsFed = !herd || base.HasEvent(TVillageEvent::GoodHunting) || step.FodderFactor >= FedAnimals;
         hungry = run.FoodRatio < 1;
+        if (village.Season == TSeason::Autumn) forecast.WinterFedShare = WinterFedShareAfter(run, random);
         if (hungry) fedBase = FedCopy(base, step);
       }
       ++forecast.Runs;
@@ -247,6 +262,7 @@ TSeasonForecast TSeasonForecast::Of(const TVillage& village, const TAnimalCounts
     forecast.FedShare = Quantile(fed, 0.5);
     forecast.FedShareLow = Quantile(fed, 0.1);
     forecast.FedShareHigh = Quantile(fed, 0.9);
+    if (village.Season == TSeason::Winter) forecast.WinterFedShare = forecast.FedShare;
     forecast.Rating = Quantile(ratings, 0.5);
     forecast.DeposeChance = static_cast<double>(deposed) / forecast.Runs;
     forecast.Deaths = static_cast<double>(deaths / forecast.Runs);

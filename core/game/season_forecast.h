@@ -38,6 +38,10 @@ class TSeasonForecast {
   double FedShare = 0;
   double FedShareLow = 0;
   double FedShareHigh = 0;
+  /// The share the coming winter feeds with this work: after an autumn the copy lives on
+  /// through the winter with everyone at the same work; in winter it is FedShare; in spring
+  /// and summer 1, for the catch and the harvest of the autumn still lie between.
+  double WinterFedShare = 1;
   /// How many will likely die of hunger: the deaths beyond those the same village would see
   /// if it were just fed.
   double HungerDeaths = 0;
@@ -61,6 +65,8 @@ class TSeasonForecast {
   bool Starvation() const;
   /// Not everyone will be fed.
   bool Hungry() const { return Available && FedShare < 1; }
+  /// The store carried over, with what the winter brings, feeds everyone through the coming winter.
+  bool StoreLastsWinter() const { return !Available || WinterFedShare >= 1; }
   bool DeposeLikely() const { return Available && DeposeChance >= 0.5; }
   /// Worth a warning before the season ends: starvation, no work, or a likely deposition.
   bool Danger() const { return Available && (Starvation() || NobodyWorks || DeposeLikely()); }

@@ -104,6 +104,45 @@ TEST(SeasonForecastTest, HungryVillagesAreToldWhereHandsAreShortAndHowManyMayDie
   EXPECT_NE(noHunters.WorkLine().find("Flere trengs på jakt og fiske."), std::string::npos);
 }
 
+TEST(SeasonForecastTest, AnAutumnForecastTellsWhetherTheStoreLastsThroughTheWinter) {
+  // The men alone hunt: the autumn's catch just feeds everyone, and the winter's half catch
+  // with next to nothing in store leaves the village short.
+  TVillage village;
+  SetWork(village, TWorkKind::HuntFish, TWorkKind::Household, TWorkKind::Idle);
+  const TSeasonForecast thin = ForecastOf(village);
+  EXPECT_FALSE(thin.Hungry());
+  EXPECT_LT(thin.WinterFedShare, 0.7);
+  EXPECT_FALSE(thin.StoreLastsWinter());
+  EXPECT_EQ(thin.WorkLine(), "Med denne fordelingen blir alle mette, men forrådet rekker ikke gjennom vinteren.");
+  EXPECT_EQ(thin.FoodLine(), "Neste årstid blir alle mette, men forrådet rekker ikke gjennom vinteren.");
+  EXPECT_FALSE(thin.Danger());
+
+  // Lived for real, the two changes come out as the forecast said.
+  TVillage lived(village);
+  TRandom random(11);
+  lived.ChangeSeason(random);
+  lived.ChangeSeason(random);
+  EXPECT_NEAR(lived.FoodRatio, thin.WinterFedShare, 0.05);
+
+  // With the youths hunting too the autumn lays up a store that carries the winter.
+  SetWork(village, TWorkKind::HuntFish, TWorkKind::Household, TWorkKind::HuntFish);
+  const TSeasonForecast stored = ForecastOf(village);
+  EXPECT_DOUBLE_EQ(stored.WinterFedShare, 1.0);
+  EXPECT_TRUE(stored.StoreLastsWinter());
+  EXPECT_EQ(stored.WorkLine(), "Med denne fordelingen blir alle mette, men dyrene får for lite fôr.");
+
+  // In winter the coming change is the winter; in spring the autumn's catch still lies between.
+  village.Season = TSeason::Winter;
+  SetWork(village, TWorkKind::HuntFish, TWorkKind::Household, TWorkKind::Idle);
+  const TSeasonForecast winter = ForecastOf(village);
+  EXPECT_LT(winter.FedShare, 1);
+  EXPECT_DOUBLE_EQ(winter.WinterFedShare, winter.FedShare);
+  village.Season = TSeason::Spring;
+  EXPECT_TRUE(ForecastOf(village).StoreLastsWinter());
+  // Without a forecast nothing is said of the winter either.
+  EXPECT_TRUE(TSeasonForecast().StoreLastsWinter());
+}
+
 TEST(SeasonForecastTest, ReadsPendingEventsAndTheCouncilsJudgement) {
   TVillage village;
   SetWork(village, TWorkKind::HuntFish, TWorkKind::Household, TWorkKind::Farming);

@@ -75,5 +75,22 @@ TEST(PlayGame, CompareTradePlaysEachSeedWithAndWithout) {
   EXPECT_NE(table.find("average seasons over 2 games"), std::string::npos) << table;
 }
 
+TEST(PlayGame, TheChiefWhoReadsOnlyTheForecastLastsAsLongAsTheOneWhoKnowsTheRules) {
+  const auto parsed = ParseSimArguments({"--play", "--chief", "forecast", "--seasons", "40", "--game",
+                                         (std::filesystem::temp_directory_path() / "fjordheim-sim-chiefs").string() + "/"});
+  ASSERT_TRUE(parsed.Options) << parsed.Error;
+  for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+    TSimOptions options = *parsed.Options;
+    options.Seed = seed;
+    std::ostringstream chronicle;
+    std::ostringstream messages;
+    const TPlayResult forecast = PlayGame(options, chronicle, messages);
+    options.Chief = TSimChief::Rules;
+    const TPlayResult rules = PlayGame(options, chronicle, messages);
+    EXPECT_GE(forecast.Seasons, rules.Seasons) << "seed " << seed;
+    EXPECT_FALSE(forecast.Deposed) << "seed " << seed;
+  }
+}
+
 }  // namespace
 }  // namespace fjordheim
