@@ -141,4 +141,26 @@ TWorkRect KeepInside(const TWorkRect& rect, int x, int y, int viewWidth, int vie
   return moved;
 }
 
+std::vector<TIconPlace> ArrangeMeat(const TWorkRect& table, std::size_t count, int iconWidth, int iconHeight) {
+  constexpr int Gap = 2;
+  const int cellWidth = std::max(1, iconWidth + Gap);
+  const int cellHeight = std::max(1, iconHeight + Gap);
+  const int columns = std::max(1, (table.Width() + Gap) / cellWidth);
+  const std::int64_t rows = (static_cast<std::int64_t>(count) + columns - 1) / columns;
+  const int usedWidth = std::min(table.Width(), columns * cellWidth - Gap);
+  const int left = table.Left + std::max(0, (table.Width() - usedWidth) / 2);
+  const std::int64_t room = std::max(0, table.Height() - iconHeight);
+  // More pieces than cells: the rows come closer, so that every piece stays on the table.
+  const bool crowded = rows > 1 && (rows - 1) * cellHeight > room;
+  std::vector<TIconPlace> places;
+  places.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto column = static_cast<int>(i % static_cast<std::size_t>(columns));
+    const auto row = static_cast<std::int64_t>(i / static_cast<std::size_t>(columns));
+    const std::int64_t drop = crowded ? row * room / (rows - 1) : row * cellHeight;
+    places.push_back({left + column * cellWidth, table.Top + static_cast<int>(drop)});
+  }
+  return places;
+}
+
 }  // namespace fjordheim

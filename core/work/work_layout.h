@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -47,6 +48,11 @@ std::vector<std::optional<TIconPlace>> ArrangeIdleRow(const TWorkRect& box, cons
 /// The animal pen: each kind in its own band, twelve icons a row, 13 pixels between rows;
 /// rows that would run out of the box come closer, so no icon of that height leaves it.
 std::vector<TIconPlace> ArrangeAnimalPen(const TWorkRect& box, const std::vector<TAnimalKind>& kinds, int iconHeight);
+
+/// The meat of the marked animals on the slaughter table, in reading order: pieces side by
+/// side with a gap between them while they fit, rows closer together when they do not;
+/// every piece lies on the table whenever the table is at least one piece large.
+std::vector<TIconPlace> ArrangeMeat(const TWorkRect& table, std::size_t count, int iconWidth, int iconHeight);
 
 /// The rectangle moved to (x, y) and then pushed back inside a view of the given size;
 /// a rectangle larger than the view keeps its left or top edge at 0.

@@ -28,6 +28,9 @@ inline constexpr std::array<TWorkPlace, 4> WorkPlaces{{
 inline constexpr TWorkRect IdleStripBounds{188, 4, 543, 64};
 inline constexpr TWorkRect AnimalPenBounds{53, 43, 449, 222};
 inline constexpr TWorkRect SlaughterPenBounds{53, 240, 449, 413};
+/// The chopping block beside the slaughter place, where its picture shows it: an animal
+/// dropped on the block is marked as one dropped on the slaughter place.
+inline constexpr TWorkRect ChoppingBlockBounds{462, 254, 540, 346};
 
 /// The work a digit key sends the selected people to: 1 hunting and fishing, 2 livestock,
 /// 3 household, 4 farming, 0 back to the idle strip; none for any other key.

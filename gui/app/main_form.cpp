@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -32,6 +33,7 @@
 #include "gui/app/screen_game.h"
 #include "gui/app/scaled_view.h"
 #include "gui/controls/custom_image.h"
+#include "gui/controls/draw_transparent.h"
 #include "gui/controls/food_gauge.h"
 #include "gui/controls/forecast_line.h"
 #include "gui/controls/guide_overlay.h"
@@ -168,6 +170,7 @@ void TMainForm::LoadPictureListsOnce() {
                                       {"komini", "grismini", "farmini", "honamini", "splatt2", "splatt2", "splatt2", "splatt3"},
                                       pics, FPictures);
   FStatusPictures = CreatePictureList(qRgb(0, 0, 255), {"status1", "status2", "status3", "status4"}, pics, FPictures);
+  FSeasonPictures = CreatePictureList(qRgb(0, 0, 255), {"season1", "season2", "season3", "season4"}, pics, FPictures);
   FPeoplePictures = CreatePictureList(qRgb(255, 255, 255), {"male3", "female3", "child3"}, pics, FPictures);
   FBubblePictures = CreatePictureList(qRgb(255, 0, 255), {"bubbla1", "bubbla2", "bubbla3"}, pics, FPictures);
   FGoodsPictures = CreatePictureList(qRgb(255, 0, 255), {"i_silver", "i_barnst", "i_furs", "i_iron", "i_jewel", "i_weap"},
@@ -453,6 +456,7 @@ void TMainForm::ShowPage(TPage page) { FPageControl->setCurrentIndex(static_cast
 
 void TMainForm::SetStatusCaption(const std::string& caption) {
   FStatusBitBtn->setText(QString::fromStdString(caption));
+  ShowStatusGlyphs();
 }
 
 void TMainForm::SetFoodGauge(const TFoodStatus& food, const TSeasonForecast& forecast, const TPictureList& pictures) {
@@ -460,17 +464,44 @@ void TMainForm::SetFoodGauge(const TFoodStatus& food, const TSeasonForecast& for
 }
 
 void TMainForm::SetStatusPicture(int index) {
+  FStatusIndex = index;
+  ShowStatusGlyphs();
+}
+
+// The season's picture stands first, beside the caption's season, and the chief's face
+// after it; either may be missing, and an index outside the lists shows nothing of its own.
+void TMainForm::ShowStatusGlyphs() {
   LoadPictureListsOnce();
-  if (index < 0 || index >= FStatusPictures.Count()) return;
-  FStatusBitBtn->setIcon(QIcon(QPixmap::fromImage(FStatusPictures.Picture(index))));
-  FStatusBitBtn->setIconSize(FStatusPictures.Size());
+  const QImage season = FSeasonPictures.Picture(static_cast<int>(FActions->Season()));
+  const QImage face = FStatusPictures.Picture(FStatusIndex);
+  constexpr int Gap = 3;
+  const QSize size(FSeasonPictures.Size().width() + Gap + FStatusPictures.Size().width(),
+                   std::max(FSeasonPictures.Size().height(), FStatusPictures.Size().height()));
+  if (size.width() <= Gap || size.height() <= 0) return;
+  QImage glyphs(size, QImage::Format_ARGB32_Premultiplied);
+  glyphs.fill(Qt::transparent);
+  QPainter painter(&glyphs);
+  if (!season.isNull()) painter.drawImage(0, 0, season);
+  if (!face.isNull()) painter.drawImage(FSeasonPictures.Size().width() + Gap, 0, face);
+  painter.end();
+  FStatusBitBtn->setIcon(QIcon(QPixmap::fromImage(glyphs)));
+  FStatusBitBtn->setIconSize(size);
 }
 
 // A new season or a new game is shown outside: the hall's picture, zones and sound go.
 void TMainForm::ShowVillagePicture(const std::string& picture, const std::string& zoneMap) {
   FHotSpots.SetIndoor(false);
-  FVillageImage->SetPicture(FPictures.Load(picture));
+  FVillageImage->SetPicture(FPictures.Load(picture), HerdOverlays());
   Guarded([this, &zoneMap] { FVillageImage->SetMaskFile(zoneMap); });
+}
+
+std::vector<QImage> TMainForm::HerdOverlays() {
+  std::vector<QImage> overlays;
+  for (const std::string& herd : FVillageHerds) {
+    const QImage picture = FPictures.Load(herd);
+    if (!picture.isNull()) overlays.push_back(KeyedImage(picture, qRgb(255, 0, 255)));
+  }
+  return overlays;
 }
 
 void TMainForm::ShowMainPanel() {
@@ -689,7 +720,7 @@ void TMainForm::BtnTradeClick() {
 
 void TMainForm::ShowVillageSeason(TSeason season) {
   if (FHotSpots.Indoor()) return;
-  FVillageImage->SetPicture(FPictures.Load(FSettings.PicsPath() + std::string(SeasonPictureNames[season])));
+  FVillageImage->SetPicture(FPictures.Load(FSettings.PicsPath() + std::string(SeasonPictureNames[season])), HerdOverlays());
   Guarded([this] { FVillageImage->SetMaskFile(FSettings.PicsPath() + "village.map"); });
 }
 

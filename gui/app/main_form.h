@@ -9,6 +9,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <vector>
 #include <utility>
 
 #include "core/common/random.h"
@@ -106,13 +107,16 @@ class TMainForm : public QWidget {
 
   void ShowPage(TPage page);
   void SetStatusCaption(const std::string& caption);
-  /// The status button's glyph, "status1" … "status4" for 0 … 3.
+  /// The chief's face on the status button, "status1" … "status4" for 0 … 3, beside the
+  /// season's picture, "season1" … "season4" from autumn to summer.
   void SetStatusPicture(int index);
   /// The food gauge beside the status button; picture list 0 is one portion.
   void SetFoodGauge(const TFoodStatus& food, const TSeasonForecast& forecast, const TPictureList& pictures);
   TFoodGauge* FoodGauge() const { return FFoodGauge; }
   /// The village picture and its zones (game paths); the indoor view keeps its own.
   void ShowVillagePicture(const std::string& picture, const std::string& zoneMap);
+  /// The herds drawn over the village picture from its next showing on (game paths).
+  void SetVillageHerds(std::vector<std::string> pictures) { FVillageHerds = std::move(pictures); }
   void ShowMainPanel();
   void ShowIntroPanel();
   /// The deposition picture and text on the intro panel; a click leads back to the title.
@@ -188,6 +192,9 @@ class TMainForm : public QWidget {
 
  private:
   void LoadPictureListsOnce();
+  /// The herds of the village, each on a transparent ground, to lay over its picture.
+  std::vector<QImage> HerdOverlays();
+  void ShowStatusGlyphs();
   void BuildIntroPanel();
   void BuildMainPanel();
   void BuildButtons();
@@ -218,6 +225,7 @@ class TMainForm : public QWidget {
   std::unique_ptr<TAudioSinkOutput> FOutput;
   TSoundPlayer FSound;
   TVillageHotSpots FHotSpots;
+  std::vector<std::string> FVillageHerds;
   TWorkAreaSound FWorkAreaSound;
   /// The hints' font at the size the windows were drawn for.
   QFont FToolTipFont;
@@ -228,6 +236,9 @@ class TMainForm : public QWidget {
   bool FPictureListsBuilt = false;
   TPictureList FAnimalPictures;
   TPictureList FStatusPictures;
+  TPictureList FSeasonPictures;
+  /// The chief's face on the status button, 0 … 3; none before the first game.
+  int FStatusIndex = -1;
   TPictureList FPeoplePictures;
   TPictureList FBubblePictures;
   TPictureList FGoodsPictures;

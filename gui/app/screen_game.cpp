@@ -9,6 +9,7 @@
 #include "core/game/food_status.h"
 #include "core/game/score_file.h"
 #include "core/game/slaughter_yield.h"
+#include "core/game/village_herds.h"
 #include "core/settings/ini_file.h"
 #include "core/trade/market_settings.h"
 #include "core/trade/market_visit.h"
@@ -112,18 +113,21 @@ void TScreenGame::BuildSlaughterPage() {
     FForm.RunGuarded([this, &animal, &marked] { marked = Mark(animal); });
     return marked;
   };
-  // Below the slaughter pen, where nothing is dropped; the pointer passes through to the page.
+  // Between the slaughter table and the key help, where nothing is dropped and nothing is
+  // drawn; the pointer passes through to the page.
   FSlaughterLine = new QLabel(page);
-  FSlaughterLine->setGeometry(53, 420, 396, 44);
+  const QRect help = FSlaughter->KeyHelpRect();
+  FSlaughterLine->setGeometry(SlaughterPenBounds.Left, SlaughterPenBounds.Bottom + 1, 490,
+                              help.top() - SlaughterPenBounds.Bottom - 2);
   FSlaughterLine->setTextFormat(Qt::PlainText);
   FSlaughterLine->setWordWrap(true);
   FSlaughterLine->setAlignment(Qt::AlignCenter);
   QFont bigger = FSlaughterLine->font();
-  bigger.setPixelSize(12);
+  bigger.setPixelSize(11);
   bigger.setBold(true);
   FSlaughterLine->setFont(bigger);
-  FSlaughterLine->setStyleSheet("QLabel { background: rgba(250, 244, 226, 235); color: #2a1e0e; border: 3px solid #8a5a2b;"
-                                " border-radius: 6px; padding: 2px 6px; }");
+  FSlaughterLine->setStyleSheet("QLabel { background: rgba(250, 244, 226, 235); color: #2a1e0e; border: 2px solid #8a5a2b;"
+                                " border-radius: 5px; padding: 0px 6px; }");
   FSlaughterLine->setAttribute(Qt::WA_TransparentForMouseEvents);
   FSlaughterLine->hide();
 }
@@ -348,6 +352,9 @@ void TScreenGame::SetStatusPicture(int index) {
 }
 
 void TScreenGame::ShowVillagePicture(const std::string& picture, const std::string& zoneMap) {
+  std::vector<std::string> herds;
+  for (const std::string& herd : VillageHerdPictures(FController.Village().Animals)) herds.push_back(FSettings.PicsPath() + herd);
+  FForm.SetVillageHerds(std::move(herds));
   FForm.ShowVillagePicture(picture, zoneMap);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/work/figure_pick.h"
 #include "gui/controls/picture_loader.h"
 
 namespace fjordheim {
@@ -15,17 +16,20 @@ namespace fjordheim {
 class TPictureList {
  public:
   TPictureList() = default;
-  TPictureList(QSize size, std::vector<QImage> pictures) : FSize(size), FPictures(std::move(pictures)) {}
+  TPictureList(QSize size, std::vector<QImage> pictures);
 
   int Count() const { return static_cast<int>(FPictures.size()); }
   QSize Size() const { return FSize; }
   /// The keyed picture; an empty one for an index outside the list.
   QImage Picture(int index) const;
   void Draw(QPainter& painter, int x, int y, int index) const;
+  /// The drawn pixels of a picture (those not transparent); an empty mask outside the list.
+  const TFigureMask& Mask(int index) const;
 
  private:
   QSize FSize;
   std::vector<QImage> FPictures;
+  std::vector<TFigureMask> FMasks;
 };
 
 /// Builds a list from picsPath + "ListImgs\" + name + ".bmp" for every name, in order.

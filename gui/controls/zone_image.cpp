@@ -11,8 +11,13 @@ namespace fjordheim {
 
 TZoneImage::TZoneImage(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 
-void TZoneImage::SetPicture(const QImage& picture) {
+void TZoneImage::SetPicture(const QImage& picture, const std::vector<QImage>& overlays) {
   FPicture = picture;
+  if (!overlays.empty() && !FPicture.isNull()) {
+    FPicture = FPicture.convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&FPicture);
+    for (const QImage& overlay : overlays) painter.drawImage(0, 0, overlay);
+  }
   update();
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/game/zone_mask.h"
 
@@ -19,7 +20,9 @@ class TZoneImage : public QWidget {
  public:
   explicit TZoneImage(QWidget* parent = nullptr);
 
-  void SetPicture(const QImage& picture);
+  /// The picture, with the overlays (pictures of its size whose transparent pixels let it
+  /// show through) drawn over it in order; a new picture drops the overlays of the last.
+  void SetPicture(const QImage& picture, const std::vector<QImage>& overlays = {});
   const QImage& Picture() const { return FPicture; }
   /// Draws each picture pixel as a square of scale × scale screen pixels.
   void SetScale(double scale);

@@ -6,6 +6,10 @@
 namespace fjordheim {
 
 void TCreatureContainer::Arrange() {
+  if (FIsSlaughter) {
+    LayOutMeat();
+    return;
+  }
   if (!FAutoArrange) return;
   std::vector<TAnimalKind> kinds;
   QList<TCreature*> animals;
@@ -18,6 +22,17 @@ void TCreatureContainer::Arrange() {
   const std::vector<TIconPlace> places = ArrangeAnimalPen(Bounds(), kinds, animals.isEmpty() ? 0 : animals.front()->Bounds().Height());
   for (qsizetype i = 0; i < animals.size(); ++i) {
     animals[i]->MoveTo(places[static_cast<std::size_t>(i)].X, places[static_cast<std::size_t>(i)].Y);
+  }
+  Invalidate();
+}
+
+void TCreatureContainer::LayOutMeat() {
+  if (Items().isEmpty()) return;
+  const TWorkRect& piece = Items().front()->Bounds();
+  const std::vector<TIconPlace> places =
+      ArrangeMeat(Bounds(), static_cast<std::size_t>(Items().size()), piece.Width(), piece.Height());
+  for (qsizetype i = 0; i < Items().size(); ++i) {
+    Items()[i]->MoveTo(places[static_cast<std::size_t>(i)].X, places[static_cast<std::size_t>(i)].Y);
   }
   Invalidate();
 }

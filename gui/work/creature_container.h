@@ -4,7 +4,8 @@
 
 namespace fjordheim {
 
-/// The pen (laid out by kind) or the slaughter area (icons stay where dropped and are marked).
+/// The pen (laid out by kind when it arranges itself) or the slaughter table, where the
+/// marked animals lie as meat side by side.
 class TCreatureContainer : public TCustomContainer {
  public:
   TCreatureContainer(TCustomDivider* owner, const TWorkRect& bounds, bool autoArrange, bool isSlaughter)
@@ -15,6 +16,8 @@ class TCreatureContainer : public TCustomContainer {
   bool IsSlaughter() const { return FIsSlaughter; }
 
  private:
+  void LayOutMeat();
+
   bool FAutoArrange;
   bool FIsSlaughter;
 };

@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 
-#include "core/work/work_layout.h"
 #include "core/work/work_places.h"
 #include "gui/work/creature.h"
 #include "gui/work/creature_container.h"
@@ -43,8 +42,13 @@ void TCreatureDivider::MouseDown(bool plain, int x, int y) {
 
 bool TCreatureDivider::CanBandSelect(const TCustomCreature* icon) const { return !IsMarked(icon); }
 
+TCustomContainer* TCreatureDivider::DropTargetAt(int x, int y) const {
+  if (ChoppingBlockBounds.Contains(x, y)) return SlaughterContainer();
+  return ContainerAt(x, y);
+}
+
 void TCreatureDivider::DragDrop(int x, int y) {
-  TCustomContainer* target = ContainerAt(x, y);
+  TCustomContainer* target = DropTargetAt(x, y);
   QList<TCustomContainer*> oldContainers;
   for (TCustomCreature* icon : Dragged()) oldContainers.push_back(icon->Container());
   if (target != nullptr) {
@@ -67,13 +71,7 @@ void TCreatureDivider::MarkSelected() {
     oldContainers.push_back(icon->Container());
     icon->SetContainer(pen);
   }
-  std::vector<TAnimalKind> kinds;
-  for (const TCustomCreature* icon : pen->Items()) kinds.push_back(static_cast<const TCreature*>(icon)->Kind());
-  const std::vector<TIconPlace> places = ArrangeAnimalPen(pen->Bounds(), kinds, pen->Items().isEmpty() ? 0 : pen->Items().front()->Bounds().Height());
-  for (qsizetype i = 0; i < pen->Items().size(); ++i) {
-    pen->Items()[i]->MoveTo(places[static_cast<std::size_t>(i)].X, places[static_cast<std::size_t>(i)].Y);
-  }
-  Rearrange(nullptr, oldContainers);
+  Rearrange(pen, oldContainers);
 }
 
 void TCreatureDivider::keyPressEvent(QKeyEvent* event) {

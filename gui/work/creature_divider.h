@@ -9,13 +9,14 @@ namespace fjordheim {
 class TCreature;
 class TCreatureContainer;
 
-/// The slaughter page: animals dropped into the slaughter area are marked and stay there;
-/// marked animals cannot be picked up again. Delete marks the selected animals.
+/// The slaughter page: animals dropped on the slaughter table or the chopping block are
+/// marked and lie on the table as meat; marked animals cannot be picked up again. Delete
+/// marks the selected animals.
 class TCreatureDivider : public TCustomDivider {
  public:
   explicit TCreatureDivider(QWidget* parent, const QPixmap& background);
 
-  /// Marks the selected live animals by putting them into the slaughter area, laid out
+  /// Marks the selected live animals by putting them on the slaughter table, laid out
   /// after the animals already there.
   void MarkSelected();
   TCreatureContainer* SlaughterContainer() const;
@@ -29,6 +30,8 @@ class TCreatureDivider : public TCustomDivider {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  /// The container a drop at (x, y) goes into: the chopping block stands for the table.
+  TCustomContainer* DropTargetAt(int x, int y) const;
   bool MayMark(TCustomCreature* icon) const;
 };
 

@@ -59,13 +59,23 @@ void TCustomCreature::SetContainer(TCustomContainer* container) {
   if (FContainer != nullptr) FContainer->Items().push_back(this);
 }
 
+bool TCustomCreature::HasPicture(int index) const {
+  return FImages != nullptr && !FImages->Size().isEmpty() && !FImages->Picture(index).isNull();
+}
+
+const TFigureMask* TCustomCreature::Mask() const {
+  const int index = PictureIndex();
+  return HasPicture(index) ? &FImages->Mask(index) : nullptr;
+}
+
 void TCustomCreature::Draw(QPainter& painter) {
   const QRect target(FBounds.Left, FBounds.Top, FBounds.Width(), FBounds.Height());
-  if (FImages != nullptr && !FImages->Size().isEmpty() && !FImages->Picture(FImageIndex).isNull()) {
-    FImages->Draw(painter, target.left(), target.top(), FImageIndex);
+  const int index = PictureIndex();
+  if (HasPicture(index)) {
+    FImages->Draw(painter, target.left(), target.top(), index);
   } else {
     // Each missing picture gets its own colour, so that kinds and marks stay apart.
-    painter.fillRect(target.adjusted(2, 2, -2, -2), QColor::fromHsv((FImageIndex * 47) % 360, 90, 200));
+    painter.fillRect(target.adjusted(2, 2, -2, -2), QColor::fromHsv((index * 47) % 360, 90, 200));
     painter.setPen(Qt::black);
     painter.drawRect(target.adjusted(2, 2, -3, -3));
   }

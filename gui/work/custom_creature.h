@@ -2,6 +2,7 @@
 
 #include <QSize>
 
+#include "core/work/figure_pick.h"
 #include "core/work/work_rect.h"
 #include "gui/controls/picture_list.h"
 
@@ -41,9 +42,14 @@ class TCustomCreature {
   TCustomContainer* Container() const { return FContainer; }
   bool Selected() const { return FSelected; }
   int ImageIndex() const { return FImageIndex; }
+  /// The picture drawn now; a figure whose picture follows its state says which.
+  virtual int PictureIndex() const { return FImageIndex; }
+  /// The drawn pixels of that picture; none while a placeholder stands in for it.
+  const TFigureMask* Mask() const;
 
  protected:
   void SetImageIndex(int index) { FImageIndex = index; }
+  bool HasPicture(int index) const;
   void Invalidate() const;
 
  private:

@@ -60,11 +60,25 @@ void TCustomDivider::RemoveIcon(TCustomCreature* icon) {
   icon->SetContainer(nullptr);
 }
 
+std::vector<TPlacedFigure> TCustomDivider::PlacedFigures() const {
+  std::vector<TPlacedFigure> figures;
+  figures.reserve(static_cast<std::size_t>(FIcons.size()));
+  for (const TCustomCreature* icon : FIcons) figures.push_back({icon->Bounds(), icon->Mask()});
+  return figures;
+}
+
 TCustomCreature* TCustomDivider::IconAt(int x, int y) const {
-  for (auto it = FIcons.crbegin(); it != FIcons.crend(); ++it) {
-    if ((*it)->Bounds().Contains(x, y)) return *it;
-  }
-  return nullptr;
+  const std::optional<std::size_t> hit = TopFigureAt(PlacedFigures(), x, y);
+  return hit ? FIcons[static_cast<qsizetype>(*hit)] : nullptr;
+}
+
+std::optional<QPoint> TCustomDivider::PointOn(const TCustomCreature* icon) const {
+  const auto found = std::find(FIcons.cbegin(), FIcons.cend(), icon);
+  if (found == FIcons.cend()) return std::nullopt;
+  const auto index = static_cast<std::size_t>(found - FIcons.cbegin());
+  const std::optional<TIconPlace> point = VisiblePointOf(PlacedFigures(), index);
+  if (!point) return std::nullopt;
+  return QPoint(point->X, point->Y);
 }
 
 TCustomContainer* TCustomDivider::ContainerAt(int x, int y) const {
@@ -195,10 +209,12 @@ void TCustomDivider::MouseUp() {
     InvalidateBand();
     FBanding = false;
     const TWorkRect band = FBand.Normalised();
-    // A band of no width still selects what lies on its line.
+    // A band of no width still selects what lies on its line; a click without a band
+    // found no figure whose picture shows there, and selects none.
     const TWorkRect hit{band.Left, band.Top, band.Right + 1, band.Bottom + 1};
+    const bool clicked = band.Width() == 0 && band.Height() == 0;
     for (TCustomCreature* icon : FIcons) {
-      if (icon->Bounds().Intersects(hit) && CanBandSelect(icon)) icon->SetSelected(true);
+      if (!clicked && icon->Bounds().Intersects(hit) && CanBandSelect(icon)) icon->SetSelected(true);
     }
   }
   FDragged.clear();

@@ -8,8 +8,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "core/work/figure_pick.h"
 #include "core/work/work_rect.h"
 
 class QPainter;
@@ -33,7 +35,11 @@ class TCustomDivider : public QWidget {
   TCustomContainer* AddContainer(std::unique_ptr<TCustomContainer> container);
   virtual void AddIcon(TCustomCreature* icon);
   virtual void RemoveIcon(TCustomCreature* icon);
+  /// The figure a click at (x, y) picks: the one drawn on top whose picture shows there.
   TCustomCreature* IconAt(int x, int y) const;
+  /// A point where a click picks the icon (one of its pixels in sight), or none when the
+  /// icons drawn over it hide it entirely.
+  std::optional<QPoint> PointOn(const TCustomCreature* icon) const;
   TCustomContainer* ContainerAt(int x, int y) const;
   void DeselectAll();
   /// Asks for the area to be drawn again at the next paint.
@@ -44,6 +50,8 @@ class TCustomDivider : public QWidget {
   bool Banding() const { return FBanding; }
   /// The line of key help drawn at the foot of the page.
   void SetKeyHelp(const QString& text);
+  /// Where the key help is written.
+  virtual QRect KeyHelpRect() const;
   /// A new picture under everything; the page keeps its size.
   void SetBackground(const QPixmap& background);
   /// Called with every pointer move, in page pixels.
@@ -70,8 +78,6 @@ class TCustomDivider : public QWidget {
     (void)painter;
     (void)dirty;
   }
-  /// Where the key help is written.
-  virtual QRect KeyHelpRect() const;
 
   QList<TCustomCreature*>& Dragged() { return FDragged; }
   /// The icon the arrow keys chose last, or null.
@@ -82,6 +88,8 @@ class TCustomDivider : public QWidget {
   void Rearrange(TCustomContainer* target, const QList<TCustomContainer*>& oldContainers);
 
  private:
+  /// The icons with their places and masks, in drawing order.
+  std::vector<TPlacedFigure> PlacedFigures() const;
   void PaintArea(const QRect& area);
   QList<TCustomCreature*> SelectableInReadingOrder() const;
   void MoveKeyboardChoice(int direction, bool extend);

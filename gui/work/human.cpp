@@ -6,13 +6,8 @@ namespace fjordheim {
 
 THuman::THuman(TCustomDivider* view, int x, int y, THumanInfo* person, const TIconPictures* images,
                TCustomContainer* container)
-    : TCustomCreature(view, x, y, images, container, FallbackSize), FPerson(person) {
-  SetImageIndex(HumanPictureIndex(*person));
-}
+    : TCustomCreature(view, x, y, images, container, FallbackSize), FPerson(person) {}
 
-void THuman::Draw(QPainter& painter) {
-  SetImageIndex(HumanPictureIndex(*FPerson));
-  TCustomCreature::Draw(painter);
-}
+int THuman::PictureIndex() const { return HumanPictureIndex(*FPerson); }
 
 }  // namespace fjordheim

@@ -13,7 +13,8 @@ class THuman : public TCustomCreature {
   THuman(TCustomDivider* view, int x, int y, THumanInfo* person, const TIconPictures* images,
          TCustomContainer* container);
 
-  void Draw(QPainter& painter) override;
+  /// The picture of the person's age group now, which changes as the person grows up.
+  int PictureIndex() const override;
   THumanInfo* Person() const { return FPerson; }
 
  private:

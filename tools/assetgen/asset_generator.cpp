@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QtConcurrent>
 #include <stdexcept>
+#include <utility>
 
 #include "tools/assetgen/button_painter.h"
 #include "tools/assetgen/people.h"
@@ -62,11 +63,16 @@ const TListPicture ListPictures[] = {
     {"ListImgs\\honamini.bmp", "hen", {28, 26}, Magenta},
     {"ListImgs\\splatt2.bmp", "meat", {28, 26}, Magenta},
     {"ListImgs\\splatt3.bmp", "drumstick", {28, 26}, Magenta},
-    // The glyph of the status button, from a well-judged chief to a poor one.
+    // The glyphs of the status button: the chief's face, from a well-judged chief to a
+    // poor one, beside the season, autumn to summer.
     {"ListImgs\\status1.bmp", "status1", {32, 32}, Blue},
     {"ListImgs\\status2.bmp", "status2", {32, 32}, Blue},
     {"ListImgs\\status3.bmp", "status3", {32, 32}, Blue},
     {"ListImgs\\status4.bmp", "status4", {32, 32}, Blue},
+    {"ListImgs\\season1.bmp", "season1", {32, 32}, Blue},
+    {"ListImgs\\season2.bmp", "season2", {32, 32}, Blue},
+    {"ListImgs\\season3.bmp", "season3", {32, 32}, Blue},
+    {"ListImgs\\season4.bmp", "season4", {32, 32}, Blue},
     {"ListImgs\\male3.bmp", "man", {32, 45}, White},
     {"ListImgs\\female3.bmp", "woman", {32, 45}, White},
     {"ListImgs\\child3.bmp", "child", {32, 45}, White},
@@ -247,6 +253,13 @@ void TAssetGenerator::MakeScenes() {
       continue;
     }
     SavePicture(QString("Bilder\\") + scene.Output, art(scene.Svg).Render(size, scene.Layers));
+  }
+  // The herds the village picture shows only while the village keeps them, one picture
+  // each, to be laid over the season's picture.
+  const std::pair<const char*, const char*> herds[] = {
+      {"vicows.bmp", "cows"}, {"vipigs.bmp", "pigs"}, {"visheep.bmp", "sheep"}, {"vihens.bmp", "fowl"}};
+  for (const auto& [output, layer] : herds) {
+    SavePicture(QString("Bilder\\") + output, KeyedPicture(art("village.svg").RenderLayerAlone(PagePicture, layer), Magenta));
   }
   for (const TMask& mask : masks) SaveBytes(QString("Bilder\\") + mask.Output, art(mask.Svg).ZoneMask(mask.Size));
 }

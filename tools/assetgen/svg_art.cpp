@@ -78,6 +78,32 @@ void Isolate(QDomDocument& document, QDomElement element) {
   SetDisplay(element, true);
 }
 
+bool IsGroupOfLayer(const QDomElement& element, const QString& layer) {
+  const QString id = element.attribute("id");
+  return id.startsWith(LayerPrefix) && id.mid(LayerPrefix.size()).section('.', 0, 0) == layer;
+}
+
+bool HoldsGroupOfLayer(QDomElement element, const QString& layer) {
+  bool holds = false;
+  ForEachElement(element, [&](QDomElement inner) { holds = holds || IsGroupOfLayer(inner, layer); });
+  return holds;
+}
+
+// Shows the layer's groups and hides every drawn subtree that holds none of them.
+void IsolateLayer(QDomElement parent, const QString& layer) {
+  for (QDomElement child = parent.firstChildElement(); !child.isNull(); child = child.nextSiblingElement()) {
+    if (IsDefinition(child)) continue;
+    if (IsGroupOfLayer(child, layer)) {
+      SetDisplay(child, true);
+    } else if (HoldsGroupOfLayer(child, layer)) {
+      SetDisplay(child, true);
+      IsolateLayer(child, layer);
+    } else {
+      SetDisplay(child, false);
+    }
+  }
+}
+
 // A shape of class "hit" inside a zone widens the hot spot of a small figure: it is hidden
 // in the picture and drawn only into the mask.
 void ShowHitShapes(QDomDocument& document) {
@@ -152,6 +178,14 @@ QImage TSvgArt::Render(QSize size, const QStringList& layers) const {
 QImage TSvgArt::RenderTransparent(QSize size, const QStringList& layers) const {
   QDomDocument document = ParsedDocument(FSource);
   ShowLayers(document, layers);
+  QImage canvas = TransparentCanvas(size);
+  RenderDocument(document, canvas);
+  return canvas;
+}
+
+QImage TSvgArt::RenderLayerAlone(QSize size, const QString& layer) const {
+  QDomDocument document = ParsedDocument(FSource);
+  IsolateLayer(document.documentElement(), layer);
   QImage canvas = TransparentCanvas(size);
   RenderDocument(document, canvas);
   return canvas;

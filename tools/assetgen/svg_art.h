@@ -36,6 +36,10 @@ class TSvgArt {
   /// The same on a transparent background (ARGB, premultiplied).
   QImage RenderTransparent(QSize size, const QStringList& layers = {}) const;
 
+  /// The groups of one layer drawn alone, each in its place in the whole drawing scaled
+  /// to size, on a transparent background (ARGB, premultiplied).
+  QImage RenderLayerAlone(QSize size, const QString& layer) const;
+
   /// The element with that id drawn alone, fitted into size (with its aspect kept, or
   /// stretched to fill), on a transparent background (ARGB, premultiplied).
   QImage RenderElement(const QString& id, QSize size, double margin = 0.0, bool keepAspect = true) const;

@@ -83,6 +83,39 @@ TEST(ArrangeAnimalPen, AHugeHerdKeepsToThePenAndASmallOneKeepsItsRows) {
   EXPECT_LE(places.back().Y + 26, AnimalPenBounds.Bottom);
 }
 
+bool Overlap(TIconPlace a, TIconPlace b, int width, int height) {
+  return TWorkRect{a.X, a.Y, a.X + width, a.Y + height}.Intersects({b.X, b.Y, b.X + width, b.Y + height});
+}
+
+bool OnTable(TIconPlace place, int width, int height) {
+  return place.X >= SlaughterPenBounds.Left && place.Y >= SlaughterPenBounds.Top &&
+         place.X + width <= SlaughterPenBounds.Right && place.Y + height <= SlaughterPenBounds.Bottom;
+}
+
+TEST(ArrangeMeat, PiecesThatFitLieApartOnTheTableInReadingOrder) {
+  const auto places = ArrangeMeat(SlaughterPenBounds, 40, 28, 26);
+  ASSERT_EQ(places.size(), 40U);
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    EXPECT_TRUE(OnTable(places[i], 28, 26)) << i;
+    for (std::size_t j = 0; j < i; ++j) EXPECT_FALSE(Overlap(places[i], places[j], 28, 26)) << i << " on " << j;
+  }
+  EXPECT_EQ(places[0].Y, SlaughterPenBounds.Top);
+  EXPECT_LT(places[0].X, places[1].X);
+  EXPECT_EQ(places[0].Y, places[1].Y);
+  EXPECT_GT(places[39].Y, places[0].Y);
+}
+
+TEST(ArrangeMeat, MorePiecesThanCellsComeCloserButStayOnTheTable) {
+  const auto places = ArrangeMeat(SlaughterPenBounds, 300, 28, 26);
+  for (const TIconPlace& place : places) EXPECT_TRUE(OnTable(place, 28, 26)) << place.X << "," << place.Y;
+  EXPECT_EQ(places.back().Y, SlaughterPenBounds.Bottom - 26);
+  EXPECT_TRUE(ArrangeMeat(SlaughterPenBounds, 0, 28, 26).empty());
+  // A table narrower than a piece still gives every piece a place, at its left edge.
+  const auto narrow = ArrangeMeat({10, 10, 20, 100}, 3, 28, 26);
+  ASSERT_EQ(narrow.size(), 3U);
+  EXPECT_EQ(narrow[2].X, 10);
+}
+
 TEST(KeepInside, AnIconPushedPastAnEdgeEndsFlushWithIt) {
   const TWorkRect icon{0, 0, 32, 45};
   EXPECT_EQ(KeepInside(icon, -10, -3, 563, 480), (TWorkRect{0, 0, 32, 45}));

@@ -21,6 +21,7 @@
 #include "gui/dialogs/seas_dlg.h"
 #include "gui/dialogs/season_report_form.h"
 #include "gui/work/creature.h"
+#include "gui/work/creature_container.h"
 #include "gui/work/creature_divider.h"
 #include "gui/work/human.h"
 #include "gui/work/human_divider.h"
@@ -242,21 +243,24 @@ TEST_F(Playthrough, TwoSeasonsWithTheMouseAloneOnTheScaledScreen) {
     EXPECT_EQ(form.WorkAreaHeard(), static_cast<int>(Targets[static_cast<std::size_t>(season)]) + 1);
     mouse.MoveTo(work, {20, 460});
     EXPECT_EQ(form.WorkAreaHeard(), 0);
-    // Three people not yet at that work, picked by click and Ctrl-click where each one
-    // shows among the others, then carried there together.
+    // Three people not yet at that work, picked by click and Ctrl-click (Shift-click in the
+    // second season) on a pixel where each one shows among the others, then carried there
+    // together.
     std::vector<THuman*> picked;
     std::vector<QPoint> shown;
     for (TCustomCreature* icon : work->Icons()) {
       auto* human = static_cast<THuman*>(icon);
-      const QPoint edge(icon->Bounds().Left + 1, Centre(icon->Bounds()).y());
-      if (picked.size() < 3 && human->Person()->Work != target.Kind && work->IconAt(edge.x(), edge.y()) == icon) {
+      const std::optional<QPoint> point = work->PointOn(icon);
+      if (picked.size() < 3 && human->Person()->Work != target.Kind && point) {
         picked.push_back(human);
-        shown.push_back(edge);
+        shown.push_back(*point);
       }
     }
     ASSERT_EQ(picked.size(), 3u);
+    const Qt::KeyboardModifier widen = season == 0 ? Qt::ControlModifier : Qt::ShiftModifier;
     mouse.Click(work, shown[0]);
-    for (std::size_t i = 1; i < picked.size(); ++i) mouse.Click(work, shown[i], Qt::ControlModifier);
+    for (std::size_t i = 1; i < picked.size(); ++i) mouse.Click(work, shown[i], widen);
+    for (THuman* human : picked) EXPECT_TRUE(human->Selected());
     mouse.Drag(work, shown[0], Centre(target.Bounds));
     for (THuman* human : picked) EXPECT_EQ(human->Person()->Work, target.Kind);
     SaveScreenshot(*form.Screen(), QString("mouse_season%1_work").arg(season + 1));
@@ -265,9 +269,13 @@ TEST_F(Playthrough, TwoSeasonsWithTheMouseAloneOnTheScaledScreen) {
     ASSERT_EQ(form.ShownPage(), TMainForm::TPage::Cattle);
     TCreatureDivider* slaughter = real.Game->SlaughterDivider();
     auto* animal = static_cast<TCreature*>(slaughter->Icons().front());
-    mouse.Click(slaughter, Centre(animal->Bounds()));
-    mouse.Drag(slaughter, Centre(animal->Bounds()), Centre(SlaughterPenBounds));
+    const std::optional<QPoint> onAnimal = slaughter->PointOn(animal);
+    ASSERT_TRUE(onAnimal.has_value());
+    mouse.Click(slaughter, *onAnimal);
+    // The first season lays the animal on the table, the second on the chopping block.
+    mouse.Drag(slaughter, *onAnimal, Centre(season == 0 ? SlaughterPenBounds : ChoppingBlockBounds));
     EXPECT_EQ(animal->State(), TCreature::Marked);
+    EXPECT_EQ(animal->Container(), static_cast<TCustomContainer*>(slaughter->SlaughterContainer()));
 
     press(TMainForm::TButton::Beslut);
     EXPECT_TRUE(controller.DecisionsTaken());

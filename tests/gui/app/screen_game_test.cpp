@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QPainter>
 #include <QTest>
 
 #include <algorithm>
@@ -20,9 +21,11 @@
 #include <string>
 
 #include "core/game/headless_view.h"
+#include "core/game/village_herds.h"
 #include "core/settings/name_tables.h"
 #include "core/work/work_places.h"
 #include "gui/app/main_form.h"
+#include "gui/controls/draw_transparent.h"
 #include "gui/controls/picture_button.h"
 #include "gui/controls/zone_image.h"
 #include "gui/council/council_image.h"
@@ -153,8 +156,16 @@ TEST_F(ScreenGame, ASeasonChangedInTheHallShowsTheVillageOfTheNewSeason) {
   ASSERT_EQ(Controller().Village().Season, TSeason::Winter);
   EXPECT_FALSE(FForm->Indoor());
   EXPECT_EQ(FForm->VillageImage()->MaskFile(), FSettings->PicsPath() + "village.map");
-  const QImage winter = FForm->Pictures().Load(FSettings->PicsPath() + std::string(SeasonPictureNames[TSeason::Winter]));
-  EXPECT_EQ(FForm->VillageImage()->Picture(), winter);
+  // The winter picture, with the herds the village keeps drawn over it.
+  QImage winter = FForm->Pictures()
+                      .Load(FSettings->PicsPath() + std::string(SeasonPictureNames[TSeason::Winter]))
+                      .convertToFormat(QImage::Format_RGB32);
+  QPainter painter(&winter);
+  for (const std::string& herd : VillageHerdPictures(Controller().Village().Animals)) {
+    painter.drawImage(0, 0, KeyedImage(FForm->Pictures().Load(FSettings->PicsPath() + herd), qRgb(255, 0, 255)));
+  }
+  painter.end();
+  EXPECT_EQ(FForm->VillageImage()->Picture().convertToFormat(QImage::Format_RGB32), winter);
   for (const std::string& message : FSink.Messages) ADD_FAILURE() << "message during play: " << message;
 }
 

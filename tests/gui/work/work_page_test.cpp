@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/work/work_places.h"
@@ -195,6 +196,82 @@ TEST_F(WorkPage, PointerMovesReportPagePixelsForTheAreaSounds) {
   EXPECT_EQ(played, (std::vector<std::string>{"stereo\\jaktfisk.wav", "stereo\\boskap.wav"}));
 }
 
+// People pictures drawn only in their middle columns, as the figures are: the corners of
+// the rectangle are transparent.
+TIconPictures SlimPeople() {
+  std::vector<QImage> pictures;
+  for (int i = 0; i < 3; ++i) {
+    QImage picture(32, 45, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    for (int y = 0; y < 45; ++y) {
+      for (int x = 8; x < 24; ++x) picture.setPixel(x, y, qRgb(40 * i, 90, 160));
+    }
+    pictures.push_back(picture);
+  }
+  return {{32, 45}, pictures};
+}
+
+TEST(WorkPagePictures, AClickPicksTheFigureWhosePictureShowsThereNotTheOneOnTop) {
+  THumanDivider divider(nullptr, QPixmap());
+  auto* farming = divider.AddContainer(std::make_unique<THumanContainer>(&divider, WorkPlaces[3].Bounds, TWorkKind::Farming));
+  const TIconPictures pictures = SlimPeople();
+  std::vector<THumanInfo> people(3, THumanInfo(TSex::Male, 30, TWorkKind::Farming));
+  std::vector<std::unique_ptr<THuman>> icons;
+  for (auto& person : people) {
+    icons.push_back(std::make_unique<THuman>(&divider, 0, 0, &person, &pictures, farming));
+    divider.AddIcon(icons.back().get());
+  }
+  farming->Arrange();
+  divider.show();
+  // The rows overlap: the second man's rectangle begins 16 pixels after the first's, over
+  // the first one's drawn middle.
+  const TWorkRect first = icons[0]->Bounds();
+  ASSERT_EQ(icons[1]->Bounds().Left, first.Left + 16);
+  const QPoint onFirst(first.Left + 20, first.Top + 20);
+  EXPECT_EQ(divider.IconAt(onFirst.x(), onFirst.y()), icons[0].get());
+  EXPECT_EQ(divider.IconAt(first.Left + 2, first.Top + 20), nullptr);
+  // A click and a drag start on that pixel take the first man, and only him.
+  QTest::mouseClick(&divider, Qt::LeftButton, {}, onFirst);
+  EXPECT_TRUE(icons[0]->Selected());
+  EXPECT_FALSE(icons[1]->Selected());
+  // A click on a transparent corner selects nobody, as a click beside every figure.
+  QTest::mouseClick(&divider, Qt::LeftButton, {}, {first.Left + 2, first.Top + 20});
+  for (const auto& icon : icons) EXPECT_FALSE(icon->Selected());
+  for (const auto& icon : icons) {
+    const std::optional<QPoint> point = divider.PointOn(icon.get());
+    ASSERT_TRUE(point.has_value());
+    EXPECT_EQ(divider.IconAt(point->x(), point->y()), icon.get());
+  }
+}
+
+// Shift-click widens the choice among people already at a work place, the men's row
+// overlapping, and the group goes on together.
+TEST(WorkPagePictures, ShiftClickInsideAWorkPlaceSelectsSeveralToSendOnTogether) {
+  THumanDivider divider(nullptr, QPixmap());
+  for (const TWorkPlace& place : WorkPlaces) {
+    divider.AddContainer(std::make_unique<THumanContainer>(&divider, place.Bounds, place.Kind));
+  }
+  const TIconPictures pictures = SlimPeople();
+  std::vector<THumanInfo> people(4, THumanInfo(TSex::Male, 30, TWorkKind::Farming));
+  std::vector<std::unique_ptr<THuman>> icons;
+  for (auto& person : people) {
+    icons.push_back(std::make_unique<THuman>(&divider, 0, 0, &person, &pictures, divider.ContainerOf(TWorkKind::Farming)));
+    divider.AddIcon(icons.back().get());
+  }
+  divider.ContainerOf(TWorkKind::Farming)->Arrange();
+  divider.show();
+  QTest::mouseClick(&divider, Qt::LeftButton, {}, *divider.PointOn(icons[0].get()));
+  QTest::mouseClick(&divider, Qt::LeftButton, Qt::ShiftModifier, *divider.PointOn(icons[2].get()));
+  QTest::mouseClick(&divider, Qt::LeftButton, Qt::ShiftModifier, *divider.PointOn(icons[3].get()));
+  EXPECT_TRUE(icons[0]->Selected() && icons[2]->Selected() && icons[3]->Selected());
+  EXPECT_FALSE(icons[1]->Selected());
+  Drag(divider, *divider.PointOn(icons[3].get()), {150, 150});
+  EXPECT_EQ(people[0].Work, TWorkKind::HuntFish);
+  EXPECT_EQ(people[1].Work, TWorkKind::Farming);
+  EXPECT_EQ(people[2].Work, TWorkKind::HuntFish);
+  EXPECT_EQ(people[3].Work, TWorkKind::HuntFish);
+}
+
 class SlaughterPage : public ::testing::Test {
  protected:
   SlaughterPage() {
@@ -261,10 +338,35 @@ TEST_F(SlaughterPage, DeleteMarksTheSelectedAnimalsInARow) {
   EXPECT_EQ(At(1)->State(), TCreature::Marked);
   EXPECT_EQ(At(3)->State(), TCreature::Marked);
   EXPECT_EQ(At(2)->State(), TCreature::Alive);
-  EXPECT_EQ(At(1)->Bounds().Left, 53 + 5);
+  EXPECT_TRUE(SlaughterPenBounds.Contains(At(1)->Bounds().Left, At(1)->Bounds().Top));
   EXPECT_EQ(At(1)->Bounds().Top, 240);
+  EXPECT_FALSE(At(1)->Bounds().Intersects(At(3)->Bounds()));
   EXPECT_EQ(FPen->Items().size(), 2);
   EXPECT_EQ(At(2)->Bounds().Top, 43 + 40);
+}
+
+TEST_F(SlaughterPage, AnAnimalDroppedOnTheChoppingBlockIsMarkedAndLaidOnTheTable) {
+  const QPoint block((ChoppingBlockBounds.Left + ChoppingBlockBounds.Right) / 2,
+                     (ChoppingBlockBounds.Top + ChoppingBlockBounds.Bottom) / 2);
+  Drag(FDivider, PointOn(FDivider, At(2)), block);
+  EXPECT_EQ(At(2)->State(), TCreature::Marked);
+  EXPECT_EQ(At(2)->Container(), FSlaughter);
+  EXPECT_TRUE(At(2)->Bounds().Right <= SlaughterPenBounds.Right);
+}
+
+// Animals dropped one after another at the same spot, or half over the table's edge,
+// lie side by side on the table.
+TEST_F(SlaughterPage, MeatDroppedOnOneSpotLiesApartOnTheTable) {
+  for (int i = 0; i < 4; ++i) Drag(FDivider, PointOn(FDivider, At(i)), {SlaughterPenBounds.Right - 3, 410});
+  ASSERT_EQ(FSlaughter->Items().size(), 4);
+  for (int i = 0; i < 4; ++i) {
+    const TWorkRect piece = At(i)->Bounds();
+    EXPECT_TRUE(piece.Left >= SlaughterPenBounds.Left && piece.Right <= SlaughterPenBounds.Right &&
+                piece.Top >= SlaughterPenBounds.Top && piece.Bottom <= SlaughterPenBounds.Bottom)
+        << i;
+    for (int j = 0; j < i; ++j) EXPECT_FALSE(piece.Intersects(At(j)->Bounds())) << i << " on " << j;
+  }
+  SaveScreenshot(FDivider, "slaughter_page_meat");
 }
 
 // A player clicked the second cow and widened the choice with Shift and an arrow: the

@@ -56,6 +56,26 @@ TEST(SvgLayers, ALayerShowsOnlyWhenNamedEvenWhenItsStyleSaysInline) {
   EXPECT_EQ(art.Render({40, 20}, {"summer"}).pixelColor(35, 5), QColor("#ffffff"));
 }
 
+// A layer in two groups, one of them inside a zone: both are drawn in their places, and
+// nothing else of the drawing is.
+TEST(SvgLayers, ALayerDrawnAloneKeepsItsPlacesAndLeavesTheRestOut) {
+  const char* herds = R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="20" viewBox="0 0 40 20">
+  <rect width="40" height="20" fill="#ffffff"/>
+  <g id="zone-3"><rect x="0" y="0" width="10" height="10" fill="#ff0000"/>
+    <g id="layer-fowl.hens"><rect x="2" y="2" width="4" height="4" fill="#00ff00"/></g></g>
+  <g id="layer-fowl.geese"><rect x="30" y="10" width="5" height="5" fill="#0000ff"/></g>
+  <g id="layer-cows"><rect x="20" y="0" width="5" height="5" fill="#000000"/></g>
+</svg>)";
+  const QImage fowl = TSvgArt(herds).RenderLayerAlone({40, 20}, "fowl");
+  EXPECT_EQ(fowl.pixelColor(3, 3), QColor("#00ff00"));
+  EXPECT_EQ(fowl.pixelColor(32, 12), QColor("#0000ff"));
+  EXPECT_EQ(fowl.pixelColor(8, 8).alpha(), 0);    // the zone around the hens
+  EXPECT_EQ(fowl.pixelColor(22, 2).alpha(), 0);   // another layer
+  EXPECT_EQ(fowl.pixelColor(15, 15).alpha(), 0);  // the background
+  // The season pictures, which name no herd, leave the herds out.
+  EXPECT_EQ(TSvgArt(herds).Render({40, 20}).pixelColor(3, 3), QColor("#ff0000"));
+}
+
 TEST(SvgElement, AnElementIsDrawnAloneAndFitted) {
   const QImage image = TSvgArt(Drawing).RenderElement("zone-9", {10, 10});
   EXPECT_EQ(image.pixelColor(5, 5), QColor("#000000"));
