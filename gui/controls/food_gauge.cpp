@@ -23,7 +23,7 @@ void TFoodGauge::SetStatus(const TFoodStatus& food, const TSeasonForecast& forec
   FLevel = food.GaugeLevel;
   FState = food.GaugeState;
   FForecastShown = forecast.Available;
-  FForecastMood = TForecastLine::MoodOf(forecast);
+  FForecastMood = TForecastLine::FoodMoodOf(forecast);
   FPicture = picture;
   const QString hint = QString::fromStdString(food.Hint);
   setToolTip(hint);

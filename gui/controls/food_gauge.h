@@ -11,7 +11,7 @@ namespace fjordheim {
 
 /// The small food gauge beside the status button: a portion of food, a bar that is full
 /// when the store holds two seasons' need, green, yellow or red as the food stands, and a
-/// round mark in the colours of the work page's line for what the next season brings.
+/// round mark in the colours of the work page's line for what the next season brings of food.
 class TFoodGauge : public QWidget {
   Q_OBJECT
 

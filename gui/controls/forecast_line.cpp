@@ -28,6 +28,12 @@ TForecastLine::TMood TForecastLine::MoodOf(const TSeasonForecast& forecast) {
   return TMood::Fed;
 }
 
+TForecastLine::TMood TForecastLine::FoodMoodOf(const TSeasonForecast& forecast) {
+  if (forecast.Available && (forecast.Starvation() || forecast.NobodyWorks)) return TMood::Danger;
+  if (forecast.Hungry()) return TMood::Short;
+  return TMood::Fed;
+}
+
 void TForecastLine::SetForecast(const TSeasonForecast& forecast) {
   const QString text = QString::fromStdString(forecast.WorkLine());
   FMood = MoodOf(forecast);

@@ -18,6 +18,9 @@ class TForecastLine : public QLabel {
   void SetForecast(const TSeasonForecast& forecast);
   TMood Mood() const { return FMood; }
   static TMood MoodOf(const TSeasonForecast& forecast);
+  /// The mood of the food alone, for the marks that tell the forecast's food line: the
+  /// herds' fodder leaves it green.
+  static TMood FoodMoodOf(const TSeasonForecast& forecast);
   /// The edge of the line, and of every other mark of the forecast, in a mood.
   static QColor EdgeColour(TMood mood);
 

@@ -244,7 +244,7 @@ void TVillageStatusForm::UpdateFood() {
   const QString forecast = QString::fromStdString(food.ForecastText);
   FForecastLabel->setText(forecast);
   FForecastLabel->setStyleSheet(QString("QLabel { border: 2px solid %1; border-radius: 4px; padding: 1px 3px; }")
-                                    .arg(TForecastLine::EdgeColour(TForecastLine::MoodOf(FForecast)).name()));
+                                    .arg(TForecastLine::EdgeColour(TForecastLine::FoodMoodOf(FForecast)).name()));
   FForecastLabel->setVisible(!forecast.isEmpty());
 }
 

@@ -63,9 +63,19 @@ TEST_F(FoodGauge, TellsTheNextSeasonAndFollowsTheWorkAsItIsDivided) {
   ASSERT_FALSE(controller.Forecast().NobodyWorks);
   EXPECT_NE(gauge.toolTip(), idleHint);
   EXPECT_EQ(gauge.toolTip().toStdString(), TFoodStatus(controller.Village(), controller.Forecast()).Hint);
-  // The gauge's mark and the work page's line agree.
-  EXPECT_EQ(gauge.ForecastMood(), real.Game->ForecastLine()->Mood());
+  EXPECT_EQ(gauge.ForecastMood(), TForecastLine::FoodMoodOf(controller.Forecast()));
   SaveGaugeShot(real.Form, "food_gauge_all_hunting");
+
+  // A full store feeds everyone: the mark is green although nobody keeps the herds, which
+  // the work page's line warns of, because the gauge speaks of food.
+  controller.Village().SetFoodStore(1e9L);
+  SendEveryoneTo(page, 1);
+  ASSERT_FALSE(controller.Forecast().Hungry());
+  ASSERT_TRUE(controller.Forecast().Short(TWorkKind::Cattle));
+  EXPECT_EQ(gauge.ForecastMood(), TForecastLine::TMood::Fed);
+  EXPECT_EQ(real.Game->ForecastLine()->Mood(), TForecastLine::TMood::Short);
+  EXPECT_TRUE(gauge.toolTip().contains(QString::fromUtf8("alle mette"))) << gauge.toolTip().toStdString();
+  SaveGaugeShot(real.Form, "food_gauge_full_store");
   for (const std::string& message : real.Sink.Messages) ADD_FAILURE() << "message: " << message;
 }
 
