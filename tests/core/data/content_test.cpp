@@ -396,6 +396,12 @@ int CountWords(const std::string& page) {
   return words;
 }
 
+int Occurrences(std::string_view text, std::string_view part) {
+  int count = 0;
+  for (std::size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + part.size())) ++count;
+  return count;
+}
+
 TEST_F(TextContent, EveryPageIsThereWithItsLinksAndPicturesAndReachableFromTheStartPage) {
   for (const std::string& page : ZonePages) EXPECT_TRUE(Exists(TextRoot() + "Html/" + page)) << page;
   const std::set<std::string> listed = ListedAssets();
@@ -408,6 +414,7 @@ TEST_F(TextContent, EveryPageIsThereWithItsLinksAndPicturesAndReachableFromTheSt
     EXPECT_GE(words, 200);
     EXPECT_LE(words, 600);
     EXPECT_NE(FoldFileNameCase(page).find("charset=utf-8"), std::string::npos) << "the page must say its charset";
+    EXPECT_EQ(Occurrences(FoldFileNameCase(page), "<body"), 1) << "a page has one body";
     for (const std::string& link : QuotedAfter(page, "href")) {
       if (!IsOwnPage(link)) continue;
       EXPECT_TRUE(Exists(TextRoot() + "Html/" + link)) << "link to " << link;

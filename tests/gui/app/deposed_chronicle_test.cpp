@@ -37,7 +37,7 @@ void Answer(QWidget* modal) {
 
 struct DeposedChronicle : ::testing::Test {
   void SetUp() override {
-    if (!QFileInfo::exists(GameFolder() + "/Bilder/viautumn.bmp")) GTEST_SKIP() << "the game's files are not made";
+    if (!GameIsBuilt()) GTEST_SKIP() << "the game's files are not made";
   }
 };
 

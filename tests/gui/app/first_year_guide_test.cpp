@@ -33,11 +33,10 @@
 #include "gui/work/human_divider.h"
 #include "tests/gui/screenshot.h"
 #include "tests/gui/support/modal_script.h"
+#include "tests/gui/support/real_game.h"
 
 namespace fjordheim {
 namespace {
-
-QString BuiltGame() { return QDir(QCoreApplication::applicationDirPath() + "/../../game").absolutePath(); }
 
 void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2)); }
 
@@ -84,23 +83,14 @@ void Answer(QWidget* modal) {
 class GuidedYear : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!QFileInfo::exists(BuiltGame() + "/Bilder/viautumn.bmp")) GTEST_SKIP() << "the game's files are not made";
-    const QDir root(FFolder.path());
-    for (const char* folder : {"Bilder", "Sound", "Data", "Html"}) {
-      ASSERT_TRUE(QFile::link(BuiltGame() + "/" + folder, root.filePath(folder)));
-    }
-    root.mkpath("Game");
-    root.mkpath("Bookm");
-    QFile ini(root.filePath("tunstad.ini"));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[Tunstad]\r\nSOUND=OFF\r\n");
-    ini.close();
+    if (!GameIsBuilt()) GTEST_SKIP() << "the game's files are not made";
+    ASSERT_TRUE(FFolder.Made());
     MakeForm();
   }
 
   void MakeForm() {
     FForm.reset();
-    FSettings = std::make_unique<TSettings>(QDir(FFolder.path()).filePath("fjordheim").toStdString(), FRandom);
+    FSettings = std::make_unique<TSettings>(FFolder.ProgramFile(), FRandom);
     FForm = std::make_unique<TMainForm>(*FSettings, FRandom, FSink);
     FGame = dynamic_cast<TScreenGame*>(&FForm->Actions());
     ASSERT_NE(FGame, nullptr);
@@ -156,7 +146,7 @@ class GuidedYear : public ::testing::Test {
     ASSERT_EQ(given, people);
   }
 
-  QTemporaryDir FFolder;
+  TPlayFolder FFolder{"[Tunstad]\r\nSOUND=OFF\r\n"};
   TRandom FRandom{11};
   TCollectingMessageSink FSink;
   std::unique_ptr<TSettings> FSettings;

@@ -81,7 +81,7 @@ struct TPlayer {
 
 struct Playthrough : ::testing::Test {
   void SetUp() override {
-    if (!QFileInfo::exists(GameFolder() + "/Bilder/viautumn.bmp")) GTEST_SKIP() << "the game's files are not made";
+    if (!GameIsBuilt()) GTEST_SKIP() << "the game's files are not made";
   }
 };
 

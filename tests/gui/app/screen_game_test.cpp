@@ -39,11 +39,10 @@
 #include "gui/work/human_divider.h"
 #include "tests/gui/screenshot.h"
 #include "tests/gui/support/modal_script.h"
+#include "tests/gui/support/real_game.h"
 
 namespace fjordheim {
 namespace {
-
-QString BuiltGame() { return QDir(QCoreApplication::applicationDirPath() + "/../../game").absolutePath(); }
 
 // Answers every window of the turn cycle as a player who reads and goes on; the decision
 // window gets its first three tasks.
@@ -90,17 +89,8 @@ bool Inside(const TWorkRect& inner, const TWorkRect& outer) {
 class ScreenGame : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!QFileInfo::exists(BuiltGame() + "/Bilder/viautumn.bmp")) GTEST_SKIP() << "the game's files are not made";
-    const QDir root(FFolder.path());
-    for (const char* folder : {"Bilder", "Sound", "Data", "Html"}) {
-      ASSERT_TRUE(QFile::link(BuiltGame() + "/" + folder, root.filePath(folder)));
-    }
-    root.mkpath("Game");
-    root.mkpath("Bookm");
-    QFile ini(root.filePath("tunstad.ini"));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[Tunstad]\r\nSOUND=OFF\r\n");
-    ini.close();
+    if (!GameIsBuilt()) GTEST_SKIP() << "the game's files are not made";
+    ASSERT_TRUE(FFolder.Made());
     FSettings = std::make_unique<TSettings>(ProgramFile(), FRandom);
     FForm = std::make_unique<TMainForm>(*FSettings, FRandom, FSink);
     FGame = dynamic_cast<TScreenGame*>(&FForm->Actions());
@@ -111,7 +101,7 @@ class ScreenGame : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(FForm.get()));
   }
 
-  std::string ProgramFile() const { return QDir(FFolder.path()).filePath("fjordheim").toStdString(); }
+  std::string ProgramFile() const { return FFolder.ProgramFile(); }
   TGameController& Controller() { return FGame->Controller(); }
 
   void StartGame(std::int32_t face = 0) {
@@ -140,7 +130,7 @@ class ScreenGame : public ::testing::Test {
     FForm->ShowGame();
   }
 
-  QTemporaryDir FFolder;
+  TPlayFolder FFolder{"[Tunstad]\r\nSOUND=OFF\r\n"};
   TRandom FRandom{42};
   std::unique_ptr<TSettings> FSettings;
   TCollectingMessageSink FSink;
@@ -191,7 +181,7 @@ TEST_F(ScreenGame, TheSaveBoxProposesTheLoadedChiefsOwnFile) {
   StartGame();
   ASSERT_TRUE(Controller().SaveGame(FSettings->GamePath() + "Olav.tun"));
   FSettings->ChiefName = "Magnus";
-  const QString olav = QDir(FFolder.path()).filePath("Game/Olav.tun");
+  const QString olav = QDir(FFolder.GamePath()).filePath("Olav.tun");
   TModalScript load({[](QWidget* m) { Click(dynamic_cast<TArkivForm*>(m)->BtnLoad); },
                      [olav](QWidget* m) {
                        auto* name = m->findChild<QLineEdit*>("fileNameEdit");

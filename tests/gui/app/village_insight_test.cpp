@@ -79,7 +79,7 @@ struct TReader {
 
 struct VillageInsight : ::testing::Test {
   void SetUp() override {
-    if (!QFileInfo::exists(GameFolder() + "/Bilder/viautumn.bmp")) GTEST_SKIP() << "the game's files are not made";
+    if (!GameIsBuilt()) GTEST_SKIP() << "the game's files are not made";
   }
 };
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,23 +22,38 @@ namespace fjordheim {
 /// The game folder the build makes, with the real pictures, sounds and pages.
 inline QString GameFolder() { return QCoreApplication::applicationDirPath() + "/../../game"; }
 
+/// The build has made the data set (the tests of the real game skip without it).
+inline bool GameIsBuilt() { return QFileInfo::exists(GameFolder() + "/Bilder/viautumn.bmp"); }
+
 /// A game folder of the test's own that reaches the built data set and settings through links,
 /// so that the score list, saved games and chiefs' pages a test makes never land in the
 /// folder a player starts with `make play`.
 class TPlayFolder {
  public:
-  TPlayFolder() {
+  /// Links the built data set; writes `settings` as the folder's "tunstad.ini", or copies the
+  /// built one when it is empty.
+  explicit TPlayFolder(const std::string& settings = {}) {
     const QDir root(FDir.path());
-    for (const char* folder : {"Bilder", "Sound", "Data", "Html"}) QFile::link(GameFolder() + "/" + folder, root.filePath(folder));
-    QFile::copy(GameFolder() + "/tunstad.ini", root.filePath("tunstad.ini"));
+    for (const char* folder : {"Bilder", "Sound", "Data", "Html"}) {
+      FLinked = QFile::link(GameFolder() + "/" + folder, root.filePath(folder)) && FLinked;
+    }
+    if (settings.empty()) {
+      QFile::copy(GameFolder() + "/tunstad.ini", root.filePath("tunstad.ini"));
+    } else {
+      QFile ini(root.filePath("tunstad.ini"));
+      FLinked = ini.open(QIODevice::WriteOnly) && ini.write(settings.data(), static_cast<qint64>(settings.size())) >= 0 && FLinked;
+    }
     root.mkpath("Game");
     root.mkpath("Bookm");
   }
+  /// Every link and the settings were made.
+  bool Made() const { return FLinked; }
   std::string ProgramFile() const { return QDir(FDir.path()).filePath("fjordheim").toStdString(); }
   QString GamePath() const { return QDir(FDir.path()).filePath("Game"); }
 
  private:
   QTemporaryDir FDir;
+  bool FLinked = true;
 };
 
 /// The real game's main window on the built data set, played through its own controller.
