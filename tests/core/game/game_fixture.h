@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -29,7 +30,10 @@ namespace fjordheim::testing {
 /// files whose tasks name their file, the events and tips a test asks for.
 class TGameFolder {
  public:
-  explicit TGameFolder(const std::string& name) : Root(std::filesystem::temp_directory_path() / ("fjordheim-game-" + name)) {
+  // ctest runs the tests of one suite side by side, each in its own process: the process id
+  // keeps their folders apart.
+  explicit TGameFolder(const std::string& name)
+      : Root(std::filesystem::temp_directory_path() / ("fjordheim-game-" + name + "-" + std::to_string(::getpid()))) {
     std::filesystem::remove_all(Root);
     for (const char* folder : {"Data", "Game", "Html", "Bookm"}) std::filesystem::create_directories(Root / folder);
     Write("tunstad.ini", "[Tunstad]\nSOUND=OFF\n");
