@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/common/season.h"
+#include "core/common/translation.h"
 #include "core/council/advice_node.h"
 
 namespace fjordheim {
@@ -14,7 +15,7 @@ class TGameController;
 /// Said where the player looks until the council is heard, whether the guide is shown or not:
 /// the buttons of the season's work come only after all five advisers have spoken.
 inline constexpr const char* HearCouncilFirstText =
-    "Hør alle fem rådgiverne i rådsmøtet, så kommer knappene for arbeid, slakting og avgjørelser.";
+    TrMark("Hør alle fem rådgiverne i rådsmøtet, så kommer knappene for arbeid, slakting og avgjørelser.");
 
 /// The steps a season takes in the guided first year, in their order.
 enum class TGuideStep : std::uint8_t {

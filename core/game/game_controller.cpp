@@ -41,7 +41,7 @@ void CountUp(std::int32_t& counter) {
   if (counter < std::numeric_limits<std::int32_t>::max()) ++counter;
 }
 
-std::string AdvicePath(const TSettings& settings) { return settings.DataPath() + "advice.txt"; }
+std::string AdvicePath(const TSettings& settings) { return settings.DataFile("advice.txt"); }
 
 // FNV-1a over the bytes of each value the forecast reads.
 class TKeyHash {
@@ -70,12 +70,22 @@ TGameController::TGameController(const TSettings& settings, TRandom& random, TGa
       FCatastropheCheck(FCatastQueue, random, settings.CatastrophyRandom(), settings.CatastrophyPeriod()),
       FTips(TPopupTips::FromFile(settings.PopupFilePath())),
       FWarnings(!settings.WarningsOff()) {
+  ReadDecisionsAndEvents();
+}
+
+void TGameController::ReadContent() {
+  FAdvice = std::make_unique<TAdviceGenerator>(AdvicePath(FSettings), FSink);
+  FTips = TPopupTips::FromFile(FSettings.PopupFilePath());
+  ReadDecisionsAndEvents();
+}
+
+void TGameController::ReadDecisionsAndEvents() {
   for (int index = 0; index < AdviceSeasonCount; ++index) {
     const auto season = static_cast<TAdviceSeason>(index);
-    FDecisions[static_cast<std::size_t>(index)] = std::make_unique<TDecisionGenerator>(
-        settings.DataPath() + std::string(DecisionFileNames[season]), random, sink);
+    FDecisions[static_cast<std::size_t>(index)] =
+        std::make_unique<TDecisionGenerator>(FSettings.DataFile(DecisionFileNames[season]), FRandom, FSink);
   }
-  FCatastQueue.ReadFile(settings.DataPath() + "Catasts.txt", sink, random);
+  FCatastQueue.ReadFile(FSettings.DataFile("Catasts.txt"), FSink, FRandom);
 }
 
 TGameController::~TGameController() = default;
@@ -375,7 +385,7 @@ void TGameController::PopupStep() {
   const std::string picture = tip.Found ? FSettings.PicsPath() + tip.PictureName : std::string();
   constexpr int MoreInformation = 1;
   if (FView.ShowTip(tip, picture) != MoreInformation || tip.PageName.empty()) return;
-  const std::string page = FSettings.HtmlPath() + tip.PageName;
+  const std::string page = FSettings.HtmlFile(tip.PageName);
   if (FileExists(page)) FView.ShowPage(page);
 }
 
@@ -456,8 +466,8 @@ const TAdviceNode* TGameController::HearAdviser(int area) {
     if (HeardCount() == AdviceAreaCount) OnAllHeard();
   }
   const TAdviceNode* advice = FAdvice->AdviceNode(area);
-  if (advice && !advice->Sound.empty() && FileExists(FSettings.SoundPath() + advice->Sound)) {
-    FView.PlayWave(FSettings.SoundPath() + advice->Sound, 1, 0, false, false);
+  if (advice && !advice->Sound.empty() && FileExists(FSettings.SoundFile(advice->Sound))) {
+    FView.PlayWave(FSettings.SoundFile(advice->Sound), 1, 0, false, false);
   }
   return advice;
 }

@@ -84,6 +84,9 @@ class TGameController {
   TGameController(const TGameController&) = delete;
   TGameController& operator=(const TGameController&) = delete;
   ~TGameController();
+  /// Reads the content of the data folder again, as after the player chose another language
+  /// on the title; a game in play keeps its village and goes on with the new texts.
+  void ReadContent();
 
   /// A new game with the starting village of the land startChoice (0, 1 or 2), shown on the
   /// main panel with the season's music.
@@ -204,6 +207,7 @@ class TGameController {
   static std::int32_t ClampedStanding(std::int64_t standing);
 
  private:
+  void ReadDecisionsAndEvents();
   void InstallCallbacks();
   void BuildVillageView();
   void FreeVillageView();

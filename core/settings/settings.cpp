@@ -19,6 +19,10 @@ constexpr std::string_view PopupInfoSection = "INFO";
 constexpr int PopupExchanges = 101;
 constexpr std::string_view SettingsFileName = "tunstad.ini";
 constexpr std::string_view GuideKey = "GUIDE";
+constexpr std::string_view LanguageKey = "LANGUAGE";
+constexpr std::string_view NameKey = "NAME";
+constexpr std::string_view MarketNamesFileName = "markets.ini";
+constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view GameFolderName = "Game\\";
 constexpr std::string_view BookmarkFolderName = "Bookm\\";
 
@@ -58,9 +62,11 @@ std::string NormaliseFolder(std::string_view folder) {
   return out;
 }
 
-TSettings::TSettings(std::string_view programFilePath, TRandom& random, const TInstallation& installation)
+TSettings::TSettings(std::string_view programFilePath, TRandom& random, const TInstallation& installation,
+                     std::optional<TLanguageCode> desktopLanguage)
     : FProgramFolder(ProgramFolderOf(programFilePath)), FDataSetFolder(FProgramFolder) {
   ReadSettingsFiles(installation);
+  ReadLanguage(desktopLanguage);
   ReadFolders(FSettingsIni);
   FSoundOff = FSettingsIni.ReadString(SettingsSection, "SOUND", "OFF") == "OFF";
   FWarningsOff = FSettingsIni.ReadString(SettingsSection, "WARNINGS", "ON") == "OFF";
@@ -86,8 +92,48 @@ void TSettings::ReadSettingsFiles(const TInstallation& installation) {
     if (!installation.UserConfigFolder.empty())
       FSettingsFiles.push_back(NormaliseFolder(installation.UserConfigFolder) + std::string(SettingsFileName));
   }
-  for (const std::string& file : FSettingsFiles) FSettingsIni.Overlay(TIniFile::FromFile(file));
+  for (const std::string& file : FSettingsFiles) FReadSettingsIni.Overlay(TIniFile::FromFile(file));
+  FSettingsIni = FReadSettingsIni;
 }
+
+// An unknown value is no choice: the desktop's language then decides.
+void TSettings::ReadLanguage(std::optional<TLanguageCode> desktopLanguage) {
+  const std::optional<TLanguageCode> chosen = LanguageOfName(FSettingsIni.ReadString(SettingsSection, LanguageKey, ""));
+  UseLanguage(chosen.value_or(desktopLanguage.value_or(TLanguageCode::Bokmal)));
+}
+
+void TSettings::UseLanguage(TLanguageCode code) {
+  FLanguage = TLanguage(code, CatalogFolder());
+  FLanguage.Use();
+  NameMarketsInLanguage();
+}
+
+// Only the names of markets and merchants the settings hold are taken: the language's file
+// neither adds a market nor changes how one is reached.
+void TSettings::NameMarketsInLanguage() {
+  FSettingsIni = FReadSettingsIni;
+  if (FLanguage.Code() == TLanguageCode::Bokmal) return;
+  const TIniFile names = TIniFile::FromFile(FDataSetFolder + FLanguage.DataFolder() + std::string(MarketNamesFileName));
+  std::string bytes(Utf8ByteOrderMark);
+  for (const std::string& section : names.ReadSections()) {
+    if (!FReadSettingsIni.ValueExists(section, NameKey) || !names.ValueExists(section, NameKey)) continue;
+    bytes += "[" + section + "]\n" + std::string(NameKey) + "=" + names.ReadString(section, NameKey, "") + "\n";
+  }
+  FSettingsIni.Overlay(TIniFile::FromBytes(bytes));
+}
+
+std::string TSettings::LanguageFile(std::string_view folder, const std::string& bokmalFolder,
+                                    std::string_view name) const {
+  if (FLanguage.Code() != TLanguageCode::Bokmal) {
+    const std::string own = FDataSetFolder + FLanguage.DataFolder() + std::string(folder) + std::string(name);
+    if (FileExists(own)) return own;
+  }
+  return bokmalFolder + std::string(name);
+}
+
+std::string TSettings::DataFile(std::string_view name) const { return LanguageFile("Data\\", FDataPath, name); }
+std::string TSettings::HtmlFile(std::string_view name) const { return LanguageFile("Html\\", FHtmlPath, name); }
+std::string TSettings::SoundFile(std::string_view name) const { return LanguageFile("Sound\\", FSoundPath, name); }
 
 // In this order, each normalised before the next is read: the bookmark and game folders
 // default below the local folder just read.
@@ -121,9 +167,18 @@ void TSettings::ShufflePopupSections(TRandom& random) {
   }
 }
 
-// The player's own file may not exist yet, nor its folder (a player's first switch).
 bool TSettings::SwitchGuideOff() {
   FGuideOff = true;
+  return WriteOwnSetting(GuideKey, "OFF");
+}
+
+bool TSettings::ChooseLanguage(TLanguageCode code) {
+  UseLanguage(code);
+  return WriteOwnSetting(LanguageKey, LanguageTag(code));
+}
+
+// The player's own file may not exist yet, nor its folder (a player's first change).
+bool TSettings::WriteOwnSetting(std::string_view key, std::string_view value) const {
   if (FSettingsFiles.empty()) return false;
   const std::string& own = FSettingsFiles.back();
   std::string bytes;
@@ -131,7 +186,7 @@ bool TSettings::SwitchGuideOff() {
   std::error_code error;
   const fs::path folder = fs::path(ResolvePath(own)).parent_path();
   if (!folder.empty()) fs::create_directories(folder, error);
-  return WriteFileAtomically(own, WithIniValue(bytes, SettingsSection, GuideKey, "OFF"));
+  return WriteFileAtomically(own, WithIniValue(bytes, SettingsSection, key, value));
 }
 
 std::string TSettings::PopupSectionOf(std::int32_t n) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "core/common/random.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/installation.h"
+#include "core/settings/language.h"
 
 namespace fjordheim {
 
@@ -24,8 +26,11 @@ class TSettings {
  public:
   /// Reads the settings file and the "INFO" section of "popup.txt" in the data folder, and
   /// shuffles the tips with the game's generator. A missing file or key is no error: every
-  /// value then takes its default.
-  TSettings(std::string_view programFilePath, TRandom& random, const TInstallation& installation = {});
+  /// value then takes its default. The game speaks the language of "LANGUAGE" ("nb", "nn",
+  /// "en": the player's own choice over the administrator's), else the desktop's language
+  /// when the game speaks it, else Bokmål; its catalog becomes the current one.
+  TSettings(std::string_view programFilePath, TRandom& random, const TInstallation& installation = {},
+            std::optional<TLanguageCode> desktopLanguage = std::nullopt);
 
   const std::string& ProgramFolder() const { return FProgramFolder; }
   /// The folder the default data folders lie below: the program's folder, or the installed
@@ -45,10 +50,19 @@ class TSettings {
   /// shared one followed by the player's own.
   const std::vector<std::string>& SettingsFiles() const { return FSettingsFiles; }
   /// The settings as read, each later file laid over the earlier ones; the markets are read
-  /// from here too.
+  /// from here too. The names of the markets and merchants the settings hold are the ones of
+  /// the language's "markets.ini" where it has them.
   const TIniFile& SettingsIni() const { return FSettingsIni; }
-  /// "popup.txt" in the data folder; the tips are read from it too.
-  std::string PopupFilePath() const { return FDataPath + "popup.txt"; }
+  /// "popup.txt" in the data folder of the language; the tips are read from it too.
+  std::string PopupFilePath() const { return DataFile("popup.txt"); }
+  /// A file of the data folder in the language of the game: the language's own where its
+  /// data set has it, else the Bokmål one of the data folder.
+  std::string DataFile(std::string_view name) const;
+  /// A page of the pages folder in the language of the game, as DataFile.
+  std::string HtmlFile(std::string_view name) const;
+  /// A recording of the sound folder in the language of the game, as DataFile: the spoken
+  /// advice and merchants' words are made for each language.
+  std::string SoundFile(std::string_view name) const;
 
   /// True exactly when "SOUND" is the text "OFF" or missing; then every sound is ignored.
   bool SoundOff() const { return FSoundOff; }
@@ -61,6 +75,14 @@ class TSettings {
   /// "GUIDE=OFF" into the player's own settings file (the last one read), so that it stays
   /// off in every later game. False when that file could not be written.
   bool SwitchGuideOff();
+  /// The language the game speaks.
+  const TLanguage& Language() const { return FLanguage; }
+  /// The player chose a language on the title: it is spoken at once, and written as
+  /// "LANGUAGE" into the player's own settings file so that every later run speaks it. False
+  /// when that file could not be written.
+  bool ChooseLanguage(TLanguageCode code);
+  /// The folder of the catalogs, one folder per language below it.
+  std::string CatalogFolder() const { return FDataSetFolder + "locale\\"; }
   std::int32_t CatastrophyRandom() const { return FCatastrophyRandom; }
   std::int32_t CatastrophyPeriod() const { return FCatastrophyPeriod; }
 
@@ -97,6 +119,11 @@ class TSettings {
 
  private:
   void ReadSettingsFiles(const TInstallation& installation);
+  void ReadLanguage(std::optional<TLanguageCode> desktopLanguage);
+  void UseLanguage(TLanguageCode code);
+  void NameMarketsInLanguage();
+  std::string LanguageFile(std::string_view folder, const std::string& bokmalFolder, std::string_view name) const;
+  bool WriteOwnSetting(std::string_view key, std::string_view value) const;
   void ReadFolders(const TIniFile& ini);
   void LinkDataSetBeside(const std::string& folder) const;
   void ReadPopupSettings(const TIniFile& popup);
@@ -108,6 +135,8 @@ class TSettings {
   std::string FUserDataFolder;
   std::vector<std::string> FSettingsFiles;
   TIniFile FSettingsIni;
+  /// The settings as the files hold them, before the language's names are laid over them.
+  TIniFile FReadSettingsIni;
   std::string FLocalPath;
   std::string FSoundPath;
   std::string FPicsPath;
@@ -118,6 +147,7 @@ class TSettings {
   bool FSoundOff = true;
   bool FWarningsOff = false;
   bool FGuideOff = false;
+  TLanguage FLanguage;
   std::int32_t FCatastrophyRandom = 0;
   std::int32_t FCatastrophyPeriod = 0;
   std::int32_t FPopupCount = 0;

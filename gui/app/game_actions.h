@@ -40,6 +40,8 @@ class TGameActions {
   virtual void ShowChronicle() {}
   /// The chief leaves: the score list for a chief past the first year, then no village.
   virtual void LeaveGame() = 0;
+  /// The player chose another language: the content of the game is read in it.
+  virtual void ReadContent() {}
 
   virtual TSeason Season() const = 0;
   /// The season and year for the status button ("Høsten år 852").

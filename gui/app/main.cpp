@@ -1,13 +1,14 @@
 #include <QApplication>
 #include <QStandardPaths>
+#include <cstdlib>
 #include <string>
 
 #include "core/common/random.h"
 #include "core/settings/installation.h"
+#include "core/settings/language.h"
 #include "core/settings/settings.h"
 #include "gui/app/main_form.h"
 #include "gui/app/message_box_sink.h"
-#include "gui/app/norwegian_texts.h"
 #include "gui/app/window_fonts.h"
 
 namespace {
@@ -28,9 +29,9 @@ fjordheim::TInstallation ThisInstallation() {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   fjordheim::SubstituteWindowFonts();
-  fjordheim::InstallNorwegianQtTexts();
   fjordheim::TRandom random;
-  fjordheim::TSettings settings(QCoreApplication::applicationFilePath().toStdString(), random, ThisInstallation());
+  fjordheim::TSettings settings(QCoreApplication::applicationFilePath().toStdString(), random, ThisInstallation(),
+                                fjordheim::DesktopLanguage([](const char* variable) { return std::getenv(variable); }));
   QApplication::setApplicationName(QStringLiteral("Fjordheim"));
   QApplication::setApplicationDisplayName(QStringLiteral("Fjordheim"));
   fjordheim::TMessageBoxSink sink;

@@ -1,6 +1,7 @@
 #include "gui/app/main_form.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QDialog>
 #include <QTimer>
 #include <QEvent>
@@ -22,6 +23,7 @@
 #include <exception>
 
 #include "core/common/path_resolver.h"
+#include "core/common/translation.h"
 #include "core/council/council_meeting.h"
 #include "core/game/chief_page_title.h"
 #include "core/game/first_decision_quiz.h"
@@ -60,21 +62,24 @@ struct TButtonPlace {
 
 // The button panel, top to bottom; each button also answers the key shown in its hint.
 constexpr std::array<TButtonPlace, TMainForm::ButtonCount> ButtonPlaces{{
-    {"BtnVillage", {17, 9, 51, 49}, "Gå til hovedbilde", Qt::Key_V},
-    {"BtnSurf", {12, 63, 62, 53}, "Let etter mer informasjon", Qt::Key_I},
-    {"BtnCouncil", {14, 121, 57, 57}, "Hold rådsmøte", Qt::Key_R},
-    {"BtnWork", {13, 177, 58, 43}, "Fordel arbeidsoppgaver", Qt::Key_A},
-    {"BtnSlakt", {15, 220, 51, 46}, "Slakte", Qt::Key_S},
-    {"BtnBeslut", {23, 271, 32, 49}, "Andre avgjørelser", Qt::Key_B},
-    {"BtnTrade", {15, 321, 54, 38}, "Besøk markedet", Qt::Key_M},
-    {"BtnChgSeason", {7, 359, 72, 43}, "Neste årstid", Qt::Key_N},
-    {"BtnFile", {18, 433, 50, 46}, "Lagre / Åpne / Avslutt", Qt::Key_L},
+    {"BtnVillage", {17, 9, 51, 49}, TrMark("Gå til hovedbilde"), Qt::Key_V},
+    {"BtnSurf", {12, 63, 62, 53}, TrMark("Let etter mer informasjon"), Qt::Key_I},
+    {"BtnCouncil", {14, 121, 57, 57}, TrMark("Hold rådsmøte"), Qt::Key_R},
+    {"BtnWork", {13, 177, 58, 43}, TrMark("Fordel arbeidsoppgaver"), Qt::Key_A},
+    {"BtnSlakt", {15, 220, 51, 46}, TrMark("Slakte"), Qt::Key_S},
+    {"BtnBeslut", {23, 271, 32, 49}, TrMark("Andre avgjørelser"), Qt::Key_B},
+    {"BtnTrade", {15, 321, 54, 38}, TrMark("Besøk markedet"), Qt::Key_M},
+    {"BtnChgSeason", {7, 359, 72, 43}, TrMark("Neste årstid"), Qt::Key_N},
+    {"BtnFile", {18, 433, 50, 46}, TrMark("Lagre / Åpne / Avslutt"), Qt::Key_L},
 }};
 
-constexpr const char* ContinueText = "(klikk for å gå videre)";
-constexpr const char* TitleHintText = "Klikk for å begynne";
-constexpr const char* HowToPlayText = "Slik spiller du";
+constexpr const char* ContinueText = TrMark("(klikk for å gå videre)");
+constexpr const char* ContinueHintName = "ContinueHint";
+constexpr const char* TitleHintText = TrMark("Klikk for å begynne");
+constexpr const char* HowToPlayText = TrMark("Slik spiller du");
 constexpr const char* OutroPlayer = "mmlrtm3.exe";
+
+QString Translated(const char* bokmal) { return QString::fromStdString(Tr(bokmal)); }
 
 QWidget* BlackPanel(QWidget* parent, QRect where) {
   auto* panel = new QWidget(parent);
@@ -100,7 +105,8 @@ QWidget* IntroTextBox(QWidget* parent, QRect where, QLabel*& text, Qt::Alignment
   text->setGeometry(6, 4, where.width() - 12, where.height() - 22);
   text->setWordWrap(true);
   text->setAlignment(alignment);
-  auto* more = new QLabel(QString::fromUtf8(ContinueText), box);
+  auto* more = new QLabel(box);
+  more->setObjectName(ContinueHintName);
   more->setGeometry(6, where.height() - 18, where.width() - 12, 14);
   more->setAlignment(Qt::AlignRight);
   QFont small = more->font();
@@ -134,6 +140,8 @@ TMainForm::TMainForm(TSettings& settings, TRandom& random, TMessageSink& sink, s
   FScreen = BlackPanel(nullptr, {0, 0, GameWidth, GameHeight});
   BuildIntroPanel();
   BuildMainPanel();
+  WriteTexts();
+  FQtTranslations.Use(FSettings.Language().Code());
   FView = new TScaledView(FScreen, this);
   // Hints are windows of their own, outside the scaled screen: they grow with the game.
   connect(FView, &TScaledView::ScaleChanged, this, [this] { QToolTip::setFont(GameLayout().Font(FToolTipFont)); });
@@ -186,7 +194,6 @@ void TMainForm::BuildIntroPanel() {
   FIntroTextPanel2 = IntroTextBox(FIntroPanel, {126, 410, 401, 57}, FIntroLabel2, Qt::AlignCenter);
   FTitleHint = IntroTextBox(FIntroPanel, {220, 432, 200, 34}, FTitleHintLabel, Qt::AlignCenter);
   FTitleHintLabel->setGeometry(FTitleHint->rect());
-  FTitleHintLabel->setText(QString::fromUtf8(TitleHintText));
   QFont hintFont = FTitleHintLabel->font();
   hintFont.setBold(true);
   hintFont.setPointSizeF(hintFont.pointSizeF() * 1.2);
@@ -195,7 +202,7 @@ void TMainForm::BuildIntroPanel() {
     if (more != FTitleHintLabel) more->hide();
   }
   FTitleHint->show();
-  FHowToPlay = new QPushButton(QString::fromUtf8(HowToPlayText), FIntroPanel);
+  FHowToPlay = new QPushButton(FIntroPanel);
   FHowToPlay->setGeometry(8, 442, 120, 26);
   FHowToPlay->setCursor(Qt::PointingHandCursor);
   connect(FHowToPlay, &QPushButton::clicked, this, [this] { Guarded([this] { ShowHowToPlay(); }); });
@@ -203,6 +210,52 @@ void TMainForm::BuildIntroPanel() {
     box->installEventFilter(this);
     for (QWidget* child : box->findChildren<QWidget*>()) child->installEventFilter(this);
   }
+  BuildLanguageChoice();
+}
+
+// Each language in its own name, so that a child who cannot read the one shown finds their own.
+void TMainForm::BuildLanguageChoice() {
+  FLanguageChoice = new QWidget(FIntroPanel);
+  FLanguageChoice->setGeometry(GameWidth - 8 - 3 * 74, 8, 3 * 74, 24);
+  auto* group = new QButtonGroup(FLanguageChoice);
+  int left = 0;
+  for (std::size_t i = 0; i < GameLanguages.size(); ++i) {
+    const TLanguageCode language = GameLanguages[i];
+    auto* button = new QPushButton(QString::fromUtf8(std::string(LanguageOwnName(language)).c_str()), FLanguageChoice);
+    button->setGeometry(left, 0, 70, 24);
+    button->setCheckable(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    group->addButton(button);
+    connect(button, &QPushButton::clicked, this, [this, language] { Guarded([this, language] { ChooseLanguage(language); }); });
+    FLanguageButtons[i] = button;
+    left += 74;
+  }
+}
+
+void TMainForm::ChooseLanguage(TLanguageCode language) {
+  FSound.PlayClick();
+  if (language == FSettings.Language().Code()) return;
+  if (!FSettings.ChooseLanguage(language)) {
+    FSink.ShowMessage(Tr("Språket gjelder bare til spillet avsluttes: innstillingene kunne ikke lagres."));
+  }
+  FActions->ReadContent();
+  FQtTranslations.Use(language);
+}
+
+void TMainForm::WriteTexts() {
+  FTitleHintLabel->setText(Translated(TitleHintText));
+  FHowToPlay->setText(Translated(HowToPlayText));
+  for (QLabel* more : FIntroPanel->findChildren<QLabel*>(ContinueHintName)) more->setText(Translated(ContinueText));
+  for (std::size_t i = 0; i < ButtonPlaces.size(); ++i) {
+    const QKeySequence key(ButtonPlaces[i].Key);
+    FButtons[i]->setToolTip(Translated(ButtonPlaces[i].Hint) + " (" + key.toString(QKeySequence::NativeText) + ")");
+  }
+  FCouncilHint->setText(Translated(HearCouncilFirstText));
+  for (std::size_t i = 0; i < GameLanguages.size(); ++i) {
+    FLanguageButtons[i]->setChecked(GameLanguages[i] == FSettings.Language().Code());
+  }
+  if (MainPanelShown()) UpdateStatusCaption();
 }
 
 void TMainForm::BuildMainPanel() {
@@ -226,7 +279,6 @@ void TMainForm::BuildMainPanel() {
     TPictureButton* button =
         CreatePictureButton(panelPanel, FPictures, FSettings.PicsPath(), place.Name, place.Place, true);
     const QKeySequence key(place.Key);
-    button->setToolTip(QString::fromUtf8(place.Hint) + " (" + key.toString(QKeySequence::NativeText) + ")");
     FButtons[i] = button;
     auto* shortcut = new QShortcut(key, this);
     connect(shortcut, &QShortcut::activated, button, [this, button] {
@@ -255,7 +307,7 @@ void TMainForm::BuildMainPanel() {
 // Over the pages and the button panel, so that the arrow reaches the buttons; the council's
 // line stands at the foot of the page, where nothing is clicked.
 void TMainForm::BuildGuide() {
-  FCouncilHint = new QLabel(QString::fromUtf8(HearCouncilFirstText), FMainPanel);
+  FCouncilHint = new QLabel(FMainPanel);
   FCouncilHint->setGeometry(8, 448, 546, 28);
   FCouncilHint->setWordWrap(true);
   FCouncilHint->setAlignment(Qt::AlignCenter);
@@ -313,6 +365,7 @@ bool TMainForm::event(QEvent* event) {
 }
 
 void TMainForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) WriteTexts();
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && !(windowState() & Qt::WindowMaximized)) {
     setWindowState(windowState() | Qt::WindowMaximized);
   }
@@ -344,7 +397,7 @@ void TMainForm::IntroClick() {
       const int result = start.exec();
       if (result == TStartGameForm::NewGameResult) {
         SetIntroPicture("Journey.bmp");
-        FIntroLabel->setText(QString::fromUtf8("Et vikingskip kommer tilbake i slutten av august fra en reise i Vesterled."));
+        FIntroLabel->setText(QString::fromStdString(Tr("Et vikingskip kommer tilbake i slutten av august fra en reise i Vesterled.")));
         FIntroTextPanel->show();
         FIntroStep = 1;
         FScreen->repaint();
@@ -357,7 +410,7 @@ void TMainForm::IntroClick() {
       break;
     }
     case 1:
-      FIntroLabel->setText(QString::fromUtf8("På veien hjem ble skipet angrepet, og flere ble drept. Blant dem var høvdingen."));
+      FIntroLabel->setText(QString::fromStdString(Tr("På veien hjem ble skipet angrepet, og flere ble drept. Blant dem var høvdingen.")));
       FIntroStep = 2;
       FScreen->repaint();
       FSound.PlayWave(sounds + "intro2.wav", 1, 0, false, false);
@@ -383,11 +436,12 @@ void TMainForm::IntroClick() {
 void TMainForm::ShowTitleHelp(bool shown) {
   FTitleHint->setVisible(shown);
   FHowToPlay->setVisible(shown);
+  FLanguageChoice->setVisible(shown);
 }
 
 void TMainForm::ShowHowToPlay() {
   FSound.PlayClick();
-  OpenBrowser(FSettings.HtmlPath() + HowToPlayPage);
+  OpenBrowser(FSettings.HtmlFile(HowToPlayPage));
 }
 
 void TMainForm::LoadFromTitle() {
@@ -536,13 +590,13 @@ void TMainForm::ChooseChief() {
   }
   SetBookmarkFile(BookmarkFilePath(FSettings.BookmPath(), FSettings.ChiefName));
   const bool exists = QFileInfo::exists(QString::fromStdString(ResolvePath(FBookmarkFile)));
-  const bool keep = exists && AskYesNo(this, QString::fromUtf8("Navnet er i bruk fra før. Vil du bruke den hjemmesiden?"),
+  const bool keep = exists && AskYesNo(this, QString::fromStdString(Tr("Navnet er i bruk fra før. Vil du bruke den hjemmesiden?")),
                                        GameLayout());
-  if (!keep) CreateBookmarkFile(FSettings.DataPath(), FBookmarkFile, FSink);
+  if (!keep) CreateBookmarkFile(ProgramFolderOf(FSettings.DataFile(BookmarkTemplateName)), FBookmarkFile, FSink);
   TBookmarkPage::UpdateSection(FBookmarkFile, "NAME", ChiefPageTitle(FSettings.ChiefName), FSink);
   TBookmarkPage::UpdatePicture(FBookmarkFile, "FACE", ChiefPagePicture(FSettings.ChiefFace), FSink);
 
-  const TFirstDecisionQuiz quiz(FSettings.DataPath() + "Correct.que", FSettings.DataPath() + "False.que", FSink);
+  const TFirstDecisionQuiz quiz(FSettings.DataFile("Correct.que"), FSettings.DataFile("False.que"), FSink);
   const std::optional<TFirstDecisionDraw> draw = quiz.Draw(FRandom);
   if (!draw) {
     for (const std::string& missing : quiz.MissingPairs()) FSink.ShowMessage(missing);
@@ -801,7 +855,7 @@ void TMainForm::VillageImageMouseMove(QPoint at) {
 void TMainForm::VillageImageMouseUp(QPoint at) {
   const TSpotClick click = FHotSpots.Click(FVillageImage->ZoneAt(at.x(), at.y()));
   if (click.Kind == TSpotClick::TKind::EnterIndoor) EnterIndoor();
-  if (click.Kind == TSpotClick::TKind::Page) ShowPageInBrowser(FSettings.HtmlPath() + click.Page);
+  if (click.Kind == TSpotClick::TKind::Page) ShowPageInBrowser(FSettings.HtmlFile(click.Page));
 }
 
 void TMainForm::BtnVillageClick() {

@@ -13,10 +13,12 @@
 #include <utility>
 
 #include "core/common/random.h"
+#include "core/common/translation.h"
 #include "core/game/first_year_guide.h"
 #include "core/game/village_hot_spots.h"
 #include "core/settings/settings.h"
 #include "gui/app/game_actions.h"
+#include "gui/app/qt_translations.h"
 #include "core/sound/sound_player.h"
 #include "core/work/work_places.h"
 #include "gui/controls/picture_list.h"
@@ -129,7 +131,7 @@ class TMainForm : public QWidget {
     } catch (const std::exception& error) {
       ShowError(error);
     } catch (...) {
-      FSink.ShowMessage("Ukjent feil");
+      FSink.ShowMessage(Tr("Ukjent feil"));
     }
     UpdateGuide();
   }
@@ -159,6 +161,11 @@ class TMainForm : public QWidget {
   /// "Slik spiller du" from the title: the page on how the game is played.
   void ShowHowToPlay();
   QWidget* TitleHint() const { return FTitleHint; }
+  /// The title's buttons of the languages, in the order of GameLanguages.
+  QPushButton* LanguageButton(std::size_t index) const { return FLanguageButtons.at(index); }
+  /// The player chose a language on the title: the game speaks it at once, every open window
+  /// writes its texts again, and it is remembered in the player's own settings.
+  void ChooseLanguage(TLanguageCode language);
   QPushButton* HowToPlayButton() const { return FHowToPlay; }
   void UpdateStatusCaption();
   void PlaySeasonMusic();
@@ -202,6 +209,9 @@ class TMainForm : public QWidget {
   void StartNewGame();
   void LoadFromTitle();
   void SetIntroPicture(const char* name);
+  void BuildLanguageChoice();
+  /// Every text the window writes itself, in the language of the game.
+  void WriteTexts();
   /// The title's hint to click and its button to the page on how to play.
   void ShowTitleHelp(bool shown);
   void BuildGuide();
@@ -229,6 +239,7 @@ class TMainForm : public QWidget {
   TWorkAreaSound FWorkAreaSound;
   /// The hints' font at the size the windows were drawn for.
   QFont FToolTipFont;
+  TQtTranslations FQtTranslations;
   std::string FBookmarkFile;
   int FIntroStep = 0;
   bool FMarketOpen = false;
@@ -254,6 +265,8 @@ class TMainForm : public QWidget {
   QWidget* FTitleHint = nullptr;
   QLabel* FTitleHintLabel = nullptr;
   QPushButton* FHowToPlay = nullptr;
+  QWidget* FLanguageChoice = nullptr;
+  std::array<QPushButton*, GameLanguages.size()> FLanguageButtons{};
   QWidget* FMainPanel = nullptr;
   QStackedWidget* FPageControl = nullptr;
   TZoneImage* FVillageImage = nullptr;

@@ -58,6 +58,7 @@ class TScreenGame : public TGameActions, public TGameView {
   void ShowFoodStatus() override;
   void ShowChronicle() override;
   void LeaveGame() override;
+  void ReadContent() override { FController.ReadContent(); }
   TSeason Season() const override;
   std::string StatusCaption() const override;
   std::string BookmarkFile() const override;

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "gui/app/norwegian_texts.h"
+#include "gui/app/qt_translations.h"
 #include "gui/app/window_fonts.h"
 
 // gtest_discover_tests runs this binary at build time, where ctest's environment does
@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   fjordheim::SubstituteWindowFonts();
-  fjordheim::InstallNorwegianQtTexts();
+  fjordheim::TQtTranslations qtTranslations;
+  qtTranslations.Use(fjordheim::TLanguageCode::Bokmal);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

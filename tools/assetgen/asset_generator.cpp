@@ -11,6 +11,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/common/translation.h"
+
 #include "tools/assetgen/button_painter.h"
 #include "tools/assetgen/people.h"
 #include "tools/assetgen/sound_book.h"
@@ -211,6 +213,11 @@ void TAssetGenerator::Run() {
   WriteManifest();
 }
 
+void TAssetGenerator::RunSpeech() {
+  MakeSpeech();
+  WriteManifest();
+}
+
 QStringList TAssetGenerator::Made() const {
   QMutexLocker lock(&FMadeLock);
   QStringList made = FMade;
@@ -372,9 +379,11 @@ void TAssetGenerator::MakeSpeech() {
       {"MrktDRe1.wav", "Neivel. Foreslå noe annet vi kan bytte."},
       {"MrktDRe2.wav", "Neivel ikke det. Hva kan du tilby da?"},
   };
+  // The program shows these lines too: the catalog of a language gives its words.
+  for (TSpokenLine& line : lines) line.Text = QString::fromStdString(Tr(line.Text.toStdString()));
   const TTextDataNames names(FFolders.Data);
   for (const TSpokenLine& advice : names.AdviceLines()) lines.push_back(advice);
-  const TSpeaker speaker;
+  const TSpeaker speaker(FFolders.Voice);
   FToneCount = speaker.SpeakAll(lines, FFolders.Game + "/Sound");
   for (const TSpokenLine& line : lines) Record("Sound\\" + line.Sound);
 }

@@ -12,6 +12,7 @@ struct TAssetFolders {
   QString Art;   // data/art: the SVG drawings and scenes.txt
   QString Data;  // data/text/Data: the UTF-8 sources of the text data set
   QString Game;  // the game folder: pictures go to Bilder/, sounds to Sound/
+  QString Voice = QStringLiteral("nb");  // the voice of espeak-ng the lines are spoken with
 };
 
 /// Makes every picture, zone mask and sound the program and the data name, and the
@@ -22,6 +23,9 @@ class TAssetGenerator {
 
   /// Throws std::runtime_error on a source it cannot read or a file it cannot write.
   void Run();
+  /// Speaks only the recorded lines, in the language of the current catalog and of the data
+  /// folder, into the sound folder below the game folder: a language's own recordings.
+  void RunSpeech();
   /// The game paths made so far, sorted.
   QStringList Made() const;
   /// How many recordings became tones because espeak-ng was missing.

@@ -5,12 +5,22 @@
 #include <cstdlib>
 #include <exception>
 
+#include "core/settings/language.h"
 #include "tools/assetgen/asset_generator.h"
 #include "tools/assetgen/contact_sheet.h"
 #include "tools/assetgen/icon_maker.h"
 #include "tools/assetgen/svg_art.h"
 
 using namespace fjordheim;
+
+namespace {
+
+// Nynorsk is spoken by espeak-ng's Norwegian voice, which has no Nynorsk of its own.
+QString VoiceOf(TLanguageCode language) {
+  return language == TLanguageCode::English ? QStringLiteral("en-gb") : QStringLiteral("nb");
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -26,6 +36,9 @@ int main(int argc, char* argv[]) {
   parser.addOption({"size", "The size of the preview, as WIDTHxHEIGHT.", "size", "563x480"});
   parser.addOption({"layers", "The layers the preview shows, separated by commas.", "layers"});
   parser.addOption({"icon", "Draw the game's icon in the sizes of the icon theme into --out.", "svg"});
+  parser.addOption({"speech", "Speak only the recorded lines in this language (nn, en) into --out, with the "
+                              "advice of --data and the program's lines from the catalogs of --catalogs.", "language"});
+  parser.addOption({"catalogs", "The folder of the compiled catalogs, one folder per language.", "folder"});
   parser.process(application);
   if (!parser.isSet("out")) parser.showHelp(2);
   try {
@@ -47,6 +60,16 @@ int main(int argc, char* argv[]) {
       const QString sheet = parser.value("contact-sheet");
       if (!TContactSheet::Make(parser.value("out")).save(sheet, "PNG")) throw std::runtime_error("cannot write the sheet");
       std::printf("assetgen: contact sheet %s\n", qPrintable(sheet));
+      return EXIT_SUCCESS;
+    }
+    if (parser.isSet("speech")) {
+      const std::optional<TLanguageCode> language = LanguageOfName(parser.value("speech").toStdString());
+      if (!language || !parser.isSet("data")) parser.showHelp(2);
+      TLanguage(*language, parser.value("catalogs").toStdString() + "/").Use();
+      TAssetGenerator generator({{}, parser.value("data"), parser.value("out"), VoiceOf(*language)});
+      generator.RunSpeech();
+      std::printf("assetgen: %lld recordings in %.1f s\n", static_cast<long long>(generator.Made().size()),
+                  timer.elapsed() / 1000.0);
       return EXIT_SUCCESS;
     }
     if (!parser.isSet("art")) parser.showHelp(2);

@@ -7,6 +7,7 @@
 #include <QThreadPool>
 #include <QtConcurrent>
 #include <atomic>
+#include <utility>
 
 #include "tools/assetgen/sound_book.h"
 
@@ -23,7 +24,8 @@ QString FilePath(const QString& soundFolder, const QString& name) {
 
 }  // namespace
 
-TSpeaker::TSpeaker() : FProgram(QStandardPaths::findExecutable("espeak-ng")) {}
+TSpeaker::TSpeaker(QString voice)
+    : FProgram(QStandardPaths::findExecutable("espeak-ng")), FVoice(std::move(voice)) {}
 
 TWave TSpeaker::Speak(const QString& text, const QString& name) const {
   const std::optional<TWave> spoken = Spoken(text);
@@ -33,7 +35,7 @@ TWave TSpeaker::Speak(const QString& text, const QString& name) const {
 std::optional<TWave> TSpeaker::Spoken(const QString& text) const {
   if (!Available() || text.trimmed().isEmpty()) return std::nullopt;
   QProcess espeak;
-  espeak.start(FProgram, {"-v", "nb", "-s", "150", "--stdout", text});
+  espeak.start(FProgram, {"-v", FVoice, "-s", "150", "--stdout", text});
   if (!espeak.waitForFinished(SpeechTimeoutMs) || espeak.exitCode() != 0) {
     espeak.kill();
     espeak.waitForFinished();

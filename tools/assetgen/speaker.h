@@ -9,11 +9,11 @@
 
 namespace fjordheim {
 
-/// Speaks lines with espeak-ng's Norwegian voice into 16-bit PCM recordings. Without
-/// espeak-ng every line becomes a short tone, and Available() says so.
+/// Speaks lines with a voice of espeak-ng (the Norwegian one unless told) into 16-bit PCM
+/// recordings. Without espeak-ng every line becomes a short tone, and Available() says so.
 class TSpeaker {
  public:
-  TSpeaker();
+  explicit TSpeaker(QString voice = QStringLiteral("nb"));
 
   bool Available() const { return !FProgram.isEmpty(); }
   /// The recording of one line, or the stand-in tone when it cannot be spoken.
@@ -26,6 +26,7 @@ class TSpeaker {
   std::optional<TWave> Spoken(const QString& text) const;
 
   QString FProgram;
+  QString FVoice;
 };
 
 }  // namespace fjordheim

@@ -1,7 +1,7 @@
-// Spell-checks everything a player reads in a game folder (the settings' market and
-// merchant names, the data files and the pages, as the game reads them in Windows-1252)
-// with hunspell's Norwegian Bokmål dictionary and a list of accepted words, which also
-// refuses the words our own texts must not use. Every unknown or refused word is named with
+// Spell-checks everything a player reads in a game folder or a language's folder in it (the
+// market and merchant names, the data files and the pages, as the game reads them in
+// Windows-1252) with a dictionary of hunspell (Norwegian Bokmål unless --dictionary names
+// another) and lists of accepted words, which also refuse the words our own texts must not use. Every unknown or refused word is named with
 // its file and line, and the check fails.
 
 #include <algorithm>
@@ -22,7 +22,9 @@ namespace fs = std::filesystem;
 // The files of the folder a player reads, as game paths ("Html/gods.htm"), in a fixed order.
 std::vector<std::string> FilesToCheck(const fs::path& folder) {
   std::vector<std::string> files;
-  if (fs::is_regular_file(folder / "tunstad.ini")) files.push_back("tunstad.ini");
+  for (const char* names : {"tunstad.ini", "markets.ini"}) {
+    if (fs::is_regular_file(folder / names)) files.push_back(names);
+  }
   for (const char* part : {"Data", "Html"}) {
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder / part, error)) {
@@ -36,15 +38,30 @@ std::vector<std::string> FilesToCheck(const fs::path& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: spellcheck <game folder> <accepted words>\n";
+  constexpr std::string_view DictionaryOption = "--dictionary=";
+  std::string dictionary = "nb_NO";
+  std::vector<std::string> acceptedFiles;
+  for (int i = 2; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument.starts_with(DictionaryOption)) {
+      dictionary = std::string(argument.substr(DictionaryOption.size()));
+    } else {
+      acceptedFiles.emplace_back(argument);
+    }
+  }
+  if (argc < 3 || acceptedFiles.empty()) {
+    std::cerr << "usage: spellcheck <game folder> <accepted words>... [--dictionary=nb_NO]\n";
     return 2;
   }
   const fs::path folder = argv[1];
   std::string accepted;
-  if (!fjordheim::ReadWholeFile(argv[2], accepted)) {
-    std::cerr << argv[2] << ": cannot be read\n";
-    return 2;
+  for (const std::string& file : acceptedFiles) {
+    std::string words;
+    if (!fjordheim::ReadWholeFile(file, words)) {
+      std::cerr << file << ": cannot be read\n";
+      return 2;
+    }
+    accepted += words + "\n";
   }
   std::vector<fjordheim::TPlayerLine> lines;
   const std::vector<std::string> files = FilesToCheck(folder);
@@ -62,7 +79,7 @@ int main(int argc, char** argv) {
     std::cerr << folder.string() << ": no text to check\n";
     return 2;
   }
-  const fjordheim::TSpellingCheck check(accepted);
+  const fjordheim::TSpellingCheck check(accepted, dictionary);
   std::vector<fjordheim::TMisspelling> misspellings;
   std::string error;
   if (!check.Check(lines, misspellings, error)) {
@@ -74,7 +91,7 @@ int main(int argc, char** argv) {
   std::cout << files.size() << " files, " << lines.size() << " lines, " << misspellings.size()
             << " unknown or refused words\n";
   if (misspellings.empty()) return 0;
-  std::cout << "Correct the spelling, or add names and old Norse words to " << argv[2]
-            << "; write a refused word the Norwegian way\n";
+  std::cout << "Correct the spelling, or add names and old Norse words to " << acceptedFiles.front()
+            << "; write a refused word the way the list says\n";
   return 1;
 }

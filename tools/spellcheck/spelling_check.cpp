@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include <unistd.h>
 
@@ -107,7 +108,8 @@ bool OutputOf(const std::string& command, std::string& output) {
 
 }  // namespace
 
-TSpellingCheck::TSpellingCheck(std::string_view acceptedWords) {
+TSpellingCheck::TSpellingCheck(std::string_view acceptedWords, std::string dictionary)
+    : FDictionary(std::move(dictionary)) {
   for (const std::string& raw : SplitLines(acceptedWords)) {
     const std::string word = Trim(std::string_view(raw).substr(0, raw.find('#')));
     if (IsQuote(word)) FQuotes.push_back(word);
@@ -149,11 +151,12 @@ bool TSpellingCheck::Check(const std::vector<TPlayerLine>& lines, std::vector<TM
   }
   // List mode only names the unknown words; the pipe mode's suggestions would take minutes.
   std::string unknown;
-  const bool ran = OutputOf("hunspell -l -i UTF-8 -d nb_NO < '" + path.string() + "' 2>/dev/null", unknown);
+  const bool ran =
+      OutputOf("hunspell -l -i UTF-8 -d '" + FDictionary + "' < '" + path.string() + "' 2>/dev/null", unknown);
   std::error_code ignored;
   fs::remove(path, ignored);
   if (!ran) {
-    error = "hunspell with its Norwegian Bokmål dictionary (nb_NO) cannot be run: scripts/install-deps installs them";
+    error = "hunspell with its dictionary " + FDictionary + " cannot be run: scripts/install-deps installs them";
     return false;
   }
   misspellings = FromUnknownWords(lines, unknown);

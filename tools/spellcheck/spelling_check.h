@@ -18,8 +18,8 @@ struct TMisspelling {
   bool Refused = false;
 };
 
-/// Checks what a player reads against hunspell's Norwegian Bokmål dictionary (nb_NO) and a
-/// list of accepted words (names, old Norse words, forms the dictionary lacks). The list
+/// Checks what a player reads against a dictionary of hunspell (Bokmål's nb_NO unless told,
+/// nn_NO for Nynorsk, en_GB for English) and a list of accepted words (names, old Norse words, forms the dictionary lacks). The list
 /// also names the program's own texts a page may quote, whose words pass only inside the
 /// quote, and the words our own sentences must not use even where the dictionary has them.
 class TSpellingCheck {
@@ -27,14 +27,14 @@ class TSpellingCheck {
   /// The accepted words, one a line; blanks around a word and lines from '#' on are ignored.
   /// A line between « and » is a quote of the program's own text, a line after '!' a
   /// refused word.
-  explicit TSpellingCheck(std::string_view acceptedWords);
+  explicit TSpellingCheck(std::string_view acceptedWords, std::string dictionary = "nb_NO");
 
   /// True for an accepted word, also when only its first letter is a capital the list
   /// lacks; a refused word never is.
   bool IsAccepted(const std::string& word) const;
 
   /// Every unknown word of the lines, in their order; false (with the reason in `error`)
-  /// when hunspell or its Bokmål dictionary cannot be run.
+  /// when hunspell or its dictionary cannot be run.
   bool Check(const std::vector<TPlayerLine>& lines, std::vector<TMisspelling>& misspellings, std::string& error) const;
 
   /// Every place in the lines where a word of hunspell's list of unknown words (-l, one a
@@ -53,6 +53,7 @@ class TSpellingCheck {
   std::set<std::string> FAccepted;
   std::vector<std::string> FQuotes;
   std::set<std::string> FRefused;
+  std::string FDictionary;
 };
 
 }  // namespace fjordheim

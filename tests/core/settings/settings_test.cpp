@@ -6,9 +6,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include <unistd.h>
 
+#include "core/common/translation.h"
 #include "core/settings/writable_folder.h"
 
 namespace fjordheim {
@@ -24,7 +26,11 @@ class SettingsTest : public ::testing::Test {
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
     FFolder = pattern;
   }
-  void TearDown() override { fs::remove_all(FFolder); }
+  // A language a test chose must not speak in the next test.
+  void TearDown() override {
+    UseCatalog(nullptr);
+    fs::remove_all(FFolder);
+  }
 
   void Write(const std::string& relativePath, const std::string& bytes) {
     const fs::path path = FFolder / relativePath;
@@ -215,9 +221,9 @@ class InstalledSettingsTest : public SettingsTest {
     Write("usr/share/games/fjordheim/Game", "");
     Write("usr/share/games/fjordheim/Bookm", "");
   }
-  TSettings LoadInstalled(const std::string& home = "home") {
+  TSettings LoadInstalled(const std::string& home = "home", std::optional<TLanguageCode> desktop = std::nullopt) {
     TRandom random(1);
-    return TSettings(ProgramPath(), random, Installation(home));
+    return TSettings(ProgramPath(), random, Installation(home), desktop);
   }
 };
 
@@ -260,6 +266,34 @@ TEST_F(InstalledSettingsTest, TheGuideSwitchGoesIntoThePlayersOwnFile) {
   std::ifstream shared(FFolder / "etc/fjordheim/tunstad.ini", std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(shared)), std::istreambuf_iterator<char>());
   EXPECT_EQ(bytes.find("GUIDE"), std::string::npos);
+}
+
+// The administrator's language is the school's default, over the desktop's; the player's own
+// choice is over both and stays the player's.
+TEST_F(InstalledSettingsTest, ThePlayersLanguageIsOverTheSchoolsAndTheSchoolsOverTheDesktops) {
+  Install();
+  Write("etc/fjordheim/tunstad.ini", "[Tunstad]\nLANGUAGE=nn\n");
+  EXPECT_EQ(LoadInstalled("home", TLanguageCode::English).Language().Code(), TLanguageCode::Nynorsk);
+  TSettings settings = LoadInstalled();
+  ASSERT_TRUE(settings.ChooseLanguage(TLanguageCode::English));
+  EXPECT_EQ(settings.Language().Code(), TLanguageCode::English);
+  EXPECT_EQ(LoadInstalled().Language().Code(), TLanguageCode::English);
+  EXPECT_EQ(LoadInstalled("other").Language().Code(), TLanguageCode::Nynorsk);
+  std::ifstream shared(FFolder / "etc/fjordheim/tunstad.ini", std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(shared)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(bytes, "[Tunstad]\nLANGUAGE=nn\n");
+}
+
+TEST_F(InstalledSettingsTest, WithoutAChoiceTheDesktopsLanguageAndElseBokmalIsSpoken) {
+  Install();
+  EXPECT_EQ(LoadInstalled("home", TLanguageCode::Nynorsk).Language().Code(), TLanguageCode::Nynorsk);
+  EXPECT_EQ(LoadInstalled("home", TLanguageCode::English).Language().DataFolder(), "en\\");
+  Write("etc/fjordheim/tunstad.ini", "[Tunstad]\nLANGUAGE=klingon\n");
+  EXPECT_EQ(LoadInstalled("home", TLanguageCode::English).Language().Code(), TLanguageCode::English);
+  const TSettings bokmal = LoadInstalled();
+  EXPECT_EQ(bokmal.Language().Code(), TLanguageCode::Bokmal);
+  EXPECT_EQ(bokmal.Language().DataFolder(), "");
+  EXPECT_EQ(bokmal.Language().Catalog(), nullptr);
 }
 
 // The build folder runs exactly as before an installation was known: its own settings file

@@ -37,6 +37,8 @@ class TPlayFolder {
     for (const char* folder : {"Bilder", "Sound", "Data", "Html"}) {
       FLinked = QFile::link(GameFolder() + "/" + folder, root.filePath(folder)) && FLinked;
     }
+    // The catalogs and the other languages' data sets, which a test of the language choice reads.
+    for (const char* folder : {"locale", "nn", "en"}) QFile::link(GameFolder() + "/" + folder, root.filePath(folder));
     if (settings.empty()) {
       QFile::copy(GameFolder() + "/tunstad.ini", root.filePath("tunstad.ini"));
     } else {
