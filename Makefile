@@ -3,7 +3,7 @@ JOBS ?= 2
 FUZZ_SECONDS ?= 60
 PREFIX ?= /usr/local
 
-.PHONY: deps configure build check bench fuzz play market clean package install
+.PHONY: deps configure build check bench fuzz play market clean package install po
 
 deps:
 	scripts/install-deps
@@ -31,6 +31,10 @@ fuzz: deps
 
 play: build
 	scripts/play
+
+# Gathers the program's marked texts into po/fjordheim.pot and merges them into each catalog.
+po:
+	scripts/update-po
 
 # The Debian package, build/fjordheim_<version>_<arch>.deb.
 package: build
