@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
   }
   if (options.Play) {
     const TPlayResult result = PlayGame(options, std::cout, std::cerr);
-    std::cerr << "The chief lasted " << result.Seasons << " seasons"
+    std::cerr << "The chief lasted " << result.Seasons << (result.Seasons == 1 ? " season" : " seasons")
               << (result.Deposed ? " and was deposed.\n" : " and still rules.\n");
     return std::cout.good() ? 0 : 1;
   }

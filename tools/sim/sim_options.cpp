@@ -125,7 +125,9 @@ std::string ApplyValued(std::string_view name, std::string_view value, TSimOptio
     options.Chief = *chief;
   } else if (name == "--game") {
     if (value.empty()) return "--game wants a folder";
+    // The game reads its settings beside the program file it is named for: "DIR/fjordheim".
     options.GameFolder = std::string(value);
+    if (!options.GameFolder.ends_with('/')) options.GameFolder += '/';
   } else if (name == "--work") {
     return ParseWorkPlan(value, options.Work);
   } else {

@@ -18,6 +18,8 @@ TEST(PlayGame, PlaysThroughTheTurnCycleAndPrintsTheChronicle) {
   ASSERT_TRUE(parsed.Options) << parsed.Error;
   EXPECT_TRUE(parsed.Options->Play && parsed.Options->RandomDecisions);
   EXPECT_EQ(ParseSimArguments({"--game="}).Error, "--game wants a folder");
+  // A folder named without its closing slash is the same folder, not the one above it.
+  EXPECT_EQ(ParseSimArguments({"--game", "/games/fjordheim"}).Options->GameFolder, "/games/fjordheim/");
   std::ostringstream out;
   std::ostringstream messages;
   const TPlayResult result = PlayGame(*parsed.Options, out, messages);
