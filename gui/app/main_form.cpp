@@ -214,22 +214,26 @@ void TMainForm::BuildIntroPanel() {
 }
 
 // Each language in its own name, so that a child who cannot read the one shown finds their own.
+// They stand one above the other in the sky right of the title's sign, clear of its frame.
 void TMainForm::BuildLanguageChoice() {
+  constexpr int Width = 70;
+  constexpr int Height = 24;
+  constexpr int Step = Height + 4;
   FLanguageChoice = new QWidget(FIntroPanel);
-  FLanguageChoice->setGeometry(GameWidth - 8 - 3 * 74, 8, 3 * 74, 24);
+  FLanguageChoice->setGeometry(GameWidth - 8 - Width, 8, Width, static_cast<int>(GameLanguages.size()) * Step - 4);
   auto* group = new QButtonGroup(FLanguageChoice);
-  int left = 0;
+  int top = 0;
   for (std::size_t i = 0; i < GameLanguages.size(); ++i) {
     const TLanguageCode language = GameLanguages[i];
     auto* button = new QPushButton(QString::fromUtf8(std::string(LanguageOwnName(language)).c_str()), FLanguageChoice);
-    button->setGeometry(left, 0, 70, 24);
+    button->setGeometry(0, top, Width, Height);
     button->setCheckable(true);
     button->setCursor(Qt::PointingHandCursor);
     button->setFocusPolicy(Qt::NoFocus);
     group->addButton(button);
     connect(button, &QPushButton::clicked, this, [this, language] { Guarded([this, language] { ChooseLanguage(language); }); });
     FLanguageButtons[i] = button;
-    left += 74;
+    top += Step;
   }
 }
 
@@ -758,7 +762,7 @@ int TMainForm::ExecWithGuide(QDialog& window) {
 void TMainForm::SwitchGuideOff() {
   FGuide.SwitchOff();
   if (!FSettings.SwitchGuideOff()) {
-    FSink.ShowMessage("Hjelpen er slått av nå, men det kunne ikke lagres til neste gang.");
+    FSink.ShowMessage(Tr("Hjelpen er slått av nå, men det kunne ikke lagres til neste gang."));
   }
   UpdateGuide();
 }
@@ -912,7 +916,7 @@ void TMainForm::BtnFileClick() {
       const std::string file = FArkiv->SaveFileName();
       bool saved = false;
       Guarded([this, &file, &saved] { saved = FActions->SaveGame(file); });
-      if (saved) FSink.ShowMessage(GameSavedText);
+      if (saved) FSink.ShowMessage(Tr(GameSavedText));
       break;
     }
     case TArkivForm::LoadResult: {

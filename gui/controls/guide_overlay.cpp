@@ -1,5 +1,6 @@
 #include "gui/controls/guide_overlay.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -52,7 +53,7 @@ TGuideOverlay::TGuideOverlay(QWidget* parent) : QWidget(parent), FSwitchOff(new 
   text.setPixelSize(TextPixels);
   text.setBold(true);
   setFont(text);
-  FSwitchOff->setText(QString::fromUtf8(SwitchOffText));
+  FSwitchOff->setText(QString::fromStdString(Tr(SwitchOffText)));
   QFont small = font();
   small.setBold(false);
   small.setPixelSize(TextPixels - 1);
@@ -62,6 +63,12 @@ TGuideOverlay::TGuideOverlay(QWidget* parent) : QWidget(parent), FSwitchOff(new 
     if (OnSwitchOff) OnSwitchOff();
   });
   Clear();
+}
+
+// The help lives as long as the game: its button speaks anew when the title's language changes.
+void TGuideOverlay::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) FSwitchOff->setText(QString::fromStdString(Tr(SwitchOffText)));
+  QWidget::changeEvent(event);
 }
 
 int TGuideOverlay::BoxHeight(const QString& sentence, int width) const {

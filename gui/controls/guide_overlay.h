@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "core/common/translation.h"
+
 class QPushButton;
 
 namespace fjordheim {
@@ -16,7 +18,7 @@ namespace fjordheim {
 /// and lets every click through except those on its button.
 class TGuideOverlay : public QWidget {
  public:
-  static constexpr const char* SwitchOffText = "Slå av hjelpen";
+  static constexpr const char* SwitchOffText = TrMark("Slå av hjelpen");
 
   /// Fills the parent; the button is the parent's child too, so that it alone takes clicks.
   explicit TGuideOverlay(QWidget* parent);
@@ -40,6 +42,7 @@ class TGuideOverlay : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   QRect TextRect() const;

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "core/common/path_resolver.h"
+#include "core/common/translation.h"
 
 namespace fjordheim {
 
@@ -10,7 +11,8 @@ QImage TPictureLoader::Load(const std::string& gamePath) {
   QImage image(QString::fromStdString(ResolvePath(gamePath)));
   if (image.isNull() && FSink != nullptr && !FReported) {
     FReported = true;
-    FSink->ShowMessage(MissingPicturePrefix + gamePath);
+    // Translators: {0} is the path of the missing picture file.
+    FSink->ShowMessage(Tr("Finner ikke bildet {0}", gamePath));
   }
   return image;
 }

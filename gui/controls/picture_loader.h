@@ -8,8 +8,6 @@
 
 namespace fjordheim {
 
-inline constexpr const char* MissingPicturePrefix = "Finner ikke bildet ";
-
 /// Loads the game's pictures from game paths. A picture that is missing or unreadable
 /// gives a null image, drawn as an empty area. The first such picture of a run is
 /// reported; a data set without its pictures would otherwise greet the player with one

@@ -1,6 +1,7 @@
 #include "gui/dialogs/arkiv_form.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -8,6 +9,7 @@
 #include <QUrl>
 
 #include "core/common/path_resolver.h"
+#include "core/common/translation.h"
 #include "gui/controls/custom_image.h"
 #include "gui/controls/picture_button.h"
 #include "gui/controls/picture_loader.h"
@@ -24,33 +26,34 @@ constexpr int SizeColumn = 1;
 constexpr int TypeColumn = 2;
 constexpr int DateColumn = 3;
 
-TPictureButton* ArkivButton(QWidget* parent, TPictureLoader& pictures, const std::string& picsPath, const char* name,
-                            const char* hint) {
-  TPictureButton* button = CreatePictureButton(parent, pictures, picsPath, name, QRect(), true);
-  button->setToolTip(QString::fromUtf8(hint));
-  return button;
+QString Translated(const char* bokmal) { return QString::fromStdString(Tr(bokmal)); }
+
+TPictureButton* ArkivButton(QWidget* parent, TPictureLoader& pictures, const std::string& picsPath, const char* name) {
+  return CreatePictureButton(parent, pictures, picsPath, name, QRect(), true);
 }
 
-// Qt's own file box speaks English; a child reading Norwegian gets its words in Norwegian.
-void SpeakNorwegian(QFileDialog* box, QFileDialog::AcceptMode mode) {
-  const bool saving = mode == QFileDialog::AcceptSave;
-  box->setWindowTitle(QString::fromUtf8(saving ? "Lagre spillet" : "Hent lagret spill"));
-  box->setLabelText(QFileDialog::LookIn, QString::fromUtf8("Søk i:"));
-  box->setLabelText(QFileDialog::FileName, QString::fromUtf8("Filnavn:"));
-  box->setLabelText(QFileDialog::FileType, QString::fromUtf8("Filtype:"));
-  box->setLabelText(QFileDialog::Accept, QString::fromUtf8(saving ? "Lagre" : "Åpne"));
-  box->setLabelText(QFileDialog::Reject, QString::fromUtf8("Avbryt"));
+// Qt's own file box speaks English; a child gets its words in the game's language, which
+// may have changed since the box was made.
+void SpeakGameLanguage(QFileDialog& box) {
+  const bool saving = box.acceptMode() == QFileDialog::AcceptSave;
+  box.setWindowTitle(Translated(saving ? TrMark("Lagre spillet") : TrMark("Hent lagret spill")));
+  box.setLabelText(QFileDialog::LookIn, Translated(TrMark("Søk i:")));
+  box.setLabelText(QFileDialog::FileName, Translated(TrMark("Filnavn:")));
+  box.setLabelText(QFileDialog::FileType, Translated(TrMark("Filtype:")));
+  // Translators: the button of the file box that saves or opens the chosen game.
+  box.setLabelText(QFileDialog::Accept, Translated(saving ? TrMark("Lagre") : TrMark("Åpne")));
+  box.setLabelText(QFileDialog::Reject, Translated(TrMark("Avbryt")));
+  // Translators: the kind of file the box lists; keep "(*.tun)" as it is.
+  box.setNameFilter(Translated(saving ? TrMark("Fjordheim filer (*.tun)") : TrMark("Fjordheim fil (*.tun)")));
 }
 
-QFileDialog* FileBox(QWidget* parent, QFileDialog::AcceptMode mode, const char* filter) {
+QFileDialog* FileBox(QWidget* parent, QFileDialog::AcceptMode mode) {
   auto* box = new QFileDialog(parent);
   box->setOption(QFileDialog::DontUseNativeDialog);
-  // The question before saving over a saved game is asked in Norwegian below.
+  // The question before saving over a saved game is asked in the game's language below.
   box->setOption(QFileDialog::DontConfirmOverwrite);
   box->setAcceptMode(mode);
-  SpeakNorwegian(box, mode);
   box->setDefaultSuffix(QStringLiteral("tun"));
-  box->setNameFilter(QString::fromUtf8(filter));
   box->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   return box;
 }
@@ -64,7 +67,6 @@ std::string FirstSelected(const QFileDialog* box) {
 
 TArkivForm::TArkivForm(const std::string& picsPath, TPictureLoader& pictures, QWidget* parent, TGameLayout layout)
     : QDialog(parent), FBaseFont(font()) {
-  setWindowTitle(QStringLiteral("Arkiv"));
   setAutoFillBackground(true);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, QColor(191, 63, 0));
@@ -72,13 +74,28 @@ TArkivForm::TArkivForm(const std::string& picsPath, TPictureLoader& pictures, QW
   FBackground = new TCustomImage(this);
   FBackground->SetStretch(true);
   FBackground->SetPicture(pictures.Load(picsPath + "arkiv.bmp"));
-  BtnSave = ArkivButton(this, pictures, picsPath, "BtnSave", "Lagre");
-  BtnLoad = ArkivButton(this, pictures, picsPath, "BtnLoad", "Åpne");
-  BtnExit = ArkivButton(this, pictures, picsPath, "BtnExit", "Avslutte programmet");
+  BtnSave = ArkivButton(this, pictures, picsPath, "BtnSave");
+  BtnLoad = ArkivButton(this, pictures, picsPath, "BtnLoad");
+  BtnExit = ArkivButton(this, pictures, picsPath, "BtnExit");
+  WriteTexts();
   SetLayout(layout);
   connect(BtnSave, &TPictureButton::Clicked, this, &TArkivForm::BtnSaveClick);
   connect(BtnLoad, &TPictureButton::Clicked, this, &TArkivForm::BtnLoadClick);
   connect(BtnExit, &TPictureButton::Clicked, this, [this] { done(ExitResult); });
+}
+
+// The window lives as long as the game: it speaks anew when the title's language changes.
+void TArkivForm::WriteTexts() {
+  // Translators: the title of the small window with the save, open and quit buttons.
+  setWindowTitle(Translated(TrMark("Arkiv")));
+  BtnSave->setToolTip(Translated(TrMark("Lagre")));
+  BtnLoad->setToolTip(Translated(TrMark("Åpne")));
+  BtnExit->setToolTip(Translated(TrMark("Avslutte programmet")));
+}
+
+void TArkivForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) WriteTexts();
+  QDialog::changeEvent(event);
 }
 
 void TArkivForm::SetLayout(TGameLayout layout) {
@@ -97,12 +114,12 @@ void TArkivForm::PlaceButton(TPictureButton* button, int x, int y, int width, in
 }
 
 QFileDialog& TArkivForm::SaveDialog1() {
-  if (FSaveDialog1 == nullptr) FSaveDialog1 = FileBox(this, QFileDialog::AcceptSave, "Fjordheim filer (*.tun)");
+  if (FSaveDialog1 == nullptr) FSaveDialog1 = FileBox(this, QFileDialog::AcceptSave);
   return *FSaveDialog1;
 }
 
 QFileDialog& TArkivForm::OpenDialog1() {
-  if (FOpenDialog1 == nullptr) FOpenDialog1 = FileBox(this, QFileDialog::AcceptOpen, "Fjordheim fil (*.tun)");
+  if (FOpenDialog1 == nullptr) FOpenDialog1 = FileBox(this, QFileDialog::AcceptOpen);
   return *FOpenDialog1;
 }
 
@@ -119,6 +136,7 @@ QString TArkivForm::GameFolder() const {
 // The boxes show the game's own folder and nothing of the machine's, and come up over the
 // middle of the game: without a window manager a new window would sit in the corner.
 void TArkivForm::PrepareBox(QFileDialog& box) {
+  SpeakGameLanguage(box);
   const QString folder = GameFolder();
   box.setDirectory(folder);
   box.setSidebarUrls({QUrl::fromLocalFile(folder)});
@@ -149,8 +167,9 @@ bool TArkivForm::ChooseSaveFile() {
   while (SaveDialog1().exec() == QDialog::Accepted) {
     const QString chosen = QString::fromStdString(SaveFileName());
     if (!QFileInfo::exists(chosen)) return true;
-    const QString question = QString::fromUtf8("Det finnes alt et lagret spill som heter %1. Vil du lagre over det?")
-                                 .arg(QFileInfo(chosen).fileName());
+    // Translators: {0} is the name of the saved game's file.
+    const QString question = QString::fromStdString(Tr("Det finnes alt et lagret spill som heter {0}. Vil du lagre over det?",
+                                                       QFileInfo(chosen).fileName().toStdString()));
     if (AskYesNo(this, question, FLayout)) return true;
   }
   return false;

@@ -44,7 +44,11 @@ class TArkivForm : public QDialog {
   TPictureButton* BtnLoad;
   TPictureButton* BtnExit;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void WriteTexts();
   void BtnSaveClick();
   bool ChooseSaveFile();
   void BtnLoadClick();

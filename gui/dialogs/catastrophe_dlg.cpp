@@ -4,11 +4,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "core/common/translation.h"
+
 namespace fjordheim {
 
 TCatastDlg::TCatastDlg(QWidget* parent, const TCatastNode& event, const QPixmap& picture, TGameLayout layout)
     : QDialog(parent) {
-  setWindowTitle(QString::fromUtf8("Hva hendte nå?"));
+  setWindowTitle(QString::fromStdString(Tr("Hva hendte nå?")));
   setFont(layout.Font(font()));
   setFixedSize(layout.Scaled(480), layout.Scaled(247));
   // A style sheet on the window would keep its scaled font from the controls in its panels.
@@ -36,7 +38,7 @@ TCatastDlg::TCatastDlg(QWidget* parent, const TCatastNode& event, const QPixmap&
   for (const std::string& line : event.Text) lines.push_back(QString::fromStdString(line));
   FMemo->setPlainText(lines.join('\n'));
   layout.Place(FMemo, 216, 36, 257, 173);
-  auto* ok = new QPushButton("OK", this);
+  auto* ok = new QPushButton(QString::fromStdString(Tr("OK")), this);
   layout.Place(ok, 176, 216, 121, 25);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/common/translation.h"
 #include "gui/dialogs/game_message_box.h"
 
 namespace fjordheim {
@@ -19,11 +20,11 @@ TDecisionForm::TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layou
       FRandom(random),
       FLayout(layout),
       FBoard(board != nullptr ? *board : FOwnBoard) {
-  setWindowTitle(QString::fromUtf8("Andre avgjørelser"));
+  setWindowTitle(QString::fromStdString(Tr("Andre avgjørelser")));
   setFont(layout.Font(font()));
   setFixedSize(layout.Scaled(306), layout.Scaled(351));
   auto* title = new QLabel(
-      QString::fromUtf8("Velg tre arbeidsoppgaver du synes burde gjøres på denne tiden av året."), this);
+      QString::fromStdString(Tr("Velg tre arbeidsoppgaver du synes burde gjøres på denne tiden av året.")), this);
   title->setWordWrap(true);
   title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   title->setFont(layout.PixelFont("Arial", 13, true));
@@ -45,7 +46,9 @@ TDecisionForm::TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layou
     row.Explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     row.Explanation->setFont(layout.PixelFont("Arial", 11));
     row.Explanation->setStyleSheet("color: red");
-    row.Right = new QLabel("Riktig", row.Panel);
+    row.Right = new QLabel(
+        // Translators: beside a task the chief was right to choose; a short word.
+        QString::fromStdString(Tr("Riktig")), row.Panel);
     row.Right->setAlignment(Qt::AlignRight);
     row.Right->setFont(layout.PixelFont("Arial", 13, true));
     row.Right->setStyleSheet("color: green");
@@ -59,9 +62,9 @@ TDecisionForm::TDecisionForm(QWidget* parent, TRandom& random, TGameLayout layou
   FVerdict = new QLabel(this);
   FVerdict->setAlignment(Qt::AlignHCenter);
   FVerdict->setFont(layout.PixelFont("Arial", 13));
-  FOk = new QPushButton("OK", this);
-  FCancel = new QPushButton("Avbryt", this);
-  FClose = new QPushButton("Lukk", this);
+  FOk = new QPushButton(QString::fromStdString(Tr("OK")), this);
+  FCancel = new QPushButton(QString::fromStdString(Tr("Avbryt")), this);
+  FClose = new QPushButton(QString::fromStdString(Tr("Lukk")), this);
   connect(FOk, &QPushButton::clicked, this, [this] { Confirm(); });
   connect(FCancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(FClose, &QPushButton::clicked, this, &QDialog::accept);

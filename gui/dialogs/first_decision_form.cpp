@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/common/translation.h"
 #include "gui/controls/custom_image.h"
 #include "gui/controls/picture_loader.h"
 
@@ -15,7 +16,7 @@ TFirstDecisionForm::TFirstDecisionForm(const std::string& picsPath, TPictureLoad
                                        const std::array<std::string, 3>& answers, QWidget* parent,
                                        TGameLayout layout)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-  setWindowTitle(QString::fromUtf8("Din første beslutning"));
+  setWindowTitle(QString::fromStdString(Tr("Din første beslutning")));
   setFont(layout.Font(font()));
   setFixedSize(layout.Size(467, 203));
   setAutoFillBackground(true);
@@ -30,7 +31,7 @@ TFirstDecisionForm::TFirstDecisionForm(const std::string& picsPath, TPictureLoad
   image->SetScale(layout.Scale());
   image->SetAutoSize(true);
   image->SetPicture(pictures.Load(picsPath + "firstdec.bmp"));
-  auto* bask = new QLabel(QString::fromUtf8("Innbyggerne i byen venter spent på din første beslutning. Hva gjør du?"), this);
+  auto* bask = new QLabel(QString::fromStdString(Tr("Innbyggerne i byen venter spent på din første beslutning. Hva gjør du?")), this);
   layout.Place(bask, 176, 8, 283, 40);
   bask->setWordWrap(true);
   constexpr std::array<int, 3> Tops{56, 104, 152};

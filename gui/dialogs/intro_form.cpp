@@ -23,7 +23,7 @@ namespace fjordheim {
 namespace {
 
 QLabel* Label(QWidget* parent, const TGameLayout& layout, const char* text, QRect where) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  auto* label = new QLabel(QString::fromStdString(Tr(text)), parent);
   layout.Place(label, where.x(), where.y(), where.width(), where.height());
   label->setWordWrap(true);
   return label;
@@ -37,8 +37,7 @@ constexpr std::array<QRect, Lands.size()> LandNamePlaces{{{2, 96, 92, 38}, {170,
 QLabel* LandName(QWidget* parent, const TGameLayout& layout, const TLand& land, QRect where) {
   auto* label = new QLabel(parent);
   label->setText(QStringLiteral("<b>%1</b><br><small>%2</small>")
-                     .arg(QString::fromUtf8(land.Name.data(), static_cast<qsizetype>(land.Name.size())),
-                          QString::fromUtf8(land.Goods.data(), static_cast<qsizetype>(land.Goods.size()))));
+                     .arg(QString::fromStdString(Tr(land.Name)), QString::fromStdString(Tr(land.Goods))));
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignCenter);
   label->setAutoFillBackground(true);
@@ -60,7 +59,8 @@ TIntroForm::TIntroForm(const std::string& picsPath, TPictureLoader& pictures, TM
       FPictures(pictures),
       FLayout(layout),
       FSink(sink) {
-  setWindowTitle(QString::fromUtf8("Høvding"));
+  // Translators: the title of the window where the new chief writes a name and chooses a face and a land.
+  setWindowTitle(QString::fromStdString(Tr("Høvding")));
   setFont(FLayout.Font(font()));
   setAutoFillBackground(true);
   QPalette colours = palette();
@@ -73,19 +73,19 @@ TIntroForm::TIntroForm(const std::string& picsPath, TPictureLoader& pictures, TM
   FLayout.Place(introImage, 0, 0, 157, 210);
   introImage->SetScale(FLayout.Scale());
   introImage->SetPicture(FPictures.Load(FPicsPath + "IChief.bmp"));
-  Label(sida1, FLayout, "En ny høvding velges...", {170, 12, 240, 20});
-  Label(sida1, FLayout, "Byrådet har valgt deg til byens nye høvding.", {170, 40, 240, 36});
-  Label(sida1, FLayout, "Hva heter du? Skriv navnet ditt, og trykk OK.", {170, 80, 240, 36});
-  Label(sida1, FLayout, "Jeg heter:", {170, 124, 80, 20});
+  Label(sida1, FLayout, TrMark("En ny høvding velges..."), {170, 12, 240, 20});
+  Label(sida1, FLayout, TrMark("Byrådet har valgt deg til byens nye høvding."), {170, 40, 240, 36});
+  Label(sida1, FLayout, TrMark("Hva heter du? Skriv navnet ditt, og trykk OK."), {170, 80, 240, 36});
+  Label(sida1, FLayout, TrMark("Jeg heter:"), {170, 124, 80, 20});
   NameEdit = new QLineEdit(sida1);
   FLayout.Place(NameEdit, 170, 144, 160, 22);
-  Button3 = new QPushButton(QStringLiteral("OK"), sida1);
+  Button3 = new QPushButton(QString::fromStdString(Tr("OK")), sida1);
   FLayout.Place(Button3, 340, 143, 60, 24);
   Button3->setDefault(true);
   connect(Button3, &QPushButton::clicked, this, &TIntroForm::Button3Click);
 
   auto* sida2 = new QWidget;
-  Label(sida2, FLayout, "Hvordan vil du se ut?", {8, 8, 250, 20});
+  Label(sida2, FLayout, TrMark("Hvordan vil du se ut?"), {8, 8, 250, 20});
   FFaceImage = new TCustomImage(sida2);
   FFaceImage->move(FLayout.Scaled(58), FLayout.Scaled(36));
   FFaceImage->SetScale(FLayout.Scale());
@@ -97,7 +97,7 @@ TIntroForm::TIntroForm(const std::string& picsPath, TPictureLoader& pictures, TM
   FaceSB->setPageStep(1);
   FLayout.Place(FaceSB, 8, 250, 257, 18);
   connect(FaceSB, &QScrollBar::valueChanged, this, &TIntroForm::ShowFace);
-  Button1 = new QPushButton(QStringLiteral("OK"), sida2);
+  Button1 = new QPushButton(QString::fromStdString(Tr("OK")), sida2);
   FLayout.Place(Button1, 96, 290, 80, 26);
   connect(Button1, &QPushButton::clicked, this, &TIntroForm::Button1Click);
 
@@ -107,7 +107,7 @@ TIntroForm::TIntroForm(const std::string& picsPath, TPictureLoader& pictures, TM
   Image2->SetScale(FLayout.Scale());
   connect(Image2, &TZoneImage::MouseReleased, this, &TIntroForm::Image2MouseUp);
   for (std::size_t land = 0; land < Lands.size(); ++land) LandName(sida3, FLayout, Lands[land], LandNamePlaces[land]);
-  Label(sida3, FLayout, "Klikk på det landet du vil at byen din skal ligge i.", {4, 302, 265, 36});
+  Label(sida3, FLayout, TrMark("Klikk på det landet du vil at byen din skal ligge i."), {4, 302, 265, 36});
   Label(sida3, FLayout, LandChoiceText, {4, 338, 265, 52});
 
   FNotebook->addWidget(sida1);
@@ -124,7 +124,7 @@ int TIntroForm::PageIndex() const { return FNotebook->currentIndex(); }
 
 void TIntroForm::Button3Click() {
   if (NameEdit->text().isEmpty()) {
-    FSink.ShowMessage(MissingNameMessage);
+    FSink.ShowMessage(Tr(MissingNameMessage));
     return;
   }
   ShowFace(FaceSB->value());

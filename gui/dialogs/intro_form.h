@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/common/translation.h"
 #include "gui/dialogs/game_layout.h"
 
 class QLineEdit;
@@ -19,7 +20,7 @@ class TPictureLoader;
 class TZoneImage;
 class TMessageSink;
 
-inline constexpr const char* MissingNameMessage = "Du må skrive navnet ditt!";
+inline constexpr const char* MissingNameMessage = TrMark("Du må skrive navnet ditt!");
 
 /// The new chief's name, face and land, page after page. It closes only once a land
 /// was clicked.

@@ -3,12 +3,14 @@
 #include <QFrame>
 #include <QPushButton>
 
+#include "core/common/translation.h"
+
 namespace fjordheim {
 
 namespace {
 
 QPushButton* ResultButton(QDialog* dialog, const TGameLayout& layout, const char* text, int top, int result) {
-  auto* button = new QPushButton(QString::fromUtf8(text), dialog);
+  auto* button = new QPushButton(QString::fromStdString(Tr(text)), dialog);
   layout.Place(button, 13, top, 137, 33);
   QObject::connect(button, &QPushButton::clicked, dialog, [dialog, result] { dialog->done(result); });
   return button;
@@ -23,9 +25,9 @@ TStartGameForm::TStartGameForm(QWidget* parent, TGameLayout layout) : QDialog(pa
   auto* panel = new QFrame(this);
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   layout.Place(panel, 4, 4, 154, 126);
-  BtnNewGame = ResultButton(this, layout, "Nytt spill", 12, NewGameResult);
-  BtnLoadGame = ResultButton(this, layout, "Hent lagret spill", 52, LoadGameResult);
-  BtnExit = ResultButton(this, layout, "Avslutt", 92, ExitResult);
+  BtnNewGame = ResultButton(this, layout, TrMark("Nytt spill"), 12, NewGameResult);
+  BtnLoadGame = ResultButton(this, layout, TrMark("Hent lagret spill"), 52, LoadGameResult);
+  BtnExit = ResultButton(this, layout, TrMark("Avslutt"), 92, ExitResult);
 }
 
 }  // namespace fjordheim

@@ -1,5 +1,6 @@
 #include "gui/dialogs/status_form.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,9 +9,11 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <array>
 #include <optional>
 #include <utility>
 
+#include "core/common/translation.h"
 #include "core/game/village_status.h"
 #include "gui/controls/draw_transparent.h"
 #include "gui/controls/forecast_line.h"
@@ -31,6 +34,11 @@ constexpr int ButtonsTop = 288;
 constexpr int ReasonsBand = 84;
 
 // A picture of the window at the window's scale, its transparent colour showing the face beneath.
+QString Translated(const char* bokmal) { return QString::fromStdString(Tr(bokmal)); }
+
+// The tabs from left to right.
+constexpr std::array<const char*, 4> TabTitles{TrMark("Mennesker"), TrMark("Dyr"), TrMark("Handel"), TFoodStatus::TabTitle};
+
 QPixmap KeyedPixmap(const QImage& picture, QRgb transparent, QSize size) {
   return QPixmap::fromImage(KeyedImage(picture, transparent).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
@@ -39,10 +47,10 @@ QPixmap KeyedPixmap(const QImage& picture, QRgb transparent, QSize size) {
 
 TVillageStatusForm::TVillageStatusForm(QWidget* parent, const TStatusPictures& pictures, TGameLayout layout)
     : QDialog(parent), FLayout(layout), FPictures(pictures) {
-  setWindowTitle("Slik ligger det an...");
   setFont(layout.PixelFont("MS Sans Serif", 11));
   setFixedSize(layout.Scaled(WindowWidth), layout.Scaled(WindowHeight));
-  auto* status = new QGroupBox("Status", this);
+  FStatusBox = new QGroupBox(this);
+  QGroupBox* status = FStatusBox;
   layout.Place(status, 8, 8, 225, 273);
   BuildThermometers(status, pictures.Thermometer);
 
@@ -51,16 +59,16 @@ TVillageStatusForm::TVillageStatusForm(QWidget* parent, const TStatusPictures& p
   // Four tabs share the width the three were drawn for: narrower margins keep every name whole.
   FPages->setStyleSheet(QString("QTabBar::tab { padding: %1px %2px; }").arg(layout.Scaled(2)).arg(layout.Scaled(3)));
   FPages->tabBar()->setUsesScrollButtons(false);
-  FPages->addTab(BuildPeoplePage(), "Mennesker");
-  FPages->addTab(BuildAnimalPage(pictures.BigAnimals), "Dyr");
-  FPages->addTab(BuildTradePage(), "Handel");
-  FPages->addTab(BuildFoodPage(), QString::fromUtf8(TFoodStatus::TabTitle));
+  FPages->addTab(BuildPeoplePage(), {});
+  FPages->addTab(BuildAnimalPage(pictures.BigAnimals), {});
+  FPages->addTab(BuildTradePage(), {});
+  FPages->addTab(BuildFoodPage(), {});
   ShowTab(TTab::Animals);
 
-  auto* close = new QPushButton("Lukk", this);
-  layout.Place(close, 296, ButtonsTop, 89, 33);
-  connect(close, &QPushButton::clicked, this, &QDialog::accept);
-  FChronicleButton = new QPushButton(QString::fromUtf8("Krønike"), this);
+  FCloseButton = new QPushButton(this);
+  layout.Place(FCloseButton, 296, ButtonsTop, 89, 33);
+  connect(FCloseButton, &QPushButton::clicked, this, &QDialog::accept);
+  FChronicleButton = new QPushButton(this);
   layout.Place(FChronicleButton, 392, ButtonsTop, 53, 33);
   FChronicleButton->hide();
   FReasonsLabel = Text(this, {}, 8, WindowHeight - 4, WindowWidth - 16, ReasonsBand - 6, true);
@@ -68,12 +76,46 @@ TVillageStatusForm::TVillageStatusForm(QWidget* parent, const TStatusPictures& p
   reasonColours.setColor(QPalette::WindowText, ReasonColour);
   FReasonsLabel->setPalette(reasonColours);
   FReasonsLabel->hide();
+  WriteTexts();
+}
+
+// The window is made once for the whole run: it speaks anew when the title's language changes.
+void TVillageStatusForm::WriteTexts() {
+  // Translators: the title of the status window.
+  setWindowTitle(Translated(TrMark("Slik ligger det an...")));
+  // Translators: the heading of the box with the three thermometers of the status window.
+  FStatusBox->setTitle(Translated(TrMark("Status")));
+  for (std::size_t tab = 0; tab < TabTitles.size(); ++tab) {
+    FPages->setTabText(static_cast<int>(tab), Translated(TabTitles[tab]));
+  }
+  FCloseButton->setText(Translated(TrMark("Lukk")));
+  // Translators: a narrow button (about 9 letters) that opens the chronicle of the village.
+  FChronicleButton->setText(Translated(TrMark("Krønike")));
+  for (const auto& [label, bokmal] : FFixedTexts) label->setText(Translated(bokmal));
+  ShowReasons();
+}
+
+void TVillageStatusForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) WriteTexts();
+  QDialog::changeEvent(event);
+}
+
+QLabel* TVillageStatusForm::FixedText(QWidget* parent, const char* bokmal, int x, int y, int w, int h, bool wrap) {
+  QLabel* label = Text(parent, Translated(bokmal), x, y, w, h, wrap);
+  FFixedTexts.emplace_back(label, bokmal);
+  return label;
 }
 
 void TVillageStatusForm::SetReasons(const std::string& reasons) {
-  FReasonsLabel->setText(reasons.empty() ? QString() : QString::fromUtf8("Sist årstid: ") + QString::fromStdString(reasons));
+  FReasons = reasons;
+  ShowReasons();
   FReasonsLabel->setVisible(!reasons.empty());
   setFixedSize(FLayout.Scaled(WindowWidth), FLayout.Scaled(WindowHeight + (reasons.empty() ? 0 : ReasonsBand)));
+}
+
+void TVillageStatusForm::ShowReasons() {
+  // Translators: {0} is what happened in the last season, one or more whole sentences.
+  FReasonsLabel->setText(FReasons.empty() ? QString() : QString::fromStdString(Tr("Sist årstid: {0}", FReasons)));
 }
 
 QLabel* TVillageStatusForm::Text(QWidget* parent, const QString& caption, int x, int y, int w, int h, bool wrap) {
@@ -104,11 +146,14 @@ void TVillageStatusForm::BuildThermometers(QWidget* status, const QImage& thermo
       Picture(status, thermometer, x, 32, 43, 227);
     }
   }
-  Text(status, "Byen", 32, 16, 50);
-  Text(status, QString::fromUtf8("Høvding"), 90, 16, 60);
-  Text(status, "Handel", 152, 16, 50);
-  for (const auto& [caption, top] : {std::pair{"Høy", 72}, std::pair{"Normal", 128}, std::pair{"Lav", 181}}) {
-    Text(status, QString::fromUtf8(caption), 0, top, 32)->setFont(FLayout.PixelFont("MS Sans Serif", 9));
+  // Translators: the captions above the three thermometers, each about 8 letters wide.
+  FixedText(status, TrMark("Byen"), 32, 16, 50);
+  FixedText(status, TrMark("Høvding"), 90, 16, 60);
+  FixedText(status, TrMark("Handel"), 152, 16, 50);
+  // Translators: the marks on the thermometers' scale, in a column 5 letters wide.
+  const std::array marks{std::pair{TrMark("Høy"), 72}, std::pair{TrMark("Normal"), 128}, std::pair{TrMark("Lav"), 181}};
+  for (const auto& [caption, top] : marks) {
+    FixedText(status, caption, 0, top, 32)->setFont(FLayout.PixelFont("MS Sans Serif", 9));
   }
   for (std::size_t i = 0; i < FBars.size(); ++i) {
     FBars[i] = new QFrame(status);
@@ -124,9 +169,9 @@ QWidget* TVillageStatusForm::BuildPeoplePage() {
   FHumanImage = new QLabel(humans);
   FLayout.Place(FHumanImage, 5, 17, 187, 181);
   // Each row's label and count stand above its pictures, so they are made after the picture.
-  const char* groups[] = {"Gamle", "Menn", "Kvinner", "Barn", "Nyfødte"};
+  const char* groups[] = {TrMark("Gamle"), TrMark("Menn"), TrMark("Kvinner"), TrMark("Barn"), TrMark("Nyfødte")};
   for (int r = 0; r < 5; ++r) {
-    Text(humans, QString::fromUtf8(groups[r]), 5, 40 * r, 60);
+    FixedText(humans, groups[r], 5, 40 * r, 60);
     FPeopleCounts[static_cast<std::size_t>(r)] = Text(humans, {}, 70, 40 * r, 60);
   }
   return humans;
@@ -151,8 +196,9 @@ QWidget* TVillageStatusForm::BuildAnimalPage(const std::array<QImage, AnimalKind
 
 QWidget* TVillageStatusForm::BuildTradePage() {
   auto* trade = new QWidget;
-  Text(trade, "Behov", 8, 8, 70);
-  Text(trade, "Overskudd", 88, 8, 90);
+  // Translators: the headings of the goods the village lacks and the goods it can sell.
+  FixedText(trade, TrMark("Behov"), 8, 8, 70);
+  FixedText(trade, TrMark("Overskudd"), 88, 8, 90);
   FTradeImage = new TStatusGoodsImage(trade, TVillageStatus::TradeHeight, TVillageStatus::GoodsRowHeight);
   FLayout.Place(FTradeImage, 8, 32, TVillageStatus::TradeWidth, TVillageStatus::TradeHeight);
   return trade;
@@ -165,14 +211,14 @@ QWidget* TVillageStatusForm::BuildFoodPage() {
   constexpr int Width = 187;
   const QFont heading = FLayout.PixelFont("MS Sans Serif", 11, true);
   auto* food = new QWidget;
-  Text(food, QString::fromUtf8(TFoodStatus::StoreHeading), Left, 2, Width)->setFont(heading);
+  FixedText(food, TFoodStatus::StoreHeading, Left, 2, Width)->setFont(heading);
   FStoreImage = new QLabel(food);
   FLayout.Place(FStoreImage, Left, 18, TFoodStatus::AreaWidth, TFoodStatus::StoreRows * TFoodStatus::PictureStep);
   FStoreLabel = Text(food, {}, Left, 62, Width, 28, true);
-  Text(food, QString::fromUtf8(TFoodStatus::NeedHeading), Left, 92, Width)->setFont(heading);
+  FixedText(food, TFoodStatus::NeedHeading, Left, 92, Width)->setFont(heading);
   FNeedImage = new QLabel(food);
   FLayout.Place(FNeedImage, Left, 108, TFoodStatus::AreaWidth, TFoodStatus::NeedRows * TFoodStatus::PictureStep);
-  FPortionLabel = Text(food, QString::fromUtf8(TFoodStatus::PortionText), Left, 131, Width, 22, true);
+  FPortionLabel = FixedText(food, TFoodStatus::PortionText, Left, 131, Width, 22, true);
   FPortionLabel->setFont(FLayout.PixelFont("MS Sans Serif", 9));
   FFedLabel = Text(food, {}, Left, 155, Width, 28, true);
   FForecastLabel = Text(food, {}, Left - 2, 186, Width + 4, 44, true);

@@ -4,6 +4,9 @@
 #include <QImage>
 
 #include <array>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/game/food_status.h"
 #include "core/game/season_forecast.h"
@@ -12,6 +15,7 @@
 #include "gui/dialogs/game_layout.h"
 
 class QFrame;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -74,13 +78,20 @@ class TVillageStatusForm : public QDialog {
   /// The button that opens the chronicle; hidden until someone listens to it.
   QPushButton* ChronicleButton() const { return FChronicleButton; }
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void WriteTexts();
+  void ShowReasons();
   void BuildThermometers(QWidget* status, const QImage& thermometer);
   QWidget* BuildPeoplePage();
   QWidget* BuildAnimalPage(const std::array<QImage, AnimalKindCount>& bigAnimals);
   QWidget* BuildTradePage();
   QWidget* BuildFoodPage();
   QLabel* Text(QWidget* parent, const QString& caption, int x, int y, int w, int h = 16, bool wrap = false);
+  /// A label whose fixed text is written anew in the language of the game.
+  QLabel* FixedText(QWidget* parent, const char* bokmal, int x, int y, int w, int h = 16, bool wrap = false);
   QLabel* Picture(QWidget* parent, const QImage& picture, int x, int y, int w, int h);
   void PlaceBar(int bar, long double factor);
   void UpdateFood();
@@ -107,6 +118,10 @@ class TVillageStatusForm : public QDialog {
   QLabel* FForecastLabel = nullptr;
   QLabel* FReasonsLabel = nullptr;
   QPushButton* FChronicleButton = nullptr;
+  QPushButton* FCloseButton = nullptr;
+  QGroupBox* FStatusBox = nullptr;
+  std::vector<std::pair<QLabel*, const char*>> FFixedTexts;
+  std::string FReasons;
 };
 
 }  // namespace fjordheim

@@ -8,14 +8,18 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "core/common/translation.h"
+
 namespace fjordheim {
 
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
+QString Translated(const char* bokmal) { return Q(Tr(bokmal)); }
+
 void AddLabel(QWidget* parent, const TGameLayout& layout, const char* text, int x, int y) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  auto* label = new QLabel(Translated(text), parent);
   label->move(layout.Scaled(x), layout.Scaled(y));
 }
 
@@ -36,22 +40,22 @@ TAddBookmDlg::TAddBookmDlg(TMessageSink& sink, QWidget* parent, TGameLayout layo
   AddLabel(this, layout, BookmarkTextLabel, 152, 52);
   Memo = new QPlainTextEdit(this);
   layout.Place(Memo, 152, 68, 205, 97);
-  Button1 = new QPushButton(Q(BookmarkOkButton), this);
+  Button1 = new QPushButton(Translated(BookmarkOkButton), this);
   layout.Place(Button1, 92, 180, 81, 25);
-  Button2 = new QPushButton(Q(BookmarkCancelButton), this);
+  Button2 = new QPushButton(Translated(BookmarkCancelButton), this);
   layout.Place(Button2, 204, 180, 81, 25);
   connect(Button1, &QPushButton::clicked, this, &TAddBookmDlg::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
   PopupMenu1 = new QMenu(this);
-  FDelTopic = PopupMenu1->addAction(QString::fromUtf8(DeleteEntryItem), this, &TAddBookmDlg::DelTopic);
+  FDelTopic = PopupMenu1->addAction(Translated(DeleteEntryItem), this, &TAddBookmDlg::DelTopic);
   FDelTopic->setShortcut(Qt::Key_Delete);
-  FInsTopic = PopupMenu1->addAction(QString::fromUtf8(InsertEntryItem), this, &TAddBookmDlg::InsTopic);
+  FInsTopic = PopupMenu1->addAction(Translated(InsertEntryItem), this, &TAddBookmDlg::InsTopic);
   FInsTopic->setShortcut(Qt::Key_Insert);
   PopupMenu1->addSeparator();
-  FMoveUp = PopupMenu1->addAction(QString::fromUtf8(MoveUpItem), this, &TAddBookmDlg::MoveUp);
+  FMoveUp = PopupMenu1->addAction(Translated(MoveUpItem), this, &TAddBookmDlg::MoveUp);
   FMoveUp->setShortcut(Qt::Key_Minus);
-  FMoveDown = PopupMenu1->addAction(QString::fromUtf8(MoveDownItem), this, &TAddBookmDlg::MoveDown);
+  FMoveDown = PopupMenu1->addAction(Translated(MoveDownItem), this, &TAddBookmDlg::MoveDown);
   FMoveDown->setShortcut(Qt::Key_Plus);
   SectionLB->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(SectionLB, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
@@ -71,7 +75,7 @@ TAddBookmDlg::~TAddBookmDlg() = default;
 void TAddBookmDlg::Prepare(const std::string& pagePath, const std::string& title, const std::string& url,
                            const std::string& text) {
   FEditor = std::make_unique<TBookmarkEditor>(pagePath, TBookmarkEntry{title, url, text}, FSink);
-  setWindowTitle(Q(FEditor->Caption()));
+  setWindowTitle(Q(Tr(FEditor->Caption())));
   FillList();
   ShowCurrent();
   TitleEdit->setFocus();

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "core/common/translation.h"
+
 namespace fjordheim {
 
 TBrowserLoadForm::TBrowserLoadForm(QWidget* parent, TGameLayout layout)
@@ -9,7 +11,7 @@ TBrowserLoadForm::TBrowserLoadForm(QWidget* parent, TGameLayout layout)
   // The notice was drawn for a narrow font; one wider may take two lines.
   setFont(layout.PixelFont("MS Sans Serif", 11));
   setFixedSize(layout.Size(283, 30));
-  auto* panel = new QLabel(QString::fromUtf8("Laster Web browser. Dette kan ta litt tid så vær tålmodig."), this);
+  auto* panel = new QLabel(QString::fromStdString(Tr("Laster Web browser. Dette kan ta litt tid så vær tålmodig.")), this);
   panel->setGeometry(rect());
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panel->setAlignment(Qt::AlignCenter);

@@ -7,6 +7,7 @@
 #include <QTextBrowser>
 
 #include "core/common/path_resolver.h"
+#include "core/common/translation.h"
 #include "gui/controls/custom_image.h"
 #include "gui/controls/picture_button.h"
 #include "gui/controls/picture_loader.h"
@@ -18,19 +19,17 @@ namespace fjordheim {
 
 namespace {
 
-TPictureButton* SurfButton(QWidget* parent, TPictureLoader& pictures, const std::string& picsPath, const char* name,
-                           const char* hint) {
-  TPictureButton* button = CreatePictureButton(parent, pictures, picsPath, name, QRect(), false);
-  button->setToolTip(QString::fromUtf8(hint));
-  return button;
+TPictureButton* SurfButton(QWidget* parent, TPictureLoader& pictures, const std::string& picsPath, const char* name) {
+  return CreatePictureButton(parent, pictures, picsPath, name, QRect(), false);
 }
+
+QString Translated(const char* bokmal) { return QString::fromStdString(Tr(bokmal)); }
 
 }  // namespace
 
 TBrowserWin::TBrowserWin(const std::string& picsPath, TPictureLoader& pictures, TMessageSink& sink, QWidget* parent,
                          TGameLayout layout)
     : QWidget(parent, Qt::Window), FPicsPath(picsPath), FSink(sink), FLayout(layout), FBaseFont(font()) {
-  setWindowTitle(QStringLiteral("Les mer..."));
   setAutoFillBackground(true);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, QColor(231, 99, 0));
@@ -44,18 +43,19 @@ TBrowserWin::TBrowserWin(const std::string& picsPath, TPictureLoader& pictures, 
   FBanner = new TCustomImage(FButtonPanel);
   FBanner->SetStretch(true);
   FBanner->SetPicture(pictures.Load(picsPath + "banner.bmp"));
-  BtnSurfMeny = SurfButton(FButtonPanel, pictures, picsPath, "BtnSurfMeny", "Gå til din side");
-  BtnSurfBm = SurfButton(FButtonPanel, pictures, picsPath, "BtnSurfBm", "Legg til bokmerke");
-  BtnAddText = SurfButton(FButtonPanel, pictures, picsPath, "BtnAddText", "Legg til egen tekst");
-  BtnSurfBack = SurfButton(FButtonPanel, pictures, picsPath, "BtnSurfBack", "Forrige side");
-  BtnSurfForward = SurfButton(FButtonPanel, pictures, picsPath, "BtnSurfForward", "Neste side");
-  BtnVillage = SurfButton(FButtonPanel, pictures, picsPath, "BtnVillage", "Gå til hovedbildet");
+  BtnSurfMeny = SurfButton(FButtonPanel, pictures, picsPath, "BtnSurfMeny");
+  BtnSurfBm = SurfButton(FButtonPanel, pictures, picsPath, "BtnSurfBm");
+  BtnAddText = SurfButton(FButtonPanel, pictures, picsPath, "BtnAddText");
+  BtnSurfBack = SurfButton(FButtonPanel, pictures, picsPath, "BtnSurfBack");
+  BtnSurfForward = SurfButton(FButtonPanel, pictures, picsPath, "BtnSurfForward");
+  BtnVillage = SurfButton(FButtonPanel, pictures, picsPath, "BtnVillage");
 
-  FBrowserPanel = new QLabel(QStringLiteral("Vent litt.."), this);
+  FBrowserPanel = new QLabel(this);
   FBrowserPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Browser = new TPageBrowser(FBrowserPanel);
   Browser->setOpenLinks(true);
   PlaceControls();
+  WriteTexts();
 
   connect(BtnSurfMeny, &TPictureButton::Clicked, this, &TBrowserWin::BtnSurfMenyClick);
   connect(BtnSurfBack, &TPictureButton::Clicked, this, &TBrowserWin::BtnSurfBackClick);
@@ -63,6 +63,19 @@ TBrowserWin::TBrowserWin(const std::string& picsPath, TPictureLoader& pictures, 
   connect(BtnSurfBm, &TPictureButton::Clicked, this, [this] { AddEntry(true); });
   connect(BtnAddText, &TPictureButton::Clicked, this, [this] { AddEntry(false); });
   connect(BtnVillage, &TPictureButton::Clicked, this, &QWidget::close);
+}
+
+// The browser may be made on the title, before the player changes the language there.
+void TBrowserWin::WriteTexts() {
+  // Translators: the title of the window that shows the information pages.
+  setWindowTitle(Translated(TrMark("Les mer...")));
+  BtnSurfMeny->setToolTip(Translated(TrMark("Gå til din side")));
+  BtnSurfBm->setToolTip(Translated(TrMark("Legg til bokmerke")));
+  BtnAddText->setToolTip(Translated(TrMark("Legg til egen tekst")));
+  BtnSurfBack->setToolTip(Translated(TrMark("Forrige side")));
+  BtnSurfForward->setToolTip(Translated(TrMark("Neste side")));
+  BtnVillage->setToolTip(Translated(TrMark("Gå til hovedbildet")));
+  FBrowserPanel->setText(Translated(TrMark("Vent litt..")));
 }
 
 void TBrowserWin::SetLayout(TGameLayout layout) {
@@ -124,6 +137,7 @@ void TBrowserWin::hideEvent(QHideEvent* event) {
 }
 
 void TBrowserWin::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) WriteTexts();
   if (event->type() == QEvent::ActivationChange) {
     if (isActiveWindow()) {
       emit Activated();

@@ -69,6 +69,7 @@ class TBrowserWin : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  void WriteTexts();
   void PlaceControls();
   void PlaceButton(TPictureButton* button, int x, int y, int width, int height);
 

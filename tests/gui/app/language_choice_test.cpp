@@ -57,6 +57,26 @@ TEST_F(LanguageChoice, TheTitleOffersEachLanguageInItsOwnNameAndBokmalIsTheGames
   EXPECT_EQ(Game->Form.HowToPlayButton()->text(), "Slik spiller du");
 }
 
+// The title's sign is drawn on sky of one colour: every button, with a margin round it, lies
+// on that sky alone, so none touches the sign's frame.
+TEST_F(LanguageChoice, TheButtonsStandOnTheSkyClearOfTheSign) {
+  const QImage title(GameFolder() + "/Bilder/Intropic.bmp");
+  ASSERT_FALSE(title.isNull());
+  const QRgb sky = title.pixel(title.width() - 1, 0);
+  for (TLanguageCode language : GameLanguages) {
+    QPushButton* button = LanguageButton(language);
+    const QWidget* panel = button->parentWidget()->parentWidget();
+    const QRect place = QRect(button->mapTo(panel, QPoint(0, 0)), button->size()).adjusted(-4, -4, 4, 4);
+    ASSERT_TRUE(title.rect().contains(place)) << button->text().toStdString();
+    int other = 0;
+    for (int y = place.top(); y <= place.bottom(); ++y) {
+      for (int x = place.left(); x <= place.right(); ++x) other += title.pixel(x, y) != sky ? 1 : 0;
+    }
+    EXPECT_EQ(other, 0) << button->text().toStdString() << " stands over the picture at " << place.x() << "," << place.y();
+  }
+  SaveScreenshot(Game->Form, "title_language_choice");
+}
+
 TEST_F(LanguageChoice, AChoiceSpeaksAtOnceInEveryTextOfTheWindowAndIsRemembered) {
   Choose(TLanguageCode::Nynorsk);
   EXPECT_TRUE(LanguageButton(TLanguageCode::Nynorsk)->isChecked());

@@ -103,7 +103,7 @@ TEST(CreatePictureList, KeepsIndicesWhenAPictureIsMissingAndReportsItOnce) {
   EXPECT_TRUE(list.Picture(7).isNull());
   CreatePictureList(qRgb(255, 0, 255), {"gone"}, pics, loader);
   ASSERT_EQ(sink.Messages.size(), 1u);
-  EXPECT_EQ(sink.Messages[0], std::string(MissingPicturePrefix) + pics + "ListImgs\\gone.bmp");
+  EXPECT_EQ(sink.Messages[0], "Finner ikke bildet " + pics + "ListImgs\\gone.bmp");
 }
 
 TEST(ZoneImage, LooksUpZonesByThePictureWidthAndReadsAMaskOnce) {
