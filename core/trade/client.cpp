@@ -250,7 +250,7 @@ void TClient::LoseServer() {
 // listen for invitations: the player is told, and only a partner he is trading with stays on
 // his list, so that the trade under way can be finished over its own link.
 void TClient::LoseMarket() {
-  Show(ServerLostText);
+  Show(Tr(ServerLostText));
   FServerLossTold = true;
   Disconnect();
   const TMerchant* player = Player();
@@ -480,8 +480,8 @@ void TClient::LosePeerLink() {
 }
 
 std::string ListenFailedText(std::int32_t port, const std::string& description) {
-  return "Andre spillere kan ikke nå deg: porten " + std::to_string(port) + " kan ikke brukes (" + description +
-         ").";
+  // Translators: {0} is the port number, {1} the system's own reason, which stays as the system says it.
+  return Tr("Andre spillere kan ikke nå deg: porten {0} kan ikke brukes ({1}).", port, description);
 }
 
 }  // namespace fjordheim

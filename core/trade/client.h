@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/common/message_sink.h"
+#include "core/common/translation.h"
 #include "core/common/throttled_message_sink.h"
 #include "core/trade/connection_port.h"
 #include "core/trade/lifeline.h"
@@ -148,7 +149,7 @@ class TClient : private TConnectionListener {
 };
 
 /// The player's message when the market server closed the link while he was at the market.
-inline constexpr const char* ServerLostText = "Forbindelsen til markedet er brutt. Du kan ikke invitere flere her.";
+inline constexpr const char* ServerLostText = TrMark("Forbindelsen til markedet er brutt. Du kan ikke invitere flere her.");
 
 /// The player's message when other players cannot reach this game.
 std::string ListenFailedText(std::int32_t port, const std::string& description);

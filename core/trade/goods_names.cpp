@@ -2,17 +2,20 @@
 
 #include <array>
 
+#include "core/common/translation.h"
+
 namespace fjordheim {
 
 namespace {
 
 constexpr std::array<TGoodsName, GoodsKindCount> Names{{
-    {"Sølv", "sølv", false},
-    {"Rav", "rav", false},
-    {"Pels", "pels", false},
-    {"Jern", "jern", false},
-    {"Smykker", "smykker", true},
-    {"Våpen", "våpen", true},
+    // Translators: each kind of goods by its name on the picture, then by its word inside a sentence.
+    {TrMark("Sølv"), TrMark("sølv"), false},
+    {TrMark("Rav"), TrMark("rav"), false},
+    {TrMark("Pels"), TrMark("pels"), false},
+    {TrMark("Jern"), TrMark("jern"), false},
+    {TrMark("Smykker"), TrMark("smykker"), true},
+    {TrMark("Våpen"), TrMark("våpen"), true},
 }};
 
 }  // namespace
@@ -20,12 +23,10 @@ constexpr std::array<TGoodsName, GoodsKindCount> Names{{
 const TGoodsName& GoodsName(TGoodsKind kind) { return Names[static_cast<std::size_t>(kind)]; }
 
 std::string GoodsCountLabel(TGoodsKind kind, int count) {
-  return std::string(GoodsName(kind).Label) + ": " + std::to_string(count);
+  // Translators: a kind of goods and how many there are, as a tip over the goods: "Pels: 4".
+  return Tr("{0}: {1}", Tr(GoodsName(kind).Label), count);
 }
 
-std::string TooLittleOf(TGoodsKind kind) {
-  const TGoodsName& name = GoodsName(kind);
-  return std::string(name.Counted ? "for få " : "for lite ") + name.Word;
-}
+std::string GoodsWord(TGoodsKind kind) { return Tr(GoodsName(kind).Word); }
 
 }  // namespace fjordheim

@@ -19,10 +19,10 @@ struct TGoodsName {
 /// "Sølv", "Rav", "Pels", "Jern", "Smykker", "Våpen", with their words in a sentence.
 const TGoodsName& GoodsName(TGoodsKind kind);
 
-/// What the pointer or the keyboard's selection on a kind tells: "Pels: 4".
+/// What the pointer or the keyboard's selection on a kind tells, in the game's language: "Pels: 4".
 std::string GoodsCountLabel(TGoodsKind kind, int count);
 
-/// "for lite pels", "for få smykker".
-std::string TooLittleOf(TGoodsKind kind);
+/// The kind's word inside a sentence, in the game's language: "pels".
+std::string GoodsWord(TGoodsKind kind);
 
 }  // namespace fjordheim

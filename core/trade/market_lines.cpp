@@ -15,6 +15,18 @@ const TMarketLine& PickMarketLine(std::span<const TMarketLine> lines, TRandom& r
   return lines[static_cast<std::size_t>(random.Random(static_cast<std::int32_t>(lines.size())))];
 }
 
+std::vector<TMarketLine> EveryMarketLine() {
+  std::vector<TMarketLine> every;
+  for (const std::span<const TMarketLine> moment :
+       {std::span<const TMarketLine>(MarketLines::InviteAnswered), std::span<const TMarketLine>(MarketLines::InviteAccepted),
+        std::span<const TMarketLine>(MarketLines::ProposalAccepted), std::span<const TMarketLine>(MarketLines::ProposalDeclined),
+        std::span<const TMarketLine>(MarketLines::Considering), std::span<const TMarketLine>(MarketLines::Proposing),
+        std::span<const TMarketLine>(MarketLines::PlayerAccepted), std::span<const TMarketLine>(MarketLines::PlayerDeclined)}) {
+    every.insert(every.end(), moment.begin(), moment.end());
+  }
+  return every;
+}
+
 TPicturePlace TradingPicturePlace(std::int32_t imageNo) {
   if (imageNo < 0 || imageNo >= static_cast<std::int32_t>(TradingPicturePlaces.size())) return {};
   return TradingPicturePlaces[static_cast<std::size_t>(imageNo)];

@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/common/random.h"
+#include "core/common/translation.h"
 
 namespace fjordheim {
 
@@ -19,69 +21,78 @@ struct TMarketLine {
 /// The market window's bubble lines, each moment with its few variants.
 namespace MarketLines {
 inline constexpr std::array<TMarketLine, 3> InviteAnswered{{
-    {"Hmm.... vent mens jeg kommer med tilbudet mitt.", "MrktAns1"},
-    {"Jeg vurderer hva jeg skal tilby deg... Vent", "MrktAns2"},
-    {"Nå skal du få et godt tilbud. Vent litt...", "MrktAns3"},
+    {TrMark("Hmm.... vent mens jeg kommer med tilbudet mitt."), "MrktAns1"},
+    {TrMark("Jeg vurderer hva jeg skal tilby deg... Vent"), "MrktAns2"},
+    {TrMark("Nå skal du få et godt tilbud. Vent litt..."), "MrktAns3"},
 }};
 inline constexpr std::array<TMarketLine, 3> InviteAccepted{{
-    {"Vær hilset, høvding. Hva vil du handle med? Kom med et tilbud.", "MrktAcc1"},
-    {"Velkommen høvding. Foreslå noe vi kan bytte.", "MrktAcc2"},
-    {"Hei. La meg se hva du har å tilby høvding. ", "MrktAcc3"},
+    {TrMark("Vær hilset, høvding. Hva vil du handle med? Kom med et tilbud."), "MrktAcc1"},
+    {TrMark("Velkommen høvding. Foreslå noe vi kan bytte."), "MrktAcc2"},
+    {TrMark("Hei. La meg se hva du har å tilby høvding. "), "MrktAcc3"},
 }};
 inline constexpr std::array<TMarketLine, 3> ProposalAccepted{{
-    {"Jeg godtar byttet.", "MrktPA1a"},
-    {"Det ble et bra bytte.", "MrktPA2a"},
-    {"Jeg er fornøyd med byttet. Du er en flink handelsmann.", "MrktPA3a"},
+    {TrMark("Jeg godtar byttet."), "MrktPA1a"},
+    {TrMark("Det ble et bra bytte."), "MrktPA2a"},
+    {TrMark("Jeg er fornøyd med byttet. Du er en flink handelsmann."), "MrktPA3a"},
 }};
 inline constexpr std::array<TMarketLine, 3> ProposalDeclined{{
-    {"Nei, det går jeg ikke med på.", "MrktNo1a"},
-    {"Det var ikke noe bra tilbud.", "MrktNo2a"},
-    {"Jeg bytter ikke med hva som helst.", "MrktNo3a"},
+    {TrMark("Nei, det går jeg ikke med på."), "MrktNo1a"},
+    {TrMark("Det var ikke noe bra tilbud."), "MrktNo2a"},
+    {TrMark("Jeg bytter ikke med hva som helst."), "MrktNo3a"},
 }};
 inline constexpr std::array<TMarketLine, 3> Considering{{
-    {"Hmm... det må jeg overveie.", "MrktRea1"},
-    {"Hmmm...  Jeg må tenke litt...", "MrktRea2"},
-    {"Jeg vurderer byttet... Vent.", "MrktRea3"},
+    {TrMark("Hmm... det må jeg overveie."), "MrktRea1"},
+    {TrMark("Hmmm...  Jeg må tenke litt..."), "MrktRea2"},
+    {TrMark("Jeg vurderer byttet... Vent."), "MrktRea3"},
 }};
 inline constexpr std::array<TMarketLine, 4> Proposing{{
-    {"Hva sier du til dette tilbudet?", "MrktPrp1"},
-    {"Her får du et godt tilbud.", "MrktPrp2"},
-    {"La oss bytte disse varene.", "MrktPrp3"},
-    {"Skal vi slå til på dette byttet?", "MrktPrp4"},
+    {TrMark("Hva sier du til dette tilbudet?"), "MrktPrp1"},
+    {TrMark("Her får du et godt tilbud."), "MrktPrp2"},
+    {TrMark("La oss bytte disse varene."), "MrktPrp3"},
+    {TrMark("Skal vi slå til på dette byttet?"), "MrktPrp4"},
 }};
 inline constexpr std::array<TMarketLine, 2> PlayerAccepted{{
-    {"Det er en fornøyelse å handle med deg. Har du flere forslag?", "MrktARe1"},
-    {"Det ble et bra bytte. Vil du bytte mer?", "MrktARe2"},
+    {TrMark("Det er en fornøyelse å handle med deg. Har du flere forslag?"), "MrktARe1"},
+    {TrMark("Det ble et bra bytte. Vil du bytte mer?"), "MrktARe2"},
 }};
 inline constexpr std::array<TMarketLine, 2> PlayerDeclined{{
-    {"Neivel. Foreslå noe annet vi kan bytte.", "MrktDRe1"},
-    {"Neivel ikke det. Hva kan du tilby da?", "MrktDRe2"},
+    {TrMark("Neivel. Foreslå noe annet vi kan bytte."), "MrktDRe1"},
+    {TrMark("Neivel ikke det. Hva kan du tilby da?"), "MrktDRe2"},
 }};
 }  // namespace MarketLines
 
 /// One of the variants, drawn with the game's generator.
 const TMarketLine& PickMarketLine(std::span<const TMarketLine> lines, TRandom& random);
 
-/// The market window's messages and questions.
+/// Every line of every moment, in the order above: the recordings are spoken from these words.
+std::vector<TMarketLine> EveryMarketLine();
+
+/// The market window's messages and questions, translated where they are shown.
 namespace MarketTexts {
-inline constexpr const char* ChooseMarket = "Velg hvilket marked du vil reise til.";
-inline constexpr const char* NobodyChosen = "Du har ikke valgt noen du vil invitere til handel.";
-inline constexpr const char* NotYourself = "Du kan ikke handle med deg selv.";
-inline constexpr const char* AlreadyInvited = "Du har allerede invitert en handelsmann.";
-inline constexpr const char* Invites = " vil handle med deg. Sier du ja til invitasjonen?";
-inline constexpr const char* TiredOfWaiting = "Han ble lei av å vente.";
-inline constexpr const char* DeclinesInvitation = " avslår innvitasjonen.";
-inline constexpr const char* IsBusy = " er opptatt.";
-inline constexpr const char* TradesNoMore = " vil ikke handle mer!";
-inline constexpr const char* WarningTitle = "Advarsel";
+inline constexpr const char* ChooseMarket = TrMark("Velg hvilket marked du vil reise til.");
+inline constexpr const char* NobodyChosen = TrMark("Du har ikke valgt noen du vil invitere til handel.");
+inline constexpr const char* NotYourself = TrMark("Du kan ikke handle med deg selv.");
+inline constexpr const char* AlreadyInvited = TrMark("Du har allerede invitert en handelsmann.");
+// Translators: {0} is the name of the player or merchant who invites.
+inline constexpr const char* Invites = TrMark("{0} vil handle med deg. Sier du ja til invitasjonen?");
+inline constexpr const char* TiredOfWaiting = TrMark("Han ble lei av å vente.");
+// Translators: {0} is the name of the invited player or merchant.
+inline constexpr const char* DeclinesInvitation = TrMark("{0} avslår innvitasjonen.");
+// Translators: {0} is the name of the invited player or merchant.
+inline constexpr const char* IsBusy = TrMark("{0} er opptatt.");
+// Translators: {0} is the name of the player or merchant who ends the trade.
+inline constexpr const char* TradesNoMore = TrMark("{0} vil ikke handle mer!");
+inline constexpr const char* WarningTitle = TrMark("Advarsel");
+// Translators: the title of the question whether to accept an invitation.
+inline constexpr const char* QuestionTitle = TrMark("Spør");
 inline constexpr const char* OneSidedProposal =
-    "Du gir et bud ved å dra varer fra BÅDE deg og din handelspartner ut på bordet. Ditt forslag inneholder ikke "
-    "handelsvarer fra begge parter. Vil du foreslå dette byttet likevel?";
-inline constexpr const char* WaitForAnswer = "Vent og se om handelsmannen vil handle med deg";
-inline constexpr const char* PickPerson = "Klikk på navnet til den personen du er intressert i å handle med.";
+    TrMark("Du gir et bud ved å dra varer fra BÅDE deg og din handelspartner ut på bordet. Ditt forslag inneholder ikke "
+           "handelsvarer fra begge parter. Vil du foreslå dette byttet likevel?");
+inline constexpr const char* WaitForAnswer = TrMark("Vent og se om handelsmannen vil handle med deg");
+inline constexpr const char* PickPerson = TrMark("Klikk på navnet til den personen du er intressert i å handle med.");
 inline constexpr const char* HowToTrade =
-    "Dra varer ut på bordet og trykk Foreslå. En rød prikk er en vare som trengs, men mangler.";
-inline constexpr const char* ThisIsYou = "Dette er deg selv.";
+    TrMark("Dra varer ut på bordet og trykk Foreslå. En rød prikk er en vare som trengs, men mangler.");
+inline constexpr const char* ThisIsYou = TrMark("Dette er deg selv.");
 }  // namespace MarketTexts
 
 /// How long an accepted trade stands on the trading page, the goods that changed hands framed

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/common/translation.h"
 #include "core/settings/ini_file.h"
 
 namespace fjordheim {
@@ -44,14 +45,21 @@ TMarketData ReadMarket(const TIniFile& ini, const std::string& section) {
 }
 
 std::string MalformedListFault(const std::string& section, std::string_view key, const std::string& badNumber) {
-  return "[" + section + "] " + std::string(key) + " har et ugyldig antall: \"" + badNumber + "\".";
+  // Translators: {0} is a section of the settings file ("CPUMerchant2"), {1} its key ("GOODS"),
+  // {2} the count it could not read.
+  return Tr("[{0}] {1} har et ugyldig antall: \"{2}\".", section, key, badNumber);
 }
 
+// The teacher reads the faults, one sentence each, and what they mean for the market.
 std::string LeftOutMessage(const std::vector<std::string>& faults) {
   if (faults.empty()) return {};
-  std::string message = "Feil i tunstad.ini:";
-  for (const std::string& fault : faults) message += " " + fault;
-  return message + (faults.size() == 1 ? " Denne kjøpmannen" : " Disse kjøpmennene") + " kommer ikke til markedet.";
+  std::string listed;
+  for (const std::string& fault : faults) listed += (listed.empty() ? "" : " ") + fault;
+  const auto count = static_cast<std::int64_t>(faults.size());
+  // Translators: {0} is the number of faults, {1} the faults in the settings file, each a
+  // sentence of its own.
+  return TrPlural("Feil i tunstad.ini: {1} Denne kjøpmannen kommer ikke til markedet.",
+                  "Feil i tunstad.ini: {1} Disse kjøpmennene kommer ikke til markedet.", count, count, listed);
 }
 
 // A merchant with a list that does not read is left out; faults gets one entry per bad key.

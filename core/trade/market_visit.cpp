@@ -9,7 +9,7 @@ namespace fjordheim {
 
 namespace {
 
-constexpr const char* NetworkUnavailableText = "Nettmarkedet kan ikke nås fra denne utgaven av spillet.";
+constexpr const char* NetworkUnavailableText = TrMark("Nettmarkedet kan ikke nås fra denne utgaven av spillet.");
 
 }  // namespace
 

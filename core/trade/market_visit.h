@@ -8,6 +8,7 @@
 
 #include "core/common/message_sink.h"
 #include "core/common/random.h"
+#include "core/common/translation.h"
 #include "core/trade/client.h"
 #include "core/trade/connection_port.h"
 #include "core/trade/cpu_merchant.h"
@@ -18,7 +19,7 @@
 
 namespace fjordheim {
 
-inline constexpr const char* NoMarketChosenText = "Du har ikke valgt noe marked.";
+inline constexpr const char* NoMarketChosenText = TrMark("Du har ikke valgt noe marked.");
 
 /// Whether a market was opened, and if not what to tell the player.
 struct TMarketOpening {

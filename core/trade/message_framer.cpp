@@ -1,5 +1,7 @@
 #include "core/trade/message_framer.h"
 
+#include "core/common/translation.h"
+
 namespace fjordheim {
 namespace {
 
@@ -72,6 +74,6 @@ TMessageFramer::TCut TMessageFramer::Take(std::size_t messageLength, std::size_t
   return TCut::Message;
 }
 
-std::string MessageTooLongText() { return "Meldingen fra nettverket var for lang, og forbindelsen ble lukket."; }
+std::string MessageTooLongText() { return Tr("Meldingen fra nettverket var for lang, og forbindelsen ble lukket."); }
 
 }  // namespace fjordheim

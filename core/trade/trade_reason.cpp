@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/common/translation.h"
 #include "core/trade/goods_names.h"
 
 namespace fjordheim {
@@ -13,7 +14,9 @@ constexpr std::int64_t LargestCount = 65535;
 
 TGoodsKind KindOf(int index) { return static_cast<TGoodsKind>(index); }
 
-const char* Word(int kind) { return GoodsName(KindOf(kind)).Word; }
+std::string Word(int kind) { return GoodsWord(KindOf(kind)); }
+
+bool Counted(int kind) { return GoodsName(KindOf(kind)).Counted; }
 
 std::int64_t SurplusAfter(const TTrade& own, const TProposal& proposal, int kind) {
   return static_cast<std::int64_t>(own.Surplus(KindOf(kind))) + proposal[static_cast<std::size_t>(kind)];
@@ -31,19 +34,20 @@ std::vector<int> ShortKinds(const TTrade& own, const TProposal& proposal) {
   return kinds;
 }
 
+// "smykker, rav og våpen": the last two joined as the language joins a list.
 std::string NameList(const std::vector<int>& kinds) {
-  std::string names;
-  for (std::size_t i = 0; i < kinds.size(); ++i) {
-    if (i > 0) names += i + 1 == kinds.size() ? " og " : ", ";
-    names += Word(kinds[i]);
+  if (kinds.empty()) return {};
+  std::string names = Word(kinds.back());
+  for (std::size_t i = kinds.size() - 1; i-- > 0;) {
+    if (i + 2 == kinds.size()) {
+      // Translators: the last two kinds of a list of goods ("rav og våpen").
+      names = Tr("{0} og {1}", Word(kinds[i]), names);
+    } else {
+      // Translators: a kind of goods before the rest of a list ("smykker, rav og våpen").
+      names = Tr("{0}, {1}", Word(kinds[i]), names);
+    }
   }
   return names;
-}
-
-std::string Lower(const char* pronoun) {
-  std::string word(pronoun);
-  word[0] = static_cast<char>(word[0] - 'A' + 'a');
-  return word;
 }
 
 // The first kind a store would have fewer than none of, or more than it can count, after
@@ -63,12 +67,35 @@ TCountFault FirstCountFault(const TTrade& store, const TProposal& deltas) {
   return {};
 }
 
-std::string CountFaultText(const TCountFault& fault, const char* who) {
-  const TGoodsName& name = GoodsName(KindOf(fault.Kind));
-  if (fault.TooMany) {
-    return std::string(who) + " kan ikke ta imot så " + (name.Counted ? "mange " : "mye ") + name.Word + ".";
+std::string VillageCountFault(const TCountFault& fault) {
+  const std::string word = Word(fault.Kind);
+  // Translators: {0} in this and the next sentences is the word of a kind of goods ("pels", "smykker").
+  if (!fault.TooMany) return Tr("Du har ikke nok {0} til dette byttet.", word);
+  return Counted(fault.Kind) ? Tr("Du kan ikke ta imot så mange {0}.", word) : Tr("Du kan ikke ta imot så mye {0}.", word);
+}
+
+std::string PartnerCountFault(const TCountFault& fault) {
+  const std::string word = Word(fault.Kind);
+  if (!fault.TooMany) return Tr("Handelspartneren har ikke nok {0} til dette byttet.", word);
+  return Counted(fault.Kind) ? Tr("Handelspartneren kan ikke ta imot så mange {0}.", word)
+                             : Tr("Handelspartneren kan ikke ta imot så mye {0}.", word);
+}
+
+std::string TooLittleAfter(int kind) {
+  // Translators: the merchant speaks; {0} is the word of a kind of goods ("pels", "smykker").
+  return Counted(kind) ? Tr("Da får jeg for få {0}.", Word(kind)) : Tr("Da får jeg for lite {0}.", Word(kind));
+}
+
+std::string HasAll(TSex merchant) {
+  return merchant == TSex::Female ? Tr("Hun har alt hun trenger.") : Tr("Han har alt han trenger.");
+}
+
+std::string StillLacks(TSex merchant, const std::string& names, bool partnerHasSome) {
+  if (merchant == TSex::Female) {
+    // Translators: {0} is the list of goods the merchant lacks ("smykker, rav og våpen").
+    return partnerHasSome ? Tr("Hun mangler fortsatt {0}.", names) : Tr("Hun mangler fortsatt {0}, og du har ikke noe av det.", names);
   }
-  return std::string(who) + " har ikke nok " + name.Word + " til dette byttet.";
+  return partnerHasSome ? Tr("Han mangler fortsatt {0}.", names) : Tr("Han mangler fortsatt {0}, og du har ikke noe av det.", names);
 }
 
 }  // namespace
@@ -76,9 +103,9 @@ std::string CountFaultText(const TCountFault& fault, const char* who) {
 std::string DeclineReason(const TTrade& own, const TProposal& proposal) {
   const std::vector<int> shortAfter = ShortKinds(own, proposal);
   for (const int kind : shortAfter) {
-    if (proposal[static_cast<std::size_t>(kind)] < 0) return "Da får jeg " + TooLittleOf(KindOf(kind)) + ".";
+    if (proposal[static_cast<std::size_t>(kind)] < 0) return TooLittleAfter(kind);
   }
-  if (shortAfter.empty()) return "Jeg gir mer enn jeg får.";
+  if (shortAfter.empty()) return Tr("Jeg gir mer enn jeg får.");
   int offered = -1;
   for (int kind = 0; kind < GoodsKindCount; ++kind) {
     const std::int32_t units = proposal[static_cast<std::size_t>(kind)];
@@ -87,27 +114,24 @@ std::string DeclineReason(const TTrade& own, const TProposal& proposal) {
       offered = kind;
     }
   }
-  const std::string wanted = std::string("Jeg trenger ") + Word(shortAfter.front());
-  if (offered < 0) return wanted + ".";
-  return wanted + ", ikke " + Word(offered) + ".";
+  // Translators: {0} is the kind of goods the merchant needs, {1} the kind it was offered.
+  if (offered >= 0) return Tr("Jeg trenger {0}, ikke {1}.", Word(shortAfter.front()), Word(offered));
+  return Tr("Jeg trenger {0}.", Word(shortAfter.front()));
 }
 
 std::string DismissReason(const TTrade& own, const TTrade& partner, TSex merchant) {
-  const char* pronoun = merchant == TSex::Female ? "Hun" : "Han";
   const std::vector<int> lacking = ShortKinds(own, {});
-  if (lacking.empty()) return std::string(pronoun) + " har alt " + Lower(pronoun) + " trenger.";
+  if (lacking.empty()) return HasAll(merchant);
   bool partnerHasSome = false;
   for (const int kind : lacking) partnerHasSome = partnerHasSome || partner.GetGoods(KindOf(kind)) > 0;
-  const std::string lacks = std::string(pronoun) + " mangler fortsatt " + NameList(lacking);
-  if (!partnerHasSome) return lacks + ", og du har ikke noe av det.";
-  return lacks + ".";
+  return StillLacks(merchant, NameList(lacking), partnerHasSome);
 }
 
 std::string UnpayableReason(const TTrade& village, const TTrade* partner, const TProposal& proposal) {
-  if (const TCountFault own = FirstCountFault(village, proposal); own.Kind >= 0) return CountFaultText(own, "Du");
+  if (const TCountFault own = FirstCountFault(village, proposal); own.Kind >= 0) return VillageCountFault(own);
   if (partner == nullptr) return {};
   if (const TCountFault other = FirstCountFault(*partner, Negated(proposal)); other.Kind >= 0) {
-    return CountFaultText(other, "Handelspartneren");
+    return PartnerCountFault(other);
   }
   return {};
 }

@@ -6,20 +6,17 @@
 
 #include <algorithm>
 
+#include "core/common/translation.h"
+#include "gui/controls/goods_tip.h"
+
 namespace fjordheim {
 
 TStatusGoodsImage::TStatusGoodsImage(QWidget* parent, int pictureHeight, int rowHeight)
     : QLabel(parent), FPictureHeight(std::max(1, pictureHeight)), FRowHeight(std::max(1, rowHeight)) {
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
-  setAccessibleName(QString::fromUtf8("Varer"));
-  FTip = new QLabel(this);
-  FTip->setStyleSheet(QStringLiteral("color: white; background: rgba(0, 0, 0, 190); padding: 1px 4px;"));
-  QFont tip = font();
-  tip.setBold(true);
-  FTip->setFont(tip);
-  FTip->setAttribute(Qt::WA_TransparentForMouseEvents);
-  FTip->hide();
+  setAccessibleName(QString::fromStdString(Tr("Varer")));
+  FTip = new TGoodsTip(this);
 }
 
 void TStatusGoodsImage::SetGoods(const QPixmap& picture, const std::array<std::string, GoodsKindCount>& labels) {
@@ -52,14 +49,7 @@ void TStatusGoodsImage::Choose(int row) {
     return;
   }
   const QString& label = FLabels[static_cast<std::size_t>(row)];
-  FTip->setText(label);
-  FTip->adjustSize();
-  const QRect place = RowRect(row);
-  const int above = place.top() - FTip->height();
-  FTip->move(std::clamp(width() / 2 - FTip->width() / 2, 0, std::max(0, width() - FTip->width())),
-             above >= 0 ? above : place.bottom() + 1);
-  FTip->raise();
-  FTip->setVisible(!label.isEmpty());
+  FTip->ShowOver(label, RowRect(row), 0);
   setAccessibleDescription(label);
   update();
 }

@@ -9,6 +9,8 @@
 
 namespace fjordheim {
 
+class TGoodsTip;
+
 /// The goods picture of the status window, one row per kind of goods. The row under the
 /// pointer, or chosen with the arrow keys, tells its kind and count ("Pels: 4") in a tip
 /// above it, as the market's goods do.
@@ -42,7 +44,7 @@ class TStatusGoodsImage : public QLabel {
   int FRowHeight;
   std::array<QString, GoodsKindCount> FLabels;
   int FChosen = -1;
-  QLabel* FTip = nullptr;
+  TGoodsTip* FTip = nullptr;
 };
 
 }  // namespace fjordheim

@@ -1,12 +1,10 @@
 #include "gui/trade/goods_divider.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <algorithm>
-
+#include "core/common/translation.h"
 #include "core/trade/goods_names.h"
 #include "gui/council/text_bubbla.h"
 #include "gui/trade/goods_container.h"
@@ -17,9 +15,13 @@ namespace fjordheim {
 
 namespace {
 
+// Translators: the keys of the trading table, on two lines of small print under it; Shift,
+// Enter and Tilbake (Backspace) are keys.
 constexpr const char* GoodsKeysHelp =
-    "Piler: velg vare (Shift: flere), mellomrom: merk, Enter: legg på bordet, Tilbake: ta av bordet";
+    TrMark("Piler: velg vare (Shift: flere), mellomrom: merk, Enter: legg på bordet, Tilbake: ta av bordet");
 constexpr int KeyHelpPixels = 11;
+constexpr int NameTipPixels = 12;
+constexpr int NameTipGap = 2;
 
 }  // namespace
 
@@ -29,16 +31,9 @@ TGoodsDivider::TGoodsDivider(QWidget* parent, const QPixmap& background)
   QFont help = font();
   help.setPixelSize(KeyHelpPixels);
   setFont(help);
-  SetKeyHelp(QString::fromUtf8(GoodsKeysHelp));
+  SetKeyHelp(QString::fromStdString(Tr(GoodsKeysHelp)));
   setMouseTracking(true);
-  FNameTip = new QLabel(this);
-  FNameTip->setStyleSheet(QStringLiteral("color: white; background: rgba(0, 0, 0, 190); padding: 1px 4px;"));
-  QFont tip = font();
-  tip.setPixelSize(12);
-  tip.setBold(true);
-  FNameTip->setFont(tip);
-  FNameTip->setAttribute(Qt::WA_TransparentForMouseEvents);
-  FNameTip->hide();
+  FNameTip = new TGoodsTip(this, NameTipPixels);
 }
 
 QString TGoodsDivider::KindLabel(const TGoodsIcon& icon) const {
@@ -55,14 +50,8 @@ void TGoodsDivider::ShowNameOf(const TGoodsIcon* icon) {
     FNameTip->hide();
     return;
   }
-  FNameTip->setText(KindLabel(*icon));
-  FNameTip->adjustSize();
   const TWorkRect& unit = icon->Bounds();
-  const int x = std::clamp(unit.Left + unit.Width() / 2 - FNameTip->width() / 2, 0, width() - FNameTip->width());
-  const int above = unit.Top - FNameTip->height() - 2;
-  FNameTip->move(x, above >= 0 ? above : unit.Bottom + 2);
-  FNameTip->raise();
-  FNameTip->show();
+  FNameTip->ShowOver(KindLabel(*icon), QRect(unit.Left, unit.Top, unit.Width(), unit.Height()), NameTipGap);
 }
 
 void TGoodsDivider::mouseMoveEvent(QMouseEvent* event) {

@@ -4,9 +4,8 @@
 
 #include <functional>
 
+#include "gui/controls/goods_tip.h"
 #include "gui/work/custom_divider.h"
-
-class QLabel;
 
 namespace fjordheim {
 
@@ -46,7 +45,7 @@ class TGoodsDivider : public TCustomDivider {
   /// "Pels: 4": the unit's kind and how many of it lie with that side where the unit lies.
   QString KindLabel(const TGoodsIcon& icon) const;
   /// The label over the unit under the pointer or chosen by the keys; hidden when there is none.
-  QLabel* NameTip() const { return FNameTip; }
+  TGoodsTip* NameTip() const { return FNameTip; }
 
  protected:
   void MouseDown(bool plain, int x, int y) override;
@@ -64,7 +63,7 @@ class TGoodsDivider : public TCustomDivider {
 
   QList<TGoodsContainer*> FGoodsContainers;
   TTextBubbla* FBubble = nullptr;
-  QLabel* FNameTip = nullptr;
+  TGoodsTip* FNameTip = nullptr;
 };
 
 }  // namespace fjordheim

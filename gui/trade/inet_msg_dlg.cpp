@@ -3,18 +3,20 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/common/translation.h"
+
 namespace fjordheim {
 
 TINetMsgDlg::TINetMsgDlg(QWidget* parent, TGameLayout layout)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint) {
-  setWindowTitle(QStringLiteral("Internet"));
+  setWindowTitle(QString::fromStdString(Tr("Internet")));
   setFont(layout.Font(font()));
   setFixedSize(layout.Size(427, 64));
   FText = new QLabel(this);
   FText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   FText->setAlignment(Qt::AlignCenter);
   layout.Place(FText, 5, 4, 417, 29);
-  FCancelBtn = new QPushButton(QStringLiteral("Avbryt"), this);
+  FCancelBtn = new QPushButton(QString::fromStdString(Tr("Avbryt")), this);
   layout.Place(FCancelBtn, 176, 37, 75, 24);
   connect(FCancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
 }

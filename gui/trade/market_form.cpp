@@ -14,6 +14,7 @@
 
 #include <exception>
 
+#include "core/common/translation.h"
 #include "core/sound/sound_player.h"
 #include "core/trade/cpu_merchant.h"
 #include "core/trade/market_lines.h"
@@ -80,8 +81,13 @@ TMerchant* MerchantOf(const QListWidgetItem* item) {
   return item == nullptr ? nullptr : static_cast<TMerchant*>(item->data(Qt::UserRole).value<void*>());
 }
 
+QString Translated(const char* bokmal) { return QString::fromStdString(Tr(bokmal)); }
+
+// A sentence of the market's messages with the name of a player or merchant in it.
+QString Named(const char* bokmal, const QString& name) { return QString::fromStdString(Tr(bokmal, name.toStdString())); }
+
 QString Hinted(const char* hint, const QKeySequence& key) {
-  return QString::fromUtf8(hint) + " (" + key.toString(QKeySequence::NativeText) + ")";
+  return Translated(hint) + " (" + key.toString(QKeySequence::NativeText) + ")";
 }
 
 }  // namespace
@@ -125,12 +131,12 @@ void TMarketForm::BuildMarketPage() {
   const QImage market = FParts.Pictures.Load(FParts.PicsPath + "market.bmp");
   if (!market.isNull()) FMainImage->setPixmap(QPixmap::fromImage(market.scaled(GameWidth, GameHeight)));
 
-  auto* label3 = new QLabel(QString::fromUtf8("Markedsplassen"), FMarketPage);
+  auto* label3 = new QLabel(Translated(TrMark("Markedsplassen")), FMarketPage);
   label3->setFont(ArialPixels(33, true, true));
   label3->setStyleSheet(QStringLiteral("background: transparent;"));
   label3->move(152, 16);
   label3->adjustSize();
-  auto* label1 = new QLabel(QString::fromUtf8("Personer på markedet:"), FMarketPage);
+  auto* label1 = new QLabel(Translated(TrMark("Personer på markedet:")), FMarketPage);
   label1->setFont(ArialPixels(13, true, true));
   label1->setStyleSheet(QStringLiteral("background: transparent;"));
   label1->move(304, 160);
@@ -149,7 +155,7 @@ void TMarketForm::BuildMarketPage() {
   FMerchImage->setGeometry(2, 2, 156, 196);
   FMerchImage->setAlignment(Qt::AlignCenter);
   FMerchImage->hide();
-  FInfoLabel = new QLabel(QString::fromUtf8(MarketTexts::PickPerson), panel1);
+  FInfoLabel = new QLabel(Translated(MarketTexts::PickPerson), panel1);
   FInfoLabel->setGeometry(8, 8, 144, 184);
   FInfoLabel->setWordWrap(true);
   FInfoLabel->setAlignment(Qt::AlignCenter);
@@ -167,9 +173,11 @@ void TMarketForm::BuildMarketPage() {
   const QKeySequence inviteKey(Qt::Key_I);
   FInviteBtn = new QPushButton(FMarketPage);
   FInviteBtn->setGeometry(224, 376, 161, 41);
-  FInviteBtn->setToolTip(Hinted("Inviter kjøpemannen til handel", inviteKey));
+  // Translators: the invite button's caption, on at most two short lines.
+  constexpr const char* inviteCaption = TrMark("Inviter kjøpemannen til handel");
+  FInviteBtn->setToolTip(Hinted(inviteCaption, inviteKey));
   // The caption is longer than the button is wide; it wraps onto two lines.
-  auto* inviteText = new QLabel(QString::fromUtf8("Inviter kjøpemannen til handel"), FInviteBtn);
+  auto* inviteText = new QLabel(Translated(inviteCaption), FInviteBtn);
   inviteText->setWordWrap(true);
   inviteText->setAlignment(Qt::AlignCenter);
   inviteText->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -182,10 +190,12 @@ void TMarketForm::BuildMarketPage() {
     if (!TradePageShown() && FInviteBtn->isEnabled()) FInviteBtn->click();
   });
 
-  FAvsluta = new QPushButton(QString::fromUtf8("Forlat markedet"), FMarketPage);
+  // Translators: a button 113 pixels wide.
+  constexpr const char* leaveCaption = TrMark("Forlat markedet");
+  FAvsluta = new QPushButton(Translated(leaveCaption), FMarketPage);
   FAvsluta->setGeometry(512, 432, 113, 31);
   FAvsluta->setFont(ArialPixels(13, false));
-  FAvsluta->setToolTip(Hinted("Forlat markedet", QKeySequence(Qt::Key_Escape)));
+  FAvsluta->setToolTip(Hinted(leaveCaption, QKeySequence(Qt::Key_Escape)));
   connect(FAvsluta, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -220,7 +230,7 @@ void TMarketForm::BuildTradePage() {
 
   FCounterPartNameLabel = NameLabelOn(FGoods, 16, 20);
   FNameLabel = NameLabelOn(FGoods, 16, 217);
-  FHowToLabel = new QLabel(QString::fromUtf8(MarketTexts::HowToTrade), FGoods);
+  FHowToLabel = new QLabel(Translated(MarketTexts::HowToTrade), FGoods);
   FHowToLabel->setGeometry(HowToLine);
   FHowToLabel->setWordWrap(true);
   FHowToLabel->setAlignment(Qt::AlignCenter);
@@ -228,11 +238,11 @@ void TMarketForm::BuildTradePage() {
   FHowToLabel->setStyleSheet(QStringLiteral("color: white; background: rgba(0, 0, 0, 150);"));
   FHowToLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-  FAccBtn = TradeButton("AccBtn", {233, 335, 60, 38}, "Godta byttet", QKeySequence(Qt::Key_J));
-  FProposeBtn = TradeButton("ProposeBtn", {338, 335, 95, 38}, "Foreslå byttet på bordet", QKeySequence(Qt::Key_F));
-  FDenyBtn = TradeButton("DenyBtn", {483, 335, 36, 39}, "Avslå byttet", QKeySequence(Qt::Key_N));
-  FChatBtn = TradeButton("ChatBtn", {192, 422, 44, 35}, "Send det du har skrevet", QKeySequence(Qt::Key_Return));
-  FDismissBtn = TradeButton("DismissBtn", {582, 422, 38, 36}, "Slutt å handle", QKeySequence(Qt::Key_Escape));
+  FAccBtn = TradeButton("AccBtn", {233, 335, 60, 38}, TrMark("Godta byttet"), QKeySequence(Qt::Key_J));
+  FProposeBtn = TradeButton("ProposeBtn", {338, 335, 95, 38}, TrMark("Foreslå byttet på bordet"), QKeySequence(Qt::Key_F));
+  FDenyBtn = TradeButton("DenyBtn", {483, 335, 36, 39}, TrMark("Avslå byttet"), QKeySequence(Qt::Key_N));
+  FChatBtn = TradeButton("ChatBtn", {192, 422, 44, 35}, TrMark("Send det du har skrevet"), QKeySequence(Qt::Key_Return));
+  FDismissBtn = TradeButton("DismissBtn", {582, 422, 38, 36}, TrMark("Slutt å handle"), QKeySequence(Qt::Key_Escape));
   FChatEdit = new QLineEdit(FTradePage);
   FChatEdit->setGeometry(29, 428, 156, 21);
   FChatEdit->setMaxLength(MaxChatLetters);
@@ -299,7 +309,7 @@ bool TMarketForm::OpenChosenMarket(TMarketVisit& visit, std::size_t index, const
                                    std::int32_t imageNo, TTrade& store) {
   const TMarketOpening opening = visit.Open(index, name, imageNo, store, this, this);
   if (!opening.Opened) {
-    if (!opening.Message.empty()) Tell(QString::fromStdString(opening.Message));
+    if (!opening.Message.empty()) Tell(QString::fromStdString(Tr(opening.Message)));
     return false;
   }
   FVisit = &visit;
@@ -324,7 +334,7 @@ void TMarketForm::Guarded(const std::function<void()>& step) {
   } catch (const std::exception& error) {
     FParts.Sink.ShowMessage(error.what());
   } catch (...) {
-    FParts.Sink.ShowMessage("Ukjent feil");
+    FParts.Sink.ShowMessage(Tr("Ukjent feil"));
   }
 }
 
@@ -332,7 +342,7 @@ void TMarketForm::Tell(const QString& message) { FParts.Sink.ShowMessage(message
 
 bool TMarketForm::Ask(const QString& title, const QString& question) {
   if (OnAsk) return OnAsk(title, question);
-  if (title == QString::fromUtf8(MarketTexts::WarningTitle)) {
+  if (title == Translated(MarketTexts::WarningTitle)) {
     return ShowGameMessageBox(this, FParts.Layout, QMessageBox::Warning, title, question,
                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   }
@@ -359,7 +369,7 @@ void TMarketForm::HideWaiting() {
 void TMarketForm::MerchantEntered(TMerchant& merchant) {
   auto* item = new QListWidgetItem(QString::fromStdString(merchant.Name));
   item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(&merchant)));
-  if (&merchant == Player()) item->setToolTip(QString::fromUtf8(MarketTexts::ThisIsYou));
+  if (&merchant == Player()) item->setToolTip(Translated(MarketTexts::ThisIsYou));
   FMerchLB->addItem(item);
 }
 
@@ -400,18 +410,18 @@ void TMarketForm::MerchLBClick() {
 
 void TMarketForm::InviteBtnClick() {
   const QList<QListWidgetItem*> chosen = FMerchLB->selectedItems();
-  if (chosen.isEmpty()) return Tell(QString::fromUtf8(MarketTexts::NobodyChosen));
+  if (chosen.isEmpty()) return Tell(Translated(MarketTexts::NobodyChosen));
   TMerchant* merchant = MerchantOf(chosen.front());
   const TUserMerchant* player = Player();
-  if (player == nullptr || merchant == player) return Tell(QString::fromUtf8(MarketTexts::NotYourself));
-  if (player->State != TMerchantState::Idle) return Tell(QString::fromUtf8(MarketTexts::AlreadyInvited));
+  if (player == nullptr || merchant == player) return Tell(Translated(MarketTexts::NotYourself));
+  if (player->State != TMerchantState::Idle) return Tell(Translated(MarketTexts::AlreadyInvited));
   FCounterpart = merchant;
   FCounterpartName = QString::fromStdString(merchant->Name);
   FVisit->Invite(*FCounterpart, FLastError);
   // A computer merchant answers within a second; a player may take his time.
   if (dynamic_cast<TCPUMerchant*>(FCounterpart) == nullptr && player->State == TMerchantState::InviteSent) {
     FInviteBtn->setEnabled(false);
-    Waiting()->ShowMessage(QString::fromUtf8(MarketTexts::WaitForAnswer), [this] { FVisit->Dismiss(FLastError); });
+    Waiting()->ShowMessage(Translated(MarketTexts::WaitForAnswer), [this] { FVisit->Dismiss(FLastError); });
   }
 }
 
@@ -438,8 +448,8 @@ void TMarketForm::HandleEvent(TMerchantEvent event, TUserMerchant& merchant) {
         StartTrade();
         Say(MarketLines::InviteAccepted);
         break;
-      case TMerchantEvent::InviteDeclined: Tell(FCounterpartName + QString::fromUtf8(MarketTexts::DeclinesInvitation)); break;
-      case TMerchantEvent::InviteBusy: Tell(FCounterpartName + QString::fromUtf8(MarketTexts::IsBusy)); break;
+      case TMerchantEvent::InviteDeclined: Tell(Named(MarketTexts::DeclinesInvitation, FCounterpartName)); break;
+      case TMerchantEvent::InviteBusy: Tell(Named(MarketTexts::IsBusy, FCounterpartName)); break;
       case TMerchantEvent::ProposalArrived: ShowProposal(merchant.Proposal); break;
       case TMerchantEvent::ProposalAccepted: ShowTradeMade(MarketLines::ProposalAccepted); break;
       case TMerchantEvent::ProposalDeclined: CounterpartDeclined(); break;
@@ -495,9 +505,9 @@ void TMarketForm::AnsweredInvitation(TUserMerchant& merchant) {
   const QString name = partner != nullptr ? QString::fromStdString(partner->Name) : QString();
   FCounterpart = nullptr;
   FCounterpartName.clear();
-  const bool yes = Ask(QString::fromUtf8("Spør"), name + QString::fromUtf8(MarketTexts::Invites));
+  const bool yes = Ask(Translated(MarketTexts::QuestionTitle), Named(MarketTexts::Invites, name));
   if (merchant.State != TMerchantState::InviteReceived || merchant.Partner != partner) {
-    Tell(QString::fromUtf8(MarketTexts::TiredOfWaiting));
+    Tell(Translated(MarketTexts::TiredOfWaiting));
     return;
   }
   if (!yes) {
@@ -524,7 +534,7 @@ void TMarketForm::CounterpartDismissed() {
   // An inviter who gives up before the player's yes was taken leaves no trade to end: the
   // answer tells the player he came too late.
   if (FCounterpart == nullptr) return;
-  QString message = FCounterpartName + QString::fromUtf8(MarketTexts::TradesNoMore);
+  QString message = Named(MarketTexts::TradesNoMore, FCounterpartName);
   const auto* computer = dynamic_cast<const TCPUMerchant*>(FCounterpart);
   const TUserMerchant* player = Player();
   if (computer != nullptr && computer->Store != nullptr && player != nullptr && player->Store != nullptr) {
@@ -651,7 +661,7 @@ void TMarketForm::EndTrade() {
 
 void TMarketForm::Say(std::span<const TMarketLine> lines, const std::string& extra) {
   const TMarketLine& line = PickMarketLine(lines, FParts.Random);
-  QString text = QString::fromUtf8(line.Text);
+  QString text = Translated(line.Text);
   if (!extra.empty()) text += " " + QString::fromStdString(extra);
   SayText(text);
   if (FParts.Sound != nullptr) {
@@ -672,7 +682,7 @@ void TMarketForm::ProposeBtnClick() {
   StopRecording();
   const TTableProposal proposal = ProposalOnTable(TableUnits());
   if (!proposal.FromBothSides() &&
-      !Ask(QString::fromUtf8(MarketTexts::WarningTitle), QString::fromUtf8(MarketTexts::OneSidedProposal))) {
+      !Ask(Translated(MarketTexts::WarningTitle), Translated(MarketTexts::OneSidedProposal))) {
     return;
   }
   FVisit->Propose(proposal.Deltas, FLastError);

@@ -4,6 +4,8 @@
 
 #include <exception>
 
+#include "core/common/translation.h"
+
 namespace fjordheim {
 
 TQtScheduler::TQtScheduler(TMessageSink& sink, QObject* parent) : QObject(parent), FSink(sink) {}
@@ -18,7 +20,7 @@ void TQtScheduler::Run(const std::function<void()>& action) {
   } catch (const std::exception& error) {
     FSink.ShowMessage(error.what());
   } catch (...) {
-    FSink.ShowMessage("Ukjent feil");
+    FSink.ShowMessage(Tr("Ukjent feil"));
   }
 }
 

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "core/common/translation.h"
+#include "core/trade/market_lines.h"
 
 #include "tools/assetgen/button_painter.h"
 #include "tools/assetgen/people.h"
@@ -346,7 +347,8 @@ void TAssetGenerator::MakeSounds() {
   for (const TSoundRecipe& recipe : recipes) SaveBytes("Sound\\" + recipe.Path, recipe.Make().FileBytes());
 }
 
-// The lines the chief, the merchants and the story speak, then every advice.
+// The lines the chief and the story speak, the merchants' lines in the words the market window
+// shows, then every advice.
 void TAssetGenerator::MakeSpeech() {
   std::vector<TSpokenLine> lines = {
       {"intro.wav", "Et vikingskip kommer tilbake i slutten av august fra en reise i Vesterled."},
@@ -355,30 +357,10 @@ void TAssetGenerator::MakeSpeech() {
       {"z2.wav", "Hva har dere andre å legge til?"},
       {"z3.wav", "Er det noen som har noe å legge til?"},
       {"z4.wav", "Takk for gode råd."},
-      {"MrktAns1.wav", "Hmm.... vent mens jeg kommer med tilbudet mitt."},
-      {"MrktAns2.wav", "Jeg vurderer hva jeg skal tilby deg... Vent"},
-      {"MrktAns3.wav", "Nå skal du få et godt tilbud. Vent litt..."},
-      {"MrktAcc1.wav", "Vær hilset, høvding. Hva vil du handle med? Kom med et tilbud."},
-      {"MrktAcc2.wav", "Velkommen høvding. Foreslå noe vi kan bytte."},
-      {"MrktAcc3.wav", "Hei. La meg se hva du har å tilby høvding."},
-      {"MrktPA1a.wav", "Jeg godtar byttet."},
-      {"MrktPA2a.wav", "Det ble et bra bytte."},
-      {"MrktPA3a.wav", "Jeg er fornøyd med byttet. Du er en flink handelsmann."},
-      {"MrktNo1a.wav", "Nei, det går jeg ikke med på."},
-      {"MrktNo2a.wav", "Det var ikke noe bra tilbud."},
-      {"MrktNo3a.wav", "Jeg bytter ikke med hva som helst."},
-      {"MrktRea1.wav", "Hmm... det må jeg overveie."},
-      {"MrktRea2.wav", "Hmmm...  Jeg må tenke litt..."},
-      {"MrktRea3.wav", "Jeg vurderer byttet... Vent."},
-      {"MrktPrp1.wav", "Hva sier du til dette tilbudet?"},
-      {"MrktPrp2.wav", "Her får du et godt tilbud."},
-      {"MrktPrp3.wav", "La oss bytte disse varene."},
-      {"MrktPrp4.wav", "Skal vi slå til på dette byttet?"},
-      {"MrktARe1.wav", "Det er en fornøyelse å handle med deg. Har du flere forslag?"},
-      {"MrktARe2.wav", "Det ble et bra bytte. Vil du bytte mer?"},
-      {"MrktDRe1.wav", "Neivel. Foreslå noe annet vi kan bytte."},
-      {"MrktDRe2.wav", "Neivel ikke det. Hva kan du tilby da?"},
   };
+  for (const TMarketLine& line : EveryMarketLine()) {
+    lines.push_back({QString::fromUtf8(line.Recording) + ".wav", QString::fromUtf8(line.Text)});
+  }
   // The program shows these lines too: the catalog of a language gives its words.
   for (TSpokenLine& line : lines) line.Text = QString::fromStdString(Tr(line.Text.toStdString()));
   const TTextDataNames names(FFolders.Data);

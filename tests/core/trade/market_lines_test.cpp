@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <set>
 #include <span>
 #include <string>
 #include <utility>
@@ -62,6 +64,28 @@ TEST(MarketLines, EveryBubbleLineKeepsItsWordsAndItsRecording) {
                    {"Det ble et bra bytte. Vil du bytte mer?", "MrktARe2"}}));
   EXPECT_EQ(pairs(MarketLines::PlayerDeclined), (Lines{{"Neivel. Foreslå noe annet vi kan bytte.", "MrktDRe1"},
                                                         {"Neivel ikke det. Hva kan du tilby da?", "MrktDRe2"}}));
+}
+
+// The recordings are spoken from this list: a moment left out would leave its lines silent, and
+// a recording named twice would speak two lines from one file.
+TEST(MarketLines, EveryLineOfEveryMomentIsSpokenOnceFromItsOwnRecording) {
+  const std::vector<TMarketLine> every = EveryMarketLine();
+  std::set<std::string> recordings;
+  for (const TMarketLine& line : every) EXPECT_TRUE(recordings.insert(line.Recording).second) << line.Recording;
+  std::size_t lines = 0;
+  for (const std::span<const TMarketLine> moment :
+       {std::span<const TMarketLine>(MarketLines::InviteAnswered), std::span<const TMarketLine>(MarketLines::InviteAccepted),
+        std::span<const TMarketLine>(MarketLines::ProposalAccepted), std::span<const TMarketLine>(MarketLines::ProposalDeclined),
+        std::span<const TMarketLine>(MarketLines::Considering), std::span<const TMarketLine>(MarketLines::Proposing),
+        std::span<const TMarketLine>(MarketLines::PlayerAccepted), std::span<const TMarketLine>(MarketLines::PlayerDeclined)}) {
+    for (const TMarketLine& line : moment) {
+      ++lines;
+      const auto spoken = std::find_if(every.begin(), every.end(), [&](const TMarketLine& l) { return l.Recording == std::string(line.Recording); });
+      ASSERT_NE(spoken, every.end()) << line.Recording;
+      EXPECT_STREQ(spoken->Text, line.Text);
+    }
+  }
+  EXPECT_EQ(every.size(), lines);
 }
 
 }  // namespace

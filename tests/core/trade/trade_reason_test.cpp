@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/common/catalog.h"
+#include "core/common/translation.h"
 #include "core/trade/goods_names.h"
 #include "core/trade/market_lines.h"
 
@@ -73,7 +77,7 @@ TEST(TradeReasons, EveryLineWithEveryReasonStaysInOnePersonAndTheReasonIsOneSent
       for (const TTrade& partner : {TTrade{}, TTrade{{9, 9, 9, 9, 9, 9}}}) {
         const std::string reason = DismissReason(merchant, partner, sex);
         EXPECT_EQ(sentences(reason), 1) << reason;
-        const std::string told = std::string("Åsa fra Birka") + MarketTexts::TradesNoMore + "\n" + reason;
+        const std::string told = Tr(MarketTexts::TradesNoMore, "Åsa fra Birka") + "\n" + reason;
         EXPECT_FALSE(hasWord(told, "jeg") || hasWord(told, "Jeg") || hasWord(told, "meg")) << told;
       }
     }
@@ -101,9 +105,40 @@ TEST(GoodsNames, EveryKindHasItsNameAndItsCountOnThePicture) {
   for (int k = 0; k < GoodsKindCount; ++k) {
     EXPECT_EQ(GoodsCountLabel(static_cast<TGoodsKind>(k), counts[k]), labels[static_cast<std::size_t>(k)]);
   }
-  EXPECT_EQ(TooLittleOf(TGoodsKind::Furs), "for lite pels");
-  EXPECT_EQ(TooLittleOf(TGoodsKind::Jewellery), "for få smykker");
-  EXPECT_EQ(TooLittleOf(TGoodsKind::Weapons), "for få våpen");
+}
+
+// The reasons are whole sentences of the game's language, with the goods in its words.
+class TranslatedTradeReasons : public ::testing::Test {
+ protected:
+  void TearDown() override { UseCatalog(nullptr); }
+
+  static void Speak(std::string_view language) {
+    auto catalog = std::make_shared<const TCatalog>(TCatalog::FromFolder(FJORDHEIM_CATALOG_DIR, language));
+    ASSERT_TRUE(catalog->Loaded()) << language;
+    UseCatalog(catalog);
+  }
+};
+
+TEST_F(TranslatedTradeReasons, NynorskNamesTheGoodsInItsOwnWordsAndLists) {
+  Speak("nn");
+  EXPECT_EQ(DeclineReason(IronMonger, {0, 0, 0, 0, 0, -1}), "Då får eg for få våpen.");
+  EXPECT_EQ(DeclineReason(TTrade{{3, 5, 0, 2, 0, 0}, {1, 1, 3, 2, 0, 0}}, {-1, 2, 0, 0, 0, 0}), "Eg treng pels, ikkje rav.");
+  EXPECT_EQ(DismissReason(IronMonger, TTrade{{9, 0, 9, 9, 0, 0}}, TSex::Female),
+            "Ho manglar framleis smykke, rav og våpen, og du har ikkje noko av det.");
+  EXPECT_EQ(UnpayableReason(TTrade{{0, 0, 0, 0, 65535, 0}}, nullptr, {0, 0, 0, 0, 1, 0}), "Du kan ikkje ta imot så mange smykke.");
+  EXPECT_EQ(GoodsCountLabel(TGoodsKind::Jewellery, 7), "Smykke: 7");
+}
+
+TEST_F(TranslatedTradeReasons, EnglishNamesTheGoodsInItsOwnWordsAndLists) {
+  Speak("en");
+  EXPECT_EQ(DeclineReason(IronMonger, {0, 1, 0, -6, 0, 0}), "Then I would not have enough iron.");
+  EXPECT_EQ(DismissReason(IronMonger, TTrade{{0, 4, 0, 0, 2, 0}}, TSex::Male), "He still lacks jewellery, amber and weapons.");
+  EXPECT_EQ(DismissReason(TTrade{}, TTrade{}, TSex::Female), "She has all she needs.");
+  const TTrade partner = TTrade{{0, 5, 0, 1, 2, 0}};
+  EXPECT_EQ(UnpayableReason(TTrade{{2, 0, 3, 0, 0, 1}}, &partner, {-1, 0, 0, 0, 3, 0}),
+            "Your trading partner does not have enough jewellery for this trade.");
+  EXPECT_EQ(GoodsCountLabel(TGoodsKind::Furs, 4), "Furs: 4");
+  EXPECT_EQ(Tr(MarketTexts::Invites, "Åsa"), "Åsa wants to trade with you. Do you say yes to the invitation?");
 }
 
 }  // namespace

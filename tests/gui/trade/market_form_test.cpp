@@ -9,10 +9,13 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "core/common/catalog.h"
+#include "core/common/translation.h"
 #include "core/trade/cpu_merchant.h"
 #include "core/trade/manual_scheduler.h"
 #include "core/trade/market_lines.h"
@@ -23,6 +26,8 @@
 #include "gui/trade/goods_container.h"
 #include "gui/trade/goods_divider.h"
 #include "gui/trade/goods_icon.h"
+#include "gui/trade/inet_msg_dlg.h"
+#include "gui/trade/market_dlg.h"
 #include "gui/trade/market_form.h"
 #include "gui/trade/separated_goods_container.h"
 #include "tests/gui/screenshot.h"
@@ -142,6 +147,33 @@ class MarketWindow : public ::testing::Test {
   QStringList FQuestions;
   bool FAnswer = true;
 };
+
+// The window speaks the language whose catalog is in use when it is made, and goes back to
+// Bokmål after the test.
+class TCatalogInUse {
+ protected:
+  explicit TCatalogInUse(std::string_view language) {
+    UseCatalog(std::make_shared<const TCatalog>(TCatalog::FromFolder(FJORDHEIM_CATALOG_DIR, language)));
+  }
+  ~TCatalogInUse() { UseCatalog(nullptr); }
+};
+
+class NynorskMarketWindow : private TCatalogInUse, public MarketWindow {
+ protected:
+  NynorskMarketWindow() : TCatalogInUse("nn") {}
+};
+
+class EnglishMarketWindow : private TCatalogInUse, public MarketWindow {
+ protected:
+  EnglishMarketWindow() : TCatalogInUse("en") {}
+};
+
+bool SaysOneOfTranslated(const TTextBubbla& bubble, std::span<const TMarketLine> lines) {
+  for (const TMarketLine& line : lines) {
+    if (bubble.Text().startsWith(QString::fromStdString(Tr(line.Text)))) return true;
+  }
+  return false;
+}
 
 TEST_F(MarketWindow, ThePeopleAtTheMarketAreListedWithTheirFaces) {
   ASSERT_EQ(FForm->MerchLB()->count(), 3);
@@ -428,6 +460,88 @@ TEST_F(MarketWindow, LeavingTheTableEndsTheTradeAndTheMerchantIsFreeAgain) {
   EXPECT_EQ(Present("Tore Jernhånd").State, TMerchantState::Idle);
   EXPECT_EQ(FForm->Player()->State, TMerchantState::Idle);
   EXPECT_FALSE(FForm->Traded());
+}
+
+// A merchant's line, his reason and the goods' names are the player's language; the names of
+// people stay as they are.
+TEST_F(NynorskMarketWindow, EveryTextOfTheMarketAndTheTradeIsNynorsk) {
+  FForm->InviteBtnClick();
+  EXPECT_EQ(Texts(FSink.Messages), QStringList{QString::fromUtf8("Du har ikkje valt nokon du vil invitere til handel.")});
+  EXPECT_TRUE(FForm->InviteBtn()->toolTip().startsWith(QString::fromUtf8("Inviter kjøpmannen til handel (")));
+  EXPECT_EQ(FForm->Avsluta()->text(), QString::fromUtf8("Forlat marknaden"));
+  SaveScreenshot(*FForm->Screen(), "market_page_nn");
+  TradeWithTore();
+  EXPECT_TRUE(SaysOneOfTranslated(*FForm->Bubble(), MarketLines::InviteAccepted)) << FForm->Bubble()->Text().toStdString();
+  EXPECT_TRUE(FForm->Bubble()->Text().contains(QString::fromUtf8("høvding")));
+  EXPECT_TRUE(FForm->HowToLabel()->text().startsWith(QString::fromUtf8("Dra varer ut på bordet og trykk Føreslå.")));
+  const TGoodsIcon* jewel = UnitsOf(FForm->PlayerGoods(), TGoodsKind::Jewellery).front();
+  QMouseEvent move(QEvent::MouseMove, QPointF(Centre(jewel)), QPointF(Centre(jewel)), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QCoreApplication::sendEvent(FForm->Goods(), &move);
+  EXPECT_EQ(FForm->Goods()->NameTip()->text(), QString::fromUtf8("Smykke: 1"));
+  SaveScreenshot(*FForm->Screen(), "trading_page_tip_nn");
+  OnTable(SideCounterpart, TGoodsKind::Iron, 3);
+  OnTable(SidePlayer, TGoodsKind::Silver, 1);
+  FForm->ProposeBtnClick();
+  Wait();
+  EXPECT_TRUE(SaysOneOfTranslated(*FForm->Bubble(), MarketLines::ProposalDeclined));
+  EXPECT_TRUE(FForm->Bubble()->Text().endsWith(QString::fromUtf8(" Eg treng smykke, ikkje sølv.")))
+      << FForm->Bubble()->Text().toStdString();
+  SaveScreenshot(*FForm->Screen(), "trading_page_declined_nn");
+}
+
+TEST_F(EnglishMarketWindow, EveryTextOfTheMarketAndTheTradeIsEnglish) {
+  Choose("Tore Jernhånd");
+  EXPECT_EQ(FForm->Avsluta()->text(), QString::fromUtf8("Leave the market"));
+  SaveScreenshot(*FForm->Screen(), "market_page_en");
+  TradeWithTore();
+  EXPECT_TRUE(SaysOneOfTranslated(*FForm->Bubble(), MarketLines::InviteAccepted)) << FForm->Bubble()->Text().toStdString();
+  const TGoodsIcon* jewel = UnitsOf(FForm->PlayerGoods(), TGoodsKind::Jewellery).front();
+  QMouseEvent move(QEvent::MouseMove, QPointF(Centre(jewel)), QPointF(Centre(jewel)), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QCoreApplication::sendEvent(FForm->Goods(), &move);
+  EXPECT_EQ(FForm->Goods()->NameTip()->text(), QStringLiteral("Jewellery: 1"));
+  SaveScreenshot(*FForm->Screen(), "trading_page_tip_en");
+  OnTable(SideCounterpart, TGoodsKind::Iron, 3);
+  FAnswer = false;
+  FForm->ProposeBtnClick();
+  ASSERT_EQ(FQuestions.size(), 1);
+  EXPECT_TRUE(FQuestions.front().startsWith("Warning: You make an offer by dragging goods from BOTH"))
+      << FQuestions.front().toStdString();
+  OnTable(SidePlayer, TGoodsKind::Silver, 1);
+  FForm->ProposeBtnClick();
+  Wait();
+  EXPECT_TRUE(FForm->Bubble()->Text().endsWith(" I need jewellery, not silver.")) << FForm->Bubble()->Text().toStdString();
+  SaveScreenshot(*FForm->Screen(), "trading_page_declined_en");
+}
+
+// The choice of market and the wait for a player's answer, as the player sees them.
+TEST_F(EnglishMarketWindow, TheMarketChoiceAndTheWaitingWindowAreEnglish) {
+  TMarketDlg choice(nullptr, TGameLayout());
+  choice.SetMarkets({QStringLiteral("Kaupang in Vestfold"), QStringLiteral("The network market")});
+  QString told;
+  choice.OnMessage = [&told](const QString& text) { told = text; };
+  choice.show();
+  EXPECT_EQ(choice.windowTitle(), QStringLiteral("Choose a market"));
+  SaveScreenshot(choice, "market_choice_en");
+  choice.OkBtnClick();
+  EXPECT_EQ(told, QStringLiteral("You have not chosen a market."));
+  FForm->Waiting()->ShowMessage(QString::fromStdString(Tr(MarketTexts::WaitForAnswer)), [] {});
+  EXPECT_EQ(FForm->Waiting()->windowTitle(), QStringLiteral("Internet"));
+  SaveScreenshot(*FForm->Waiting(), "network_waiting_en");
+  FForm->Waiting()->hide();
+}
+
+TEST_F(NynorskMarketWindow, TheMarketChoiceAndTheWaitingWindowAreNynorsk) {
+  TMarketDlg choice(nullptr, TGameLayout());
+  choice.SetMarkets({QStringLiteral("Kaupang i Vestfold"), QStringLiteral("Nettmarknaden")});
+  choice.show();
+  EXPECT_EQ(choice.windowTitle(), QStringLiteral("Vel marknad"));
+  SaveScreenshot(choice, "market_choice_nn");
+  FForm->Waiting()->ShowMessage(QString::fromStdString(Tr(MarketTexts::WaitForAnswer)), [] {});
+  EXPECT_EQ(FForm->Waiting()->windowTitle(), QStringLiteral("Internett"));
+  SaveScreenshot(*FForm->Waiting(), "network_waiting_nn");
+  FForm->Waiting()->hide();
 }
 
 }  // namespace
