@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "core/common/translation.h"
+#include "gui/app/main_form.h"
+#include "gui/controls/picture_button.h"
+#include "gui/dialogs/arkiv_form.h"
+#include "gui/dialogs/status_form.h"
+#include "tests/gui/screenshot.h"
+#include "tests/gui/support/modal_script.h"
+#include "tests/gui/support/real_game.h"
+
+namespace fjordheim {
+namespace {
+
+// What a player of the language must read in the windows, and the name of its screenshots.
+struct TLanguageWords {
+  TLanguageCode Language;
+  const char* Name;
+  const char* StatusTitle;
+  const char* PeopleTab;
+  const char* Close;
+  const char* Chronicle;
+  const char* SaveHint;
+  const char* SaveBoxTitle;
+  const char* SaveButton;
+};
+
+void PrintTo(const TLanguageWords& words, std::ostream* out) { *out << words.Name; }
+
+// The real game on the built data set and catalogs, in the language the title's button chose.
+struct TranslatedWindows : ::testing::TestWithParam<TLanguageWords> {
+  void SetUp() override {
+    if (!GameIsBuilt()) GTEST_SKIP() << "no generated pictures";
+    if (!QFileInfo::exists(GameFolder() + "/locale/nn/LC_MESSAGES/fjordheim.mo")) GTEST_SKIP() << "no catalogs";
+    Game = std::make_unique<TRealGame>(11);
+    ASSERT_TRUE(Game->Show());
+    Game->Form.resize(1280, 960);
+    QTest::mouseClick(Game->Form.LanguageButton(static_cast<std::size_t>(GetParam().Language)), Qt::LeftButton);
+    QCoreApplication::processEvents();
+  }
+  void TearDown() override {
+    Game.reset();
+    UseCatalog(nullptr);
+  }
+  QString Shot(const char* window) const { return QString("%1_%2").arg(window, GetParam().Name); }
+
+  std::unique_ptr<TRealGame> Game;
+};
+
+TEST_P(TranslatedWindows, TheCouncilStatusAndFileWindowsSpeakTheChosenLanguage) {
+  const TLanguageWords& words = GetParam();
+  SaveScreenshot(Game->Form, Shot("title"));
+  Game->NewGame("Ragnhild");
+  emit Game->Form.Button(TMainForm::TButton::Council)->Clicked();
+  QTest::qWait(20);
+  SaveScreenshot(Game->Form, Shot("council"));
+
+  QString title, tab, close, chronicle;
+  TModalScript status({[&](QWidget* m) {
+    auto* form = dynamic_cast<TVillageStatusForm*>(m);
+    ASSERT_NE(form, nullptr);
+    title = form->windowTitle();
+    tab = form->PageControl()->tabText(0);
+    close = form->findChildren<QPushButton*>().front()->text();
+    chronicle = form->ChronicleButton()->text();
+    SaveScreenshot(*form, Shot("status"));
+    form->accept();
+  }});
+  Game->Form.Actions().ShowVillageStatus();
+  EXPECT_EQ(title, QString::fromUtf8(words.StatusTitle));
+  EXPECT_EQ(tab, QString::fromUtf8(words.PeopleTab));
+  EXPECT_EQ(close, QString::fromUtf8(words.Close));
+  EXPECT_EQ(chronicle, QString::fromUtf8(words.Chronicle));
+
+  QString hint, boxTitle;
+  TModalScript files({[&](QWidget* m) {
+                        auto* arkiv = qobject_cast<TArkivForm*>(m);
+                        ASSERT_NE(arkiv, nullptr);
+                        hint = arkiv->BtnSave->toolTip();
+                        SaveScreenshot(*arkiv, Shot("arkiv"));
+                        QTest::mouseClick(arkiv->BtnSave, Qt::LeftButton, {}, QPoint(2, 2));
+                      },
+                      [&](QWidget* m) {
+                        auto* box = qobject_cast<QFileDialog*>(m);
+                        ASSERT_NE(box, nullptr);
+                        boxTitle = box->windowTitle();
+                        EXPECT_EQ(box->labelText(QFileDialog::Accept), QString::fromUtf8(words.SaveButton));
+                        SaveScreenshot(*box, Shot("save_box"));
+                        box->reject();
+                      }});
+  emit Game->Form.Button(TMainForm::TButton::File)->Clicked();
+  EXPECT_EQ(hint, QString::fromUtf8(words.SaveHint));
+  EXPECT_EQ(boxTitle, QString::fromUtf8(words.SaveBoxTitle));
+}
+
+// The status window is made once and kept: a game after a change of language shows it anew
+// in the language chosen, not the one it was made in.
+TEST_P(TranslatedWindows, TheStatusWindowMadeInBokmalSpeaksTheLanguageChosenLater) {
+  Game->Form.ChooseLanguage(TLanguageCode::Bokmal);
+  QCoreApplication::processEvents();
+  Game->NewGame("Ragnhild");
+  TModalScript first({[](QWidget* m) { qobject_cast<QDialog*>(m)->accept(); }});
+  Game->Form.Actions().ShowVillageStatus();
+  Game->Form.ChooseLanguage(GetParam().Language);
+  QCoreApplication::processEvents();
+  QString title;
+  TModalScript again({[&](QWidget* m) {
+    title = m->windowTitle();
+    qobject_cast<QDialog*>(m)->accept();
+  }});
+  Game->Form.Actions().ShowVillageStatus();
+  EXPECT_EQ(title, QString::fromUtf8(GetParam().StatusTitle));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindows,
+                         ::testing::Values(TLanguageWords{TLanguageCode::Nynorsk, "nynorsk", "Slik ligg det an...", "Menneske",
+                                                          "Lukk", "Krønike", "Lagre", "Lagre spelet", "Lagre"},
+                                           TLanguageWords{TLanguageCode::English, "english", "How things stand...", "People",
+                                                          "Close", "Chronicle", "Save", "Save the game", "Save"}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+}  // namespace
+}  // namespace fjordheim
