@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/catastrophes/catast_file.h"
+#include "core/common/file_messages.h"
 #include "core/common/lines.h"
 
 namespace fjordheim {
@@ -46,7 +47,7 @@ class TRemainingEntries {
 void TCatastQueue::ReadFile(const std::string& path, TMessageSink& messages, TRandom& random) {
   std::vector<std::string> lines;
   if (!Read1252Lines(path, lines)) {
-    messages.ShowMessage("Kan ikke lese filen: " + path);
+    messages.ShowMessage(CannotReadFileMessage(path));
   }
   TCatastFile file = TCatastFile::FromLines(lines);
   FIgnoredLines = file.IgnoredLines(path);

@@ -1,5 +1,7 @@
 #include "core/common/throttled_message_sink.h"
 
+#include "core/common/translation.h"
+
 namespace fjordheim {
 
 TThrottledMessageSink::TThrottledMessageSink(TMessageSink& inner) : FInner(inner) {}
@@ -46,8 +48,8 @@ void TThrottledMessageSink::Show(const std::string& text) {
 }
 
 std::string MessagesNotShownText(std::size_t count) {
-  if (count == 1) return "1 melding til fra nettverket ble ikke vist.";
-  return std::to_string(count) + " meldinger til fra nettverket ble ikke vist.";
+  return TrPlural("1 melding til fra nettverket ble ikke vist.", "{0} meldinger til fra nettverket ble ikke vist.",
+                  static_cast<std::int64_t>(count), count);
 }
 
 }  // namespace fjordheim

@@ -13,7 +13,7 @@ TCouncilAnswer TCouncilMeeting::Begin() {
   FHeard = {};
   FHeardCount = 0;
   TCouncilAnswer answer = AnswerAt(Zones[7]);
-  answer.Text = OpeningLine;
+  answer.Text = Tr(OpeningLine);
   return answer;
 }
 
@@ -58,10 +58,10 @@ TCouncilAnswer TCouncilMeeting::Click(int x, int y) {
 }
 
 std::string TCouncilMeeting::ChiefLine(int heardCount) {
-  if (heardCount <= 0) return OpeningLine;
-  if (heardCount <= 2) return "Hva har dere andre å legge til?";
-  if (heardCount <= 4) return "Er det noen som har noe å legge til?";
-  return "Takk for gode råd.";
+  if (heardCount <= 0) return Tr(OpeningLine);
+  if (heardCount <= 2) return Tr("Hva har dere andre å legge til?");
+  if (heardCount <= 4) return Tr("Er det noen som har noe å legge til?");
+  return Tr("Takk for gode råd.");
 }
 
 std::string TCouncilMeeting::ChiefSound(int heardCount) {

@@ -6,6 +6,7 @@
 
 #include "core/common/random.h"
 #include "core/common/season.h"
+#include "core/common/translation.h"
 #include "core/council/advice_generator.h"
 #include "core/work/work_rect.h"
 
@@ -82,7 +83,7 @@ class TCouncilMeeting {
       {5, {244, 207, 301, 270}, 318, 280, false},
   }};
   static constexpr const char* OpeningLine =
-      "Det er på tide å bestemme hva slags arbeid som skal gjøres. Hva har du å si?";
+      TrMark("Det er på tide å bestemme hva slags arbeid som skal gjøres. Hva har du å si?");
 
   /// The generator is not owned; it draws the advice of every meeting.
   explicit TCouncilMeeting(TAdviceGenerator& generator) : FGenerator(generator) {}

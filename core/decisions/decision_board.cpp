@@ -4,13 +4,15 @@
 #include <limits>
 #include <string>
 
+#include "core/common/translation.h"
+
 namespace fjordheim {
 namespace {
 
-const char* VerdictFor(int wrongPicks) {
-  if (wrongPicks == 0) return "- Du har gjort et godt valg, høvding.";
-  if (wrongPicks == 1) return "- Valget ditt var bra, høvding.";
-  return "- Dette var et dårlig valg, høvding.";
+std::string VerdictFor(int wrongPicks) {
+  if (wrongPicks == 0) return Tr("- Du har gjort et godt valg, høvding.");
+  if (wrongPicks == 1) return Tr("- Valget ditt var bra, høvding.");
+  return Tr("- Dette var et dårlig valg, høvding.");
 }
 
 }  // namespace
@@ -62,14 +64,14 @@ TDecisionBoard::TOutcome TDecisionBoard::Tick(int row) {
   ticked = !ticked;
   if (ticked && TickedCount() > PicksNeeded) {
     ticked = false;
-    return {false, "Du kan bare gjøre 3 valg!"};
+    return {false, Tr("Du kan bare gjøre 3 valg!")};
   }
   return {};
 }
 
 TDecisionBoard::TOutcome TDecisionBoard::Confirm() {
   if (FDecided || !FGenerator) return {false, std::string()};
-  if (TickedCount() != PicksRequired()) return {false, "Du må gjøre " + std::to_string(PicksRequired()) + " valg!"};
+  if (TickedCount() != PicksRequired()) return {false, TrPlural("Du må gjøre {0} valg!", "Du må gjøre {0} valg!", PicksRequired(), PicksRequired())};
   int wrongPicks = 0;
   std::int64_t score = 0;
   for (int row = 0; row < RowCount; ++row) {

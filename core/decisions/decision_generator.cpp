@@ -10,6 +10,7 @@
 #include "core/common/file_messages.h"
 #include "core/common/lines.h"
 #include "core/common/text.h"
+#include "core/common/translation.h"
 
 namespace fjordheim {
 namespace {
@@ -196,10 +197,12 @@ std::vector<std::string> TDecisionGenerator::MissingTasks() const {
   std::vector<std::string> missing;
   for (int group = 1; group <= RightGroupCount; ++group) {
     if (RightGroup(group).empty()) {
-      missing.push_back(FSourceName + ": gruppe " + std::to_string(group) + " har ingen oppgave");
+      // Translators: {0} is a file of decisions, {1} the number of a group in it.
+      missing.push_back(Tr("{0}: gruppe {1} har ingen oppgave", FSourceName, group));
     }
   }
-  if (DifferentWrongTasks() < 2) missing.push_back(FSourceName + ": gruppe FEL har færre enn to ulike oppgaver");
+  // Translators: {0} is a file of decisions; FEL is the name of a group in it and stays as it is.
+  if (DifferentWrongTasks() < 2) missing.push_back(Tr("{0}: gruppe FEL har færre enn to ulike oppgaver", FSourceName));
   return missing;
 }
 

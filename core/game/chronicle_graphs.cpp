@@ -1,7 +1,9 @@
 #include "core/game/chronicle_graphs.h"
 
+#include <cstdlib>
 #include <functional>
 
+#include "core/common/translation.h"
 #include "core/game/game_controller.h"
 
 namespace fjordheim {
@@ -27,30 +29,32 @@ TGraph PeopleGraph(const TChronicle& c) {
   auto group = [](TPopulationGroup g) {
     return [g](const TChronicleRecord& r) { return static_cast<double>(r.People[static_cast<std::size_t>(g)]); };
   };
-  return {"Folk",
-          "personer",
+  // Translators: the graphs' titles are the chronicle's tab names; the units stand along the axes.
+  return {Tr("Folk"),
+          Tr("personer"),
           "",
-          {Line(c, "Gamle", group(TPopulationGroup::Elder)), Line(c, "Menn", group(TPopulationGroup::AdultMan)),
-           Line(c, "Kvinner", group(TPopulationGroup::AdultWoman)),
-           Line(c, "Barn og unge",
+          {Line(c, Tr("Gamle"), group(TPopulationGroup::Elder)), Line(c, Tr("Menn"), group(TPopulationGroup::AdultMan)),
+           Line(c, Tr("Kvinner"), group(TPopulationGroup::AdultWoman)),
+           Line(c, Tr("Barn og unge"),
                 [](const TChronicleRecord& r) {
                   return static_cast<double>(r.People[static_cast<std::size_t>(TPopulationGroup::Youth)] +
                                              r.People[static_cast<std::size_t>(TPopulationGroup::Child)]);
                 }),
-           Line(c, "Nyfødte", group(TPopulationGroup::Infant))},
+           Line(c, Tr("Nyfødte"), group(TPopulationGroup::Infant))},
           0,
           "",
           ""};
 }
 
 TGraph FoodGraph(const TChronicle& c) {
-  return {"Mat",
-          "% av behovet",
-          "matporsjoner",
-          {Line(c, "Mat folket fikk", [](const TChronicleRecord& r) { return static_cast<double>(r.FoodRatio) * 100; }),
-           Line(c, "Forrådet", [](const TChronicleRecord& r) { return static_cast<double>(r.FoodStore); }, true)},
+  return {Tr("Mat"),
+          // xgettext:no-c-format
+          Tr("% av behovet"),
+          Tr("matporsjoner"),
+          {Line(c, Tr("Mat folket fikk"), [](const TChronicleRecord& r) { return static_cast<double>(r.FoodRatio) * 100; }),
+           Line(c, Tr("Forrådet"), [](const TChronicleRecord& r) { return static_cast<double>(r.FoodStore); }, true)},
           100,
-          "Nok mat",
+          Tr("Nok mat"),
           ""};
 }
 
@@ -58,22 +62,22 @@ TGraph AnimalGraph(const TChronicle& c) {
   auto kind = [](TAnimalKind k) {
     return [k](const TChronicleRecord& r) { return static_cast<double>(r.Animals[static_cast<std::size_t>(k)]); };
   };
-  return {"Dyr",
-          "dyr",
+  return {Tr("Dyr"),
+          Tr("dyr"),
           "",
-          {Line(c, "Kyr", kind(TAnimalKind::Cow)), Line(c, "Griser", kind(TAnimalKind::Pig)),
-           Line(c, "Sauer", kind(TAnimalKind::Sheep)), Line(c, "Høns", kind(TAnimalKind::Hen))},
+          {Line(c, Tr("Kyr"), kind(TAnimalKind::Cow)), Line(c, Tr("Griser"), kind(TAnimalKind::Pig)),
+           Line(c, Tr("Sauer"), kind(TAnimalKind::Sheep)), Line(c, Tr("Høns"), kind(TAnimalKind::Hen))},
           0,
           "",
           ""};
 }
 
 TGraph GoodsGraph(const TChronicle& c) {
-  return {"Varer",
-          "varer",
+  return {Tr("Varer"),
+          Tr("varer"),
           "",
-          {Line(c, "Varer vi har", [](const TChronicleRecord& r) { return Sum(r.Goods); }),
-           Line(c, "Varer vi trenger", [](const TChronicleRecord& r) { return Sum(r.Wants); })},
+          {Line(c, Tr("Varer vi har"), [](const TChronicleRecord& r) { return Sum(r.Goods); }),
+           Line(c, Tr("Varer vi trenger"), [](const TChronicleRecord& r) { return Sum(r.Wants); })},
           0,
           "",
           ""};
@@ -82,26 +86,29 @@ TGraph GoodsGraph(const TChronicle& c) {
 // The line is the judgement itself, so that a chief deposed stands below the limit in the
 // season it happened.
 TGraph RatingGraph(const TChronicle& c) {
-  return {"Høvdingen",
-          "dom",
+  return {Tr("Høvdingen"),
+          Tr("dom"),
           "",
-          {Line(c, "Rådets dom", [](const TChronicleRecord& r) { return static_cast<double>(r.Judgement); })},
+          {Line(c, Tr("Rådets dom"), [](const TChronicleRecord& r) { return static_cast<double>(r.Judgement); })},
           static_cast<double>(TGameController::DepositionLevel),
-          "Under denne streken blir høvdingen avsatt",
-          "Rådet dømmer deg etter tre ting: om avgjørelsene dine er kloke, om folket i bygda lever og får nok "
+          Tr("Under denne streken blir høvdingen avsatt"),
+          Tr("Rådet dømmer deg etter tre ting: om avgjørelsene dine er kloke, om folket i bygda lever og får nok "
           "mat, og om bygda har de varene den trenger. Varene teller bare i et år da du har handlet på "
-          "markedet. Kommer dommen under den røde streken, blir du avsatt."};
+          "markedet. Kommer dommen under den røde streken, blir du avsatt.")};
 }
 
 std::string SeasonName(const TChronicleRecord& record) {
-  static const char* const names[] = {"Høst", "Vinter", "Vår", "Sommer"};
-  return std::string(names[static_cast<std::size_t>(record.Season) % SeasonCount]) + " " + std::to_string(record.Year);
+  // Translators: a season of the chronicle's time line; {0} is the year.
+  static const char* const names[] = {TrMark("Høst {0}"), TrMark("Vinter {0}"), TrMark("Vår {0}"), TrMark("Sommer {0}")};
+  return Tr(names[static_cast<std::size_t>(record.Season) % SeasonCount], record.Year);
 }
 
 std::string Verdict(int score) { return (score > 0 ? "+" : "") + std::to_string(score); }
 
 std::string VerdictTip(const std::string& season, int score) {
-  return season + ": avgjørelsene ga " + Verdict(score) + " poeng hos rådet.";
+  // Translators: {0} is a season and its year ("Høst 852"), {1} the score with its sign ("+3", "-1").
+  return TrPlural("{0}: avgjørelsene ga {1} poeng hos rådet.", "{0}: avgjørelsene ga {1} poeng hos rådet.",
+                  std::abs(score), season, Verdict(score));
 }
 
 // Only the last season can be the one the council deposed the chief in: after it the game
@@ -121,13 +128,14 @@ TChronicleGraphs::TChronicleGraphs(const TChronicle& chronicle) {
     const int season = static_cast<int>(i);
     const std::string name = SeasonName(record);
     SeasonNames.push_back(name);
-    if (!record.Event.empty()) Events.push_back({season, record.Event, 0, name + ": " + record.Event});
+    // Translators: the tip of an event on the time line: {0} is the season ("Høst 852"), {1} the event.
+    if (!record.Event.empty()) Events.push_back({season, record.Event, 0, Tr("{0}: {1}", name, record.Event)});
     const int score = record.DecisionScore;
     Verdicts.push_back({season, Verdict(score), score, VerdictTip(name, score)});
   }
   if (EndsInDeposition(records)) {
     const int last = static_cast<int>(records.size()) - 1;
-    Events.push_back({last, DepositionEvent, 0, SeasonNames.back() + ": " + DepositionEvent + "."});
+    Events.push_back({last, Tr(DepositionEvent), 0, Tr("{0}: Rådet avsatte høvdingen.", SeasonNames.back())});
   }
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/common/translation.h"
 #include "core/game/chronicle.h"
 
 namespace fjordheim {
@@ -54,9 +55,9 @@ class TChronicleGraphs {
 
   /// What the marks of the time line mean, in one line under it.
   static constexpr const char* MarksLegend =
-      "Tallet i ringen: poeng for avgjørelsene (grønn er gode, rød er dårlige). Oransje: hendelser.";
+      TrMark("Tallet i ringen: poeng for avgjørelsene (grønn er gode, rød er dårlige). Oransje: hendelser.");
   /// The event that closes the chronicle of a chief whom the council deposed.
-  static constexpr const char* DepositionEvent = "Rådet avsatte høvdingen";
+  static constexpr const char* DepositionEvent = TrMark("Rådet avsatte høvdingen");
 };
 
 }  // namespace fjordheim

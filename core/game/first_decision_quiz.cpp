@@ -5,6 +5,7 @@
 #include "core/common/file_messages.h"
 #include "core/common/lines.h"
 #include "core/common/text.h"
+#include "core/common/translation.h"
 
 namespace fjordheim {
 namespace {
@@ -19,8 +20,9 @@ std::vector<std::string> ReadQuizFile(const std::string& path, TMessageSink& sin
 }
 
 std::string PairShortage(const std::string& name, std::size_t pairs, std::size_t needed) {
-  return "For få svar i " + name + ": " + std::to_string(pairs) + " svarpar, minst " + std::to_string(needed) +
-         " trengs";
+  // Translators: {0} is a file of the quiz, {1} the pairs of answers it holds, {2} the pairs it needs.
+  return TrPlural("For få svar i {0}: {1} svarpar, minst {2} trengs", "For få svar i {0}: {1} svarpar, minst {2} trengs",
+                  static_cast<std::int64_t>(pairs), name, pairs, needed);
 }
 
 }  // namespace

@@ -116,23 +116,27 @@ std::string TFirstYearGuide::Sentence() const {
   switch (FStep) {
     case TGuideStep::HearAdvisers: {
       if (place != TGuidePlace::Council) {
-        return "Trykk på «Hold rådsmøte» og hør alle fem rådgiverne. Først da kommer knappene for arbeid, "
-               "slakting og avgjørelser.";
+        return Tr("Trykk på «Hold rådsmøte» og hør alle fem rådgiverne. Først da kommer knappene for arbeid, "
+                  "slakting og avgjørelser.");
       }
       const auto heard = std::count(FFacts.Heard.begin(), FFacts.Heard.end(), true);
-      return "Klikk på hver rådgiver: " + std::to_string(heard) + " av " + std::to_string(AdviceAreaCount) +
-             " er hørt. Når alle er hørt, kommer knappene for arbeid, slakting og avgjørelser.";
+      // Translators: {0} advisers of the {1} have been heard.
+      return TrPlural("Klikk på hver rådgiver: {0} av {1} er hørt. Når alle er hørt, kommer knappene for arbeid, "
+                      "slakting og avgjørelser.",
+                      "Klikk på hver rådgiver: {0} av {1} er hørt. Når alle er hørt, kommer knappene for arbeid, "
+                      "slakting og avgjørelser.",
+                      heard, heard, AdviceAreaCount);
     }
     case TGuideStep::DivideWork:
-      if (place != TGuidePlace::Work) return "Trykk på «Fordel arbeidsoppgaver» og gi folket arbeid.";
-      if (FFacts.Working == 0) return "Dra folk fra rekka øverst til en arbeidsplass.";
-      return "Linja nederst sier om maten rekker. Flytt folk til alle blir mette.";
+      if (place != TGuidePlace::Work) return Tr("Trykk på «Fordel arbeidsoppgaver» og gi folket arbeid.");
+      if (FFacts.Working == 0) return Tr("Dra folk fra rekka øverst til en arbeidsplass.");
+      return Tr("Linja nederst sier om maten rekker. Flytt folk til alle blir mette.");
     case TGuideStep::MarkAnimals:
-      if (place != TGuidePlace::Slaughter) return "Før vinteren kan du slakte noen dyr. Trykk på «Slakte».";
-      return "Dra dyr ned til slakteplassen. De blir mat når årstiden er over.";
-    case TGuideStep::TakeDecisions: return "Trykk på «Andre avgjørelser» og velg tre oppgaver.";
-    case TGuideStep::ChangeSeason: return "Nå er du klar. Trykk på «Neste årstid».";
-    case TGuideStep::ReadReport: return "Les rapporten. Den forteller hva som hendte i bygda.";
+      if (place != TGuidePlace::Slaughter) return Tr("Før vinteren kan du slakte noen dyr. Trykk på «Slakte».");
+      return Tr("Dra dyr ned til slakteplassen. De blir mat når årstiden er over.");
+    case TGuideStep::TakeDecisions: return Tr("Trykk på «Andre avgjørelser» og velg tre oppgaver.");
+    case TGuideStep::ChangeSeason: return Tr("Nå er du klar. Trykk på «Neste årstid».");
+    case TGuideStep::ReadReport: return Tr("Les rapporten. Den forteller hva som hendte i bygda.");
     case TGuideStep::Done: return "";
   }
   return "";

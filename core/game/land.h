@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "core/common/translation.h"
+
 namespace fjordheim {
 
 /// One of the three lands a new chief may found the village in, as the map of the North
@@ -20,14 +22,16 @@ struct TLand {
 
 /// The lands by their number (the start choice 0, 1, 2).
 inline constexpr std::array<TLand, 3> Lands{{
-    {"Fjordlandet", 97, "pels og jern"},
-    {"Skoglandet", 50, "pels, jern, smykker og våpen"},
-    {"Sletta", 128, "rav, smykker og våpen"},
+    // Translators: a land's name and its goods stand on the map in a box about 95 pixels wide.
+    {TrMark("Fjordlandet"), 97, TrMark("pels og jern")},
+    {TrMark("Skoglandet"), 50, TrMark("pels, jern, smykker og våpen")},
+    {TrMark("Sletta"), 128, TrMark("rav, smykker og våpen")},
 }};
 
 /// What the choice of land changes, said under the map.
 inline constexpr const char* LandChoiceText =
-    "Landet bestemmer hvilke varer bygda har til handel på markedet. Folket, dyrene og maten er de samme i alle tre.";
+    TrMark("Landet bestemmer hvilke varer bygda har til handel på markedet. Folket, dyrene og maten er de samme i alle "
+           "tre.");
 
 /// The number of the land whose zone this is; none for the sea or any other zone.
 std::optional<std::uint8_t> LandOfZone(std::uint8_t zone);

@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "core/common/text.h"
+#include "core/common/translation.h"
 #include "core/settings/settings.h"
 
 namespace fjordheim {
@@ -42,7 +43,7 @@ TTip TPopupTips::Tip(std::int32_t number, const std::vector<std::string>& popupS
   // An empty name would find a "[]" section; no tip is ever named so.
   if (!section.empty()) tip.Text = FFile.ReadString(section, "TEXT", "");
   if (tip.Text.empty()) {
-    tip.Text = "Kan ikke finne node nummer " + std::to_string(number);
+    tip.Text = Tr("Kan ikke finne node nummer {0}", number);
     return tip;
   }
   tip.Found = true;

@@ -8,6 +8,7 @@
 #include "core/common/file_messages.h"
 #include "core/common/lines.h"
 #include "core/common/path_resolver.h"
+#include "core/common/translation.h"
 
 namespace fjordheim {
 
@@ -40,7 +41,9 @@ bool TScoreFile::RemoveEntry(const std::string& chiefName, std::int32_t score, T
   return Write(list, sink);
 }
 
-std::string TScoreFile::ScoreText(std::int32_t score) { return "Du fikk " + std::to_string(score) + " poeng."; }
+std::string TScoreFile::ScoreText(std::int32_t score) {
+  return TrPlural("Du fikk {0} poeng.", "Du fikk {0} poeng.", score, score);
+}
 
 bool TScoreFile::Exists() const {
   std::error_code error;

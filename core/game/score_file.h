@@ -10,10 +10,6 @@
 namespace fjordheim {
 
 inline constexpr const char* ScoreFileName = "nothing.tpl";
-inline constexpr const char* ScoreWindowCaption = "Topplistan";
-inline constexpr const char* ScoreCongratulation = "Gratulerer! Du har kommet med på topplisten.";
-inline constexpr const char* ScoreListHeading = "De ti mest fremgangsrike høvdingene";
-inline constexpr const char* ScoreCloseButton = "Lukk";
 
 /// What the end-of-game score window shows.
 struct TScoreOutcome {

@@ -5,14 +5,15 @@
 #include <stdexcept>
 
 #include "core/common/path_resolver.h"
+#include "core/common/translation.h"
 
 namespace fjordheim {
 
 TZoneMask TZoneMask::Read(const std::string& path) {
   std::ifstream file(ResolvePath(path), std::ios::binary);
-  if (!file) throw std::runtime_error("Kan ikke åpne filen " + path);
+  if (!file) throw std::runtime_error(Tr("Kan ikke åpne filen {0}", path));
   std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (file.bad()) throw std::runtime_error("Kunde inte läsa från fil: " + path);
+  if (file.bad()) throw std::runtime_error(Tr("Kunde inte läsa från fil: {0}", path));
   return TZoneMask(std::move(bytes));
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/common/atomic_file.h"
 #include "core/common/file_messages.h"
+#include "core/common/translation.h"
 
 namespace fjordheim {
 
@@ -61,13 +62,13 @@ void TBookmarkEditor::Swap(int other) {
 }
 
 std::string TBookmarkEditor::RefusalOfOk() const {
-  return HasCurrent() && FEntries[FCurrent].Title.empty() ? MissingTitleMessage : "";
+  return HasCurrent() && FEntries[FCurrent].Title.empty() ? Tr(MissingTitleMessage) : "";
 }
 
 bool TBookmarkEditor::Save(TMessageSink& sink) const {
   const std::optional<std::string> bytes = FPage.BytesWithTable(FEntries);
   if (!bytes) {
-    sink.ShowMessage(BookmarkPageEditedWarning);
+    sink.ShowMessage(Tr(BookmarkPageEditedWarning));
     return false;
   }
   if (WriteFileAtomically(FPagePath, *bytes)) return true;

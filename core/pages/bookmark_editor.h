@@ -11,19 +11,19 @@ namespace fjordheim {
 
 inline constexpr const char* NewBookmarkTitle = "Nytt bokmerke";
 inline constexpr const char* NewNoteTitle = "Ny tekst";
-inline constexpr const char* AddBookmarkCaption = "Legg til bokmerke";
-inline constexpr const char* AddNoteCaption = "Legg til egen tekst";
-inline constexpr const char* MissingTitleMessage = "Du har ikke skrevet tittel.";
-inline constexpr const char* BookmarkTitleLabel = "Ny side:";
-inline constexpr const char* BookmarkUrlLabel = "URL:";
-inline constexpr const char* BookmarkListLabel = "Sider:";
-inline constexpr const char* BookmarkTextLabel = "Beskrivelse:";
-inline constexpr const char* BookmarkOkButton = "OK";
-inline constexpr const char* BookmarkCancelButton = "Avbryt";
-inline constexpr const char* DeleteEntryItem = "Ta bort rubrik";
-inline constexpr const char* InsertEntryItem = "Ny rubrik";
-inline constexpr const char* MoveUpItem = "Flytta upp";
-inline constexpr const char* MoveDownItem = "Flytta ned";
+inline constexpr const char* AddBookmarkCaption = TrMark("Legg til bokmerke");
+inline constexpr const char* AddNoteCaption = TrMark("Legg til egen tekst");
+inline constexpr const char* MissingTitleMessage = TrMark("Du har ikke skrevet tittel.");
+inline constexpr const char* BookmarkTitleLabel = TrMark("Ny side:");
+inline constexpr const char* BookmarkUrlLabel = TrMark("URL:");
+inline constexpr const char* BookmarkListLabel = TrMark("Sider:");
+inline constexpr const char* BookmarkTextLabel = TrMark("Beskrivelse:");
+inline constexpr const char* BookmarkOkButton = TrMark("OK");
+inline constexpr const char* BookmarkCancelButton = TrMark("Avbryt");
+inline constexpr const char* DeleteEntryItem = TrMark("Ta bort rubrik");
+inline constexpr const char* InsertEntryItem = TrMark("Ny rubrik");
+inline constexpr const char* MoveUpItem = TrMark("Flytta upp");
+inline constexpr const char* MoveDownItem = TrMark("Flytta ned");
 
 /// What the bookmark dialog edits: the table of the player's page with one new entry
 /// added, and which entry the edit boxes show. The dialog draws it and hands every click

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/common/message_sink.h"
+#include "core/common/translation.h"
 #include "core/pages/bookmark_entry.h"
 
 namespace fjordheim {
@@ -14,7 +15,7 @@ namespace fjordheim {
 inline constexpr const char* BookmarkBeginMarker = "<!--BEGIN Tunstad-->";
 inline constexpr const char* BookmarkEndMarker = "<!--END Tunstad-->";
 inline constexpr const char* BookmarkPageEditedWarning =
-    "ADVARSEL: Bokmerkefilen er redigert av andre programmer enn fjordheim..";
+    TrMark("ADVARSEL: Bokmerkefilen er redigert av andre programmer enn fjordheim..");
 
 /// The player's own HTML page (Windows-1252, lines ended by CR LF): the table of bookmarks
 /// and notes between the begin and end marker lines, and named sections whose content line

@@ -7,13 +7,14 @@
 
 #include "core/common/lines.h"
 #include "core/common/path_resolver.h"
+#include "core/common/translation.h"
 #include "core/sound/memory_source.h"
 
 namespace fjordheim {
 namespace {
 
 constexpr const char* ClickFile = "mono\\respons1.wav";
-constexpr const char* FailureWarning = "Warning! DirectSound failed! The program will use standard audio.";
+constexpr const char* FailureWarning = TrMark("Warning! DirectSound failed! The program will use standard audio.");
 constexpr std::chrono::milliseconds WaitMargin{500};
 
 bool ValidChannel(int channel) { return channel >= 1 && channel <= TMixer::ChannelCount; }
@@ -147,7 +148,7 @@ void TSoundPlayer::SwitchToFallback() {
   FOutput.Stop();
   FMixer.reset();
   FFallback = true;
-  if (!FWarned && FWarnings != nullptr) FWarnings->ShowMessage(FailureWarning);
+  if (!FWarned && FWarnings != nullptr) FWarnings->ShowMessage(Tr(FailureWarning));
   FWarned = true;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/village/human_info.h"
+#include "core/common/translation.h"
 #include "core/work/work_rect.h"
 
 namespace fjordheim {
@@ -38,11 +39,13 @@ std::optional<TWorkKind> WorkKindForDigit(int digit);
 
 /// The key help shown at the foot of the work page and of the slaughter page.
 inline constexpr const char* WorkKeysHelp =
-    "Velg: piltaster (Shift: flere), mellomrom, Ctrl+A: alle\n"
-    "Send: 1 jakt og fiske, 2 husdyr, 3 husholdning, 4 jordbruk, 0 ledig";
+    // Translators: two short lines under the work page; the names of the keys stay as they are.
+    TrMark("Velg: piltaster (Shift: flere), mellomrom, Ctrl+A: alle\n"
+           "Send: 1 jakt og fiske, 2 husdyr, 3 husholdning, 4 jordbruk, 0 ledig");
 inline constexpr const char* SlaughterKeysHelp =
-    "Velg: piltaster (Shift: flere), mellomrom, Ctrl+A: alle\n"
-    "Delete: merk de valgte dyrene for slakt";
+    // Translators: two short lines under the slaughter page; the names of the keys stay as they are.
+    TrMark("Velg: piltaster (Shift: flere), mellomrom, Ctrl+A: alle\n"
+           "Delete: merk de valgte dyrene for slakt");
 
 /// Which work place's sound plays while the pointer moves over the work page: 1 to 4 for
 /// the places in table order, 0 for none.

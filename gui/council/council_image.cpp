@@ -96,14 +96,14 @@ QRect TCouncilImage::NamePlate(TAdviceArea area) {
 QString TCouncilImage::HintAt(QPoint point) {
   for (int area = 0; area < AdviceAreaCount; ++area) {
     if (NamePlate(static_cast<TAdviceArea>(area)).contains(point)) {
-      return QString::fromUtf8(Advisers[static_cast<std::size_t>(area)].Hint);
+      return QString::fromStdString(Tr(Advisers[static_cast<std::size_t>(area)].Hint));
     }
   }
   const int zone = TCouncilMeeting::ZoneAt(point.x(), point.y());
   if (zone < 0) return {};
   const int speaker = TCouncilMeeting::Zones[static_cast<std::size_t>(zone)].Speaker;
   if (speaker == TCouncilMeeting::ChiefSpeaker) return {};
-  return QString::fromUtf8(Advisers[static_cast<std::size_t>(speaker)].Hint);
+  return QString::fromStdString(Tr(Advisers[static_cast<std::size_t>(speaker)].Hint));
 }
 
 void TCouncilImage::DrawNamePlates(QPainter& painter) const {
@@ -125,7 +125,7 @@ void TCouncilImage::DrawNamePlates(QPainter& painter) const {
     painter.drawText(plate.adjusted(0, 1, 0, -plate.height() / 2), Qt::AlignCenter, QString::fromUtf8(adviser.Name));
     painter.setFont(role);
     painter.drawText(plate.adjusted(0, plate.height() / 2 - 2, 0, -1), Qt::AlignCenter,
-                     QString::fromUtf8(adviser.Role));
+                     QString::fromStdString(Tr(adviser.Role)));
   }
   painter.restore();
 }

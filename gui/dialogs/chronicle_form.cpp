@@ -19,6 +19,7 @@
 #include <cmath>
 
 #include "core/common/atomic_file.h"
+#include "core/common/translation.h"
 #include "gui/dialogs/chronicle_time_line.h"
 #include "gui/dialogs/game_message_box.h"
 
@@ -113,7 +114,7 @@ QChart* GraphChart(const TGraph& graph, const TChronicleGraphs& graphs, const QF
   // The events stand as marks along the top of every graph, over the season they struck.
   if (!graphs.Events.empty()) {
     auto* events = new QScatterSeries;
-    events->setName("Hendelser");
+    events->setName(QString::fromStdString(Tr("Hendelser")));
     events->setColor(EventColour);
     events->setMarkerSize(9);
     for (const TGraphMark& event : graphs.Events) events->append(event.Season, left->max());
@@ -147,7 +148,7 @@ QWidget* GraphPage(QChartView* view, const TGraph& graph, const QFont& font) {
 }  // namespace
 
 TChronicleForm::TChronicleForm(QWidget* parent, TGameLayout layout) : QDialog(parent), FLayout(layout) {
-  setWindowTitle(QString::fromUtf8("Krønike"));
+  setWindowTitle(QString::fromStdString(Tr("Krønike")));
   setFont(layout.PixelFont("MS Sans Serif", 11));
   setFixedSize(layout.Scaled(Width), layout.Scaled(Height));
   FPages = new QTabWidget(this);
@@ -155,14 +156,14 @@ TChronicleForm::TChronicleForm(QWidget* parent, TGameLayout layout) : QDialog(pa
   FTimeLine = new TChronicleTimeLine(this);
   layout.Place(FTimeLine, 8, Height - 8 - 33 - TimeLineHeight - LegendHeight, Width - 16, TimeLineHeight);
   FTimeLine->setFont(font());
-  FLegend = new QLabel(QString::fromUtf8(TChronicleGraphs::MarksLegend), this);
+  FLegend = new QLabel(QString::fromStdString(Tr(TChronicleGraphs::MarksLegend)), this);
   FLegend->setFont(layout.PixelFont("MS Sans Serif", 10));
   layout.Place(FLegend, 8, Height - 8 - 33 - LegendHeight, Width - 16, LegendHeight);
-  FPictureButton = new QPushButton(QString::fromUtf8("Lagre bilde..."), this);
+  FPictureButton = new QPushButton(QString::fromStdString(Tr("Lagre bilde...")), this);
   layout.Place(FPictureButton, 8, Height - 8 - 27, 120, 27);
-  FTableButton = new QPushButton(QString::fromUtf8("Lagre tabell..."), this);
+  FTableButton = new QPushButton(QString::fromStdString(Tr("Lagre tabell...")), this);
   layout.Place(FTableButton, 136, Height - 8 - 27, 120, 27);
-  auto* close = new QPushButton("Lukk", this);
+  auto* close = new QPushButton(QString::fromStdString(Tr("Lukk")), this);
   layout.Place(close, Width - 8 - 100, Height - 8 - 27, 100, 27);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(FPictureButton, &QPushButton::clicked, this, [this] { AskAndExportPicture(); });
@@ -252,7 +253,7 @@ QImage TChronicleForm::GraphsPicture(QSize each) const {
   painter.setFont(textFont);
   painter.setPen(Qt::black);
   painter.drawText(QRect(24, top, each.width() - 48, PictureExplanationHeight / 2), textFlags,
-                   QString::fromUtf8(TChronicleGraphs::MarksLegend));
+                   QString::fromStdString(Tr(TChronicleGraphs::MarksLegend)));
   return picture;
 }
 
@@ -263,24 +264,24 @@ bool TChronicleForm::ExportTable(const QString& path) const {
 }
 
 QString TChronicleForm::AskPath(const char* title, const QString& extension) {
-  const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(title), FFolder,
+  const QString path = QFileDialog::getSaveFileName(this, QString::fromStdString(Tr(title)), FFolder,
                                                     extension.toUpper() + " (*." + extension + ")");
   if (path.isEmpty() || path.endsWith("." + extension, Qt::CaseInsensitive)) return path;
   return path + "." + extension;
 }
 
 void TChronicleForm::TellUnwritten(const QString& path) {
-  ShowGameMessageBox(this, FLayout, QMessageBox::Warning, QString::fromUtf8("Krønike"),
-                     QString::fromUtf8("Kan ikke åpne filen: ") + path);
+  ShowGameMessageBox(this, FLayout, QMessageBox::Warning, QString::fromStdString(Tr("Krønike")),
+                     QString::fromStdString(Tr("Kan ikke åpne filen: {0}", path.toStdString())));
 }
 
 void TChronicleForm::AskAndExportPicture() {
-  const QString path = AskPath("Lagre bilde", "png");
+  const QString path = AskPath(TrMark("Lagre bilde"), "png");
   if (!path.isEmpty() && !ExportPicture(path)) TellUnwritten(path);
 }
 
 void TChronicleForm::AskAndExportTable() {
-  const QString path = AskPath("Lagre tabell", "csv");
+  const QString path = AskPath(TrMark("Lagre tabell"), "csv");
   if (!path.isEmpty() && !ExportTable(path)) TellUnwritten(path);
 }
 

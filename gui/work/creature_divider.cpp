@@ -18,7 +18,7 @@ bool IsMarked(const TCustomCreature* icon) {
 }  // namespace
 
 TCreatureDivider::TCreatureDivider(QWidget* parent, const QPixmap& background) : TCustomDivider(parent, background) {
-  SetKeyHelp(QString::fromUtf8(SlaughterKeysHelp));
+  SetKeyHelp(QString::fromStdString(Tr(SlaughterKeysHelp)));
 }
 
 bool TCreatureDivider::MayMark(TCustomCreature* icon) const {

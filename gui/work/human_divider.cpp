@@ -9,7 +9,7 @@
 namespace fjordheim {
 
 THumanDivider::THumanDivider(QWidget* parent, const QPixmap& background) : TCustomDivider(parent, background) {
-  SetKeyHelp(QString::fromUtf8(WorkKeysHelp));
+  SetKeyHelp(QString::fromStdString(Tr(WorkKeysHelp)));
 }
 
 THumanContainer* THumanDivider::ContainerOf(TWorkKind kind) const {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/core/settings/spoken_language.h"
+
 namespace fjordheim {
 namespace {
 
@@ -85,6 +87,12 @@ TEST(ThrottledMessageSink, OneArrivalShowsItsFirstMessageAndCountsTheRest) {
   sink.ShowMessage("ERROR: Connection refused");
   EXPECT_EQ(boxes.Shown.back(), "ERROR: Connection refused");
   EXPECT_EQ(boxes.MostOpen, 1);
+}
+
+TEST(ThrottledMessageSink, TheCountOfMessagesNotShownTakesTheFormItsNumberAsks) {
+  const testing::TSpokenLanguage english(TLanguageCode::English);
+  EXPECT_EQ(MessagesNotShownText(1), "1 more message from the network was not shown.");
+  EXPECT_EQ(MessagesNotShownText(12), "12 more messages from the network were not shown.");
 }
 
 }  // namespace

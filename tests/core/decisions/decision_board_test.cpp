@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/core/settings/spoken_language.h"
+
 namespace fjordheim {
 namespace {
 
@@ -98,6 +100,15 @@ TEST_F(DecisionBoard, RefusesAFourthTickAndAConfirmationWithoutThree) {
   EXPECT_TRUE(FBoard.Tick(2).Accepted);  // a second click unticks
   EXPECT_TRUE(FBoard.Tick(3).Accepted);
   EXPECT_TRUE(FBoard.IsTicked(3));
+}
+
+TEST_F(DecisionBoard, InEnglishTheRefusalsAndTheVerdictAreTheCatalogsSentences) {
+  const testing::TSpokenLanguage english(TLanguageCode::English);
+  EXPECT_EQ(FBoard.Confirm().Message, "You must make 3 choices!");
+  TickAll(RowsWhere(true));
+  EXPECT_EQ(FBoard.Tick(RowsWhere(false)[0]).Message, "You can only make 3 choices!");
+  ASSERT_TRUE(FBoard.Confirm().Accepted);
+  EXPECT_EQ(FBoard.Verdict(), "- You have made a good choice, chief.");
 }
 
 TEST_F(DecisionBoard, JudgedPicksAreFrozenUntilTheWindowIsOpenedAgain) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/game/game_controller.h"
+#include "tests/core/settings/spoken_language.h"
 
 namespace fjordheim {
 namespace {
@@ -89,6 +90,33 @@ TEST(ChronicleGraphs, AnEmptyChronicleHasGraphsWithoutValues) {
   EXPECT_EQ(graphs.Graphs.size(), 5U);
   EXPECT_TRUE(graphs.SeasonNames.empty());
   EXPECT_TRUE(graphs.Graphs[0].Lines[0].Values.empty());
+}
+
+// The window reads the graphs in the language of the game: each season, tip and caption is
+// one sentence of the catalog with its year and score in it.
+TEST(ChronicleGraphs, InEnglishAndNynorskEveryNameAndTipIsTheCatalogsWholeSentence) {
+  TChronicle chronicle;
+  chronicle.Add(Season(TSeason::Autumn, 852, 8, "", 1));
+  TChronicleRecord deposed = Season(TSeason::Winter, 852, 8, "Frost", -3);
+  deposed.Judgement = 0.1L;
+  chronicle.Add(deposed);
+  {
+    const testing::TSpokenLanguage english(TLanguageCode::English);
+    const TChronicleGraphs graphs(chronicle);
+    EXPECT_EQ(graphs.SeasonNames, (std::vector<std::string>{"Autumn 852", "Winter 852"}));
+    EXPECT_EQ(graphs.Verdicts[0].Tip, "Autumn 852: the decisions earned +1 point with the council.");
+    EXPECT_EQ(graphs.Verdicts[1].Tip, "Winter 852: the decisions earned -3 points with the council.");
+    EXPECT_EQ(graphs.Events[0].Tip, "Winter 852: Frost");
+    EXPECT_EQ(graphs.Events[1].Tip, "Winter 852: The council deposed the chief.");
+    EXPECT_EQ(graphs.Graphs[0].Title, "People");
+    EXPECT_EQ(graphs.Graphs[4].Title, "The chief");
+    EXPECT_EQ(graphs.Graphs[4].LimitName, "Below this line the chief is deposed");
+  }
+  const testing::TSpokenLanguage nynorsk(TLanguageCode::Nynorsk);
+  const TChronicleGraphs graphs(chronicle);
+  EXPECT_EQ(graphs.SeasonNames[0], "Haust 852");
+  EXPECT_EQ(graphs.Verdicts[0].Tip, "Haust 852: avgjerdene gav +1 poeng hos rådet.");
+  EXPECT_EQ(graphs.Graphs[0].Lines[3].Name, "Born og unge");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "core/common/lines.h"
 #include "core/game/saved_game.h"
 #include "tests/core/game/game_fixture.h"
+#include "tests/core/settings/spoken_language.h"
 
 namespace fjordheim {
 namespace {
@@ -247,6 +248,25 @@ TEST(ChronicleOfAGame, ASaveWithoutItsChronicleOrWithADamagedOneLoadsWithAFreshO
   EXPECT_EQ(rig.View.Messages[0], std::string(ChronicleRefusedText) + folder.GameFile("olav.csv"));
   ASSERT_EQ(PlayFed(rig), TSeasonChange::Changed);
   EXPECT_EQ(rig.Game->Chronicle().Records().size(), 1U);
+}
+
+// A saved game the player cannot load is told in the language of the game, and the game in
+// play goes on.
+TEST(ChronicleOfAGame, ADamagedSaveIsToldInTheLanguageOfTheGame) {
+  TGameFolder folder("damaged-save-english");
+  TGameRig rig(folder, 16);
+  rig.Game->SetAutosave(false);
+  rig.Game->NewGame("Olav", 0, 0);
+  ASSERT_TRUE(rig.Game->SaveGame(folder.GameFile("olav.tun")));
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(folder.GameFile("olav.tun"), bytes));
+  std::ofstream(folder.GameFile("cut.tun"), std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+  const testing::TSpokenLanguage english(TLanguageCode::English);
+  EXPECT_FALSE(rig.Game->LoadGame(folder.GameFile("cut.tun")));
+  EXPECT_FALSE(rig.Game->LoadGame(folder.GameFile("missing.tun")));
+  EXPECT_EQ(rig.View.Messages, (std::vector<std::string>{"The file has errors or is damaged", "Cannot open the file"}));
+  EXPECT_TRUE(rig.Game->InGame());
+  EXPECT_EQ(rig.Game->ChiefName(), "Olav");
 }
 
 }  // namespace

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "tests/core/game/game_fixture.h"
+#include "tests/core/settings/spoken_language.h"
 
 namespace fjordheim {
 namespace {
 
 using testing::TGameFolder;
 using testing::TGameRig;
+using testing::TSpokenLanguage;
 
 // A new chief's game, watched by the guide as the screen would after each click.
 class FirstYearGuide : public ::testing::Test {
@@ -90,6 +92,26 @@ TEST_F(FirstYearGuide, TheFirstAutumnLeadsFromTheCouncilToTheReport) {
   EXPECT_EQ(Guide.Target(), TGuideTarget::Report);
   At(TGuidePlace::Village);
   EXPECT_EQ(Guide.Step(), TGuideStep::HearAdvisers);
+}
+
+// The count of advisers heard stands inside the sentence, in the form its number asks for.
+TEST_F(FirstYearGuide, InNynorskAndEnglishTheAdvisersHeardAreCountedInTheSentence) {
+  Rig.Game->HearAdviser(0);
+  At(TGuidePlace::Council);
+  {
+    const TSpokenLanguage nynorsk(TLanguageCode::Nynorsk);
+    EXPECT_EQ(Guide.Sentence(),
+              "Klikk på kvar rådgjevar: 1 av 5 er høyrd. Når alle er høyrde, kjem knappane for arbeid, slakting og "
+              "avgjerder.");
+  }
+  Rig.Game->HearAdviser(3);
+  At(TGuidePlace::Council);
+  const TSpokenLanguage english(TLanguageCode::English);
+  EXPECT_EQ(Guide.Sentence(),
+            "Click each adviser: 2 of 5 have been heard. When all are heard, the buttons for work, slaughter and "
+            "decisions appear.");
+  At(TGuidePlace::Village);
+  EXPECT_EQ(Guide.Sentence().find("Press “Hold a council meeting”"), 0U) << Guide.Sentence();
 }
 
 // After the autumn no animals are asked for, and after the fourth report the help is over.
