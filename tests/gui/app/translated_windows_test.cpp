@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "core/common/translation.h"
+#include "core/game/score_file.h"
 #include "gui/app/main_form.h"
 #include "gui/controls/picture_button.h"
 #include "gui/dialogs/arkiv_form.h"
@@ -30,6 +31,8 @@ struct TLanguageWords {
   const char* SaveHint;
   const char* SaveBoxTitle;
   const char* SaveButton;
+  const char* DecisionsTitle;
+  const char* ScoreTitle;
 };
 
 void PrintTo(const TLanguageWords& words, std::ostream* out) { *out << words.Name; }
@@ -100,6 +103,30 @@ TEST_P(TranslatedWindows, TheCouncilStatusAndFileWindowsSpeakTheChosenLanguage) 
   EXPECT_EQ(boxTitle, QString::fromUtf8(words.SaveBoxTitle));
 }
 
+// The decision window after the council, and the score list, as the player meets them.
+TEST_P(TranslatedWindows, TheDecisionWindowAndTheScoreListSpeakTheChosenLanguage) {
+  Game->NewGame("Ragnhild");
+  QString decisions, score;
+  TModalScript board({[&](QWidget* m) {
+    decisions = m->windowTitle();
+    SaveScreenshot(*m, Shot("decisions"));
+    qobject_cast<QDialog*>(m)->reject();
+  }});
+  Game->Game->RunDecisionWindow(Game->Controller().DecisionBoard());
+  EXPECT_EQ(decisions, QString::fromUtf8(GetParam().DecisionsTitle));
+
+  TModalScript list({[&](QWidget* m) {
+    score = m->windowTitle();
+    SaveScreenshot(*m, Shot("score_list"));
+    qobject_cast<QDialog*>(m)->accept();
+  }});
+  TScoreOutcome outcome;
+  outcome.Listed = true;
+  outcome.Lines = {"Ragnhild        120", "Astrid           90"};
+  Game->Game->ShowScoreList(outcome);
+  EXPECT_EQ(score, QString::fromUtf8(GetParam().ScoreTitle));
+}
+
 // The status window is made once and kept: a game after a change of language shows it anew
 // in the language chosen, not the one it was made in.
 TEST_P(TranslatedWindows, TheStatusWindowMadeInBokmalSpeaksTheLanguageChosenLater) {
@@ -121,9 +148,11 @@ TEST_P(TranslatedWindows, TheStatusWindowMadeInBokmalSpeaksTheLanguageChosenLate
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindows,
                          ::testing::Values(TLanguageWords{TLanguageCode::Nynorsk, "nynorsk", "Slik ligg det an...", "Menneske",
-                                                          "Lukk", "Krønike", "Lagre", "Lagre spelet", "Lagre"},
+                                                          "Lukk", "Krønike", "Lagre", "Lagre spelet", "Lagre",
+                                                          "Andre avgjerder", "Topplista"},
                                            TLanguageWords{TLanguageCode::English, "english", "How things stand...", "People",
-                                                          "Close", "Chronicle", "Save", "Save the game", "Save"}),
+                                                          "Close", "Chronicle", "Save", "Save the game", "Save",
+                                                          "Other decisions", "High scores"}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
