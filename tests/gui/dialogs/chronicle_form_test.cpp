@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "core/common/lines.h"
+#include "core/settings/language.h"
 #include "gui/dialogs/chronicle_form.h"
 #include "gui/dialogs/chronicle_time_line.h"
 #include "tests/gui/screenshot.h"
@@ -87,6 +88,31 @@ TEST(ChronicleWindow, TheChiefsGraphIsExplainedAndTheMarksSayWhatTheyMean) {
   EXPECT_TRUE(line->TipAt(line->SeasonX(0) - 40).isEmpty());
   EXPECT_TRUE(line->TipAt((line->SeasonX(2) + line->SeasonX(3)) / 2).isEmpty());
   SaveScreenshot(form, "chronicle_judgement");
+}
+
+// A window made in a language reads wholly in it: its title, tabs, buttons, legend and tips.
+TEST(ChronicleWindow, InNynorskAndEnglishEveryWordOfTheWindowIsTheLanguages) {
+  const struct {
+    TLanguageCode Code;
+    const char* Title;
+    const char* FirstTab;
+    const char* Tip;
+  } languages[] = {{TLanguageCode::Nynorsk, "Krønike", "Folk", "Haust 852: avgjerdene gav -1 poeng hos rådet."},
+                   {TLanguageCode::English, "Chronicle", "People", "Autumn 852: the decisions earned -1 point with the council."}};
+  for (const auto& language : languages) {
+    TLanguage(language.Code, FJORDHEIM_CATALOG_DIR).Use();
+    TChronicleForm form(nullptr);
+    form.SetChronicle(EightSeasons());
+    form.show();
+    form.Pages()->setCurrentIndex(4);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf8(language.Title));
+    EXPECT_EQ(form.Pages()->tabText(0), QString::fromUtf8(language.FirstTab));
+    EXPECT_EQ(form.TimeLine()->TipAt(form.TimeLine()->SeasonX(0)), QString::fromUtf8(language.Tip));
+    EXPECT_NE(form.MarksLegend()->text(), QString::fromUtf8(TChronicleGraphs::MarksLegend));
+    SaveScreenshot(form, QString("chronicle_judgement_") + QString::fromUtf8(LanguageTag(language.Code).data()));
+  }
+  TLanguage().Use();
 }
 
 TEST(ChronicleWindow, SavesAPictureOfAllGraphsAndTheTableForTheTeacher) {
