@@ -78,6 +78,7 @@ constexpr const char* ContinueHintName = "ContinueHint";
 constexpr const char* TitleHintText = TrMark("Klikk for å begynne");
 constexpr const char* HowToPlayText = TrMark("Slik spiller du");
 constexpr const char* OutroPlayer = "mmlrtm3.exe";
+constexpr int CouncilHintHeight = 28;
 
 QString Translated(const char* bokmal) { return QString::fromStdString(Tr(bokmal)); }
 
@@ -256,6 +257,10 @@ void TMainForm::WriteTexts() {
     FButtons[i]->setToolTip(Translated(ButtonPlaces[i].Hint) + " (" + key.toString(QKeySequence::NativeText) + ")");
   }
   FCouncilHint->setText(Translated(HearCouncilFirstText));
+  // The line keeps its foot where it is and grows upwards where a language needs two lines.
+  const QRect hint = FCouncilHint->geometry();
+  const int height = std::max(CouncilHintHeight, FCouncilHint->heightForWidth(hint.width()));
+  FCouncilHint->setGeometry(hint.left(), hint.bottom() + 1 - height, hint.width(), height);
   for (std::size_t i = 0; i < GameLanguages.size(); ++i) {
     FLanguageButtons[i]->setChecked(GameLanguages[i] == FSettings.Language().Code());
   }
@@ -312,7 +317,7 @@ void TMainForm::BuildMainPanel() {
 // line stands at the foot of the page, where nothing is clicked.
 void TMainForm::BuildGuide() {
   FCouncilHint = new QLabel(FMainPanel);
-  FCouncilHint->setGeometry(8, 448, 546, 28);
+  FCouncilHint->setGeometry(8, 476 - CouncilHintHeight, 546, CouncilHintHeight);
   FCouncilHint->setWordWrap(true);
   FCouncilHint->setAlignment(Qt::AlignCenter);
   FCouncilHint->setAttribute(Qt::WA_TransparentForMouseEvents);
