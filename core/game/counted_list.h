@@ -3,24 +3,24 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
-#include <string_view>
+
+#include "core/village/village.h"
 
 namespace fjordheim {
 
-/// A count with the word for one and the word for more: "1 gutt", "2 gutter".
-struct TCountedWord {
+/// A count with its phrase in the language of the game, "2 gutter" (from TrPlural).
+struct TCountedPhrase {
   std::int64_t Count;
-  std::string_view Singular;
-  std::string_view Plural;
+  std::string Phrase;
 };
 
-/// Norwegian counted phrases and lists of them, as the season's texts write them.
+/// Lists of counted phrases, as the season's texts write them.
 class TCountedList {
  public:
-  /// "1 gutt", "2 gutter"; nothing at all for no one.
-  static std::string Phrase(std::int64_t count, std::string_view singular, std::string_view plural);
-  /// " A, B og C": each item with a count above 0 after a blank, commas between all but the last two.
-  static std::string Joined(std::initializer_list<TCountedWord> items);
+  /// "A, B og C" of the phrases whose count is above 0; empty for none.
+  static std::string Joined(std::initializer_list<TCountedPhrase> items);
+  /// The grown animals by kind: "2 kyr og 1 høne".
+  static std::string Animals(const TAnimalCounts& counts);
 };
 
 }  // namespace fjordheim

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/common/rounding.h"
+#include "core/common/translation.h"
 
 namespace fjordheim {
 
@@ -19,12 +20,11 @@ std::string Sentences(const std::string& first, const std::string& second) {
 }  // namespace
 
 std::string TFoodStatus::StoreSentence(long double store, long double need) {
-  if (!(store > 0)) return "Forrådet er tomt.";
-  if (!(need > 0)) return "Det er ingen igjen som trenger mat.";
+  if (!(store > 0)) return Tr("Forrådet er tomt.");
+  if (!(need > 0)) return Tr("Det er ingen igjen som trenger mat.");
   const std::int64_t seasons = Round(std::min(store / need, 1.0e6L));
-  if (seasons == 0) return "Forrådet rekker til mindre enn én årstid.";
-  if (seasons == 1) return "Forrådet rekker til omtrent 1 årstid.";
-  return "Forrådet rekker til omtrent " + std::to_string(seasons) + " årstider.";
+  if (seasons == 0) return Tr("Forrådet rekker til mindre enn én årstid.");
+  return TrPlural("Forrådet rekker til omtrent {0} årstid.", "Forrådet rekker til omtrent {0} årstider.", seasons, seasons);
 }
 
 TFoodPictures TFoodStatus::PicturesOf(long double food, int rows) {
@@ -55,7 +55,8 @@ TFoodPictures TFoodStatus::PicturesOf(long double food, int rows) {
 TFoodStatus::TFoodStatus(const TVillage& village, const TSeasonForecast& forecast)
     : Need(village.TotalConsumption()), Store(std::isfinite(village.FoodStore) ? village.FoodStore : 0) {
   FedPercent = Round(std::clamp(static_cast<long double>(village.FoodRatio) * 100, 0.0L, 1.0e6L));
-  FedText = "Sist årstid fikk folket " + std::to_string(FedPercent) + " % av maten de trengte.";
+  // xgettext:no-c-format
+  FedText = Tr("Sist årstid fikk folket {0} % av maten de trengte.", FedPercent);
   StoreText = StoreSentence(Store, Need);
   ForecastText = forecast.FoodLine();
   StorePictures = PicturesOf(Store, StoreRows);
@@ -66,7 +67,8 @@ TFoodStatus::TFoodStatus(const TVillage& village, const TSeasonForecast& forecas
   } else if (Store < Need) {
     GaugeState = TFoodGaugeState::Low;
   }
-  Hint = "Mat: " + Sentences(FedText + " " + StoreText, ForecastText) + " Klikk for å se mer.";
+  // Translators: the food gauge's hint; {0} is what the people got, the store and the forecast, in sentences.
+  Hint = Tr("Mat: {0} Klikk for å se mer.", Sentences(FedText + " " + StoreText, ForecastText));
 }
 
 }  // namespace fjordheim

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/common/translation.h"
 #include "core/game/season_forecast.h"
 #include "core/game/season_report.h"
 #include "core/village/village.h"
@@ -25,13 +26,14 @@ struct TFoodPictures {
 /// village's food: the store and a season's need as rows of pictures, and plain sentences.
 class TFoodStatus {
  public:
-  static constexpr const char* TabTitle = "Mat";
-  static constexpr const char* StoreHeading = "Forrådet";
-  static constexpr const char* NeedHeading = "Folket spiser hver årstid";
+  // Translators: a tab of the status window, short.
+  static constexpr const char* TabTitle = TrMark("Mat");
+  static constexpr const char* StoreHeading = TrMark("Forrådet");
+  static constexpr const char* NeedHeading = TrMark("Folket spiser hver årstid");
   /// One picture is this many food units, a season's food for as many grown men (a woman
   /// eats 0.7, a child less), in every season and every village.
   static constexpr int Portion = 5;
-  static constexpr const char* PortionText = "Hvert bilde er mat til 5 voksne menn i en årstid.";
+  static constexpr const char* PortionText = TrMark("Hvert bilde er mat til 5 voksne menn i en årstid.");
   /// The food pictures are 20 × 20, set 21 apart, eight to a row.
   static constexpr int PictureSize = 20;
   static constexpr int PictureStep = PictureSize + 1;

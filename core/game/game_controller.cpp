@@ -4,6 +4,7 @@
 #include <exception>
 #include <filesystem>
 #include <limits>
+#include <optional>
 #include <unordered_set>
 #include <utility>
 
@@ -182,7 +183,7 @@ bool TGameController::SaveGame(const std::string& path) {
     return false;
   }
   const std::string chronicle = TChronicle::PathBeside(path);
-  if (!WriteFileAtomically(chronicle, FChronicle.ToCsv())) FView.ShowMessage("Kan ikke åpne filen: " + chronicle);
+  if (!WriteFileAtomically(chronicle, FChronicle.ToCsv())) FView.ShowMessage(Tr("Kan ikke åpne filen: {0}", chronicle));
   return true;
 }
 
@@ -193,16 +194,14 @@ void TGameController::LoadChronicleBeside(const std::string& savedGame) {
   const std::string path = TChronicle::PathBeside(savedGame);
   if (!FileExists(path)) return;
   std::string csv;
-  if (!ReadWholeFile(path, csv)) {
-    FView.ShowMessage(ChronicleRefusedText + path);
+  std::optional<TChronicleRead> read;
+  if (ReadWholeFile(path, csv)) read = TChronicle::FromCsv(csv);
+  if (!read || !read->Ok) {
+    // Translators: {0} is the path of the chronicle's file.
+    FView.ShowMessage(Tr("Krøniken til spillet er skadet, så den begynner på nytt: {0}", path));
     return;
   }
-  TChronicleRead read = TChronicle::FromCsv(csv);
-  if (!read.Ok) {
-    FView.ShowMessage(ChronicleRefusedText + path);
-    return;
-  }
-  FChronicle = std::move(read.Chronicle);
+  FChronicle = std::move(read->Chronicle);
 }
 
 void TGameController::Leave() {
@@ -218,8 +217,8 @@ void TGameController::Leave() {
 
 bool TGameController::CanChangeSeason() {
   std::vector<std::string> missing;
-  if (!FCouncilHeld) missing.emplace_back(HoldCouncilText);
-  if (!FDecisionsTaken) missing.emplace_back(TakeDecisionsText);
+  if (!FCouncilHeld) missing.push_back(Tr(HoldCouncilText));
+  if (!FDecisionsTaken) missing.push_back(Tr(TakeDecisionsText));
   if (missing.empty()) return true;
   FView.ShowSeasonDialog(missing[0], missing.size() > 1 ? missing[1] : std::string());
   return false;
@@ -395,7 +394,7 @@ void TGameController::Depose() {
   FreeVillageView();
   FInGame = false;
   FDeposed = true;
-  FView.ShowDeposition(FSettings.PicsPath() + "Notaccep.bmp", DepositionText);
+  FView.ShowDeposition(FSettings.PicsPath() + "Notaccep.bmp", Tr(DepositionText));
   FView.PlayWave(FSettings.SoundPath() + "boo.wav", 1, 0, false, false);
   if (FAutosave) WriteFileAtomically(ChroniclePath(), FChronicle.ToCsv());
 }
@@ -443,7 +442,7 @@ void TGameController::Autosave() {
   // One message a game is enough: the player cannot mend the folder between two seasons.
   if (!written && !FAutosaveFailed) {
     FAutosaveFailed = true;
-    FView.ShowMessage("Kan ikke åpne filen: " + path);
+    FView.ShowMessage(Tr("Kan ikke åpne filen: {0}", path));
   }
 }
 
@@ -495,13 +494,13 @@ void TGameController::TakeDecisions() {
   FView.PlayClick();
   if (!FInGame) return;
   if (FDecisionsTaken) {
-    FView.ShowMessage(DecisionsTakenText);
+    FView.ShowMessage(Tr(DecisionsTakenText));
     return;
   }
   // A decision file without enough tasks leaves rows empty; the player is told what is missing.
   const std::vector<std::string> missing = SeasonDecisions().MissingTasks();
   if (!missing.empty()) {
-    std::string text = MissingTasksText;
+    std::string text = Tr(MissingTasksText);
     for (const std::string& line : missing) text += "\n" + line;
     FView.ShowMessage(text);
   }
@@ -604,7 +603,14 @@ int TGameController::StatusPictureIndex() const {
 void TGameController::UpdateStatusIcon() { FView.SetStatusPicture(StatusPictureIndex()); }
 
 std::string TGameController::StatusCaption() const {
-  return std::string(SeasonYearNames[FVillage.Season]) + " " + std::to_string(FVillage.Year);
+  const int year = FVillage.Year;
+  switch (FVillage.Season) {
+    case TSeason::Autumn: return Tr("Høsten år {0}", year);
+    case TSeason::Winter: return Tr("Vinteren år {0}", year);
+    case TSeason::Spring: return Tr("Våren år {0}", year);
+    case TSeason::Summer: break;
+  }
+  return Tr("Sommeren år {0}", year);
 }
 
 std::string TGameController::GameFile(const std::string& name) const { return FSettings.GamePath() + name; }

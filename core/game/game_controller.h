@@ -11,6 +11,7 @@
 #include "core/catastrophes/catastrophe_check.h"
 #include "core/common/message_sink.h"
 #include "core/common/random.h"
+#include "core/common/translation.h"
 #include "core/council/advice_generator.h"
 #include "core/decisions/decision_board.h"
 #include "core/decisions/decision_generator.h"
@@ -59,16 +60,18 @@ struct TChoiceOutcome {
 /// What a press of "Neste årstid" did.
 enum class TSeasonChange : std::uint8_t { Refused = 0, Changed = 1, Deposed = 2 };
 
-inline constexpr const char* SeasonDialogHeading = "Før du kan gå videre til neste årstid må du:";
-inline constexpr const char* HoldCouncilText = "Hold rådsmøte";
-inline constexpr const char* TakeDecisionsText = "Ta andre avgjørelser";
-inline constexpr const char* DecisionsTakenText = "Du har allerede tatt de andre avgjørelsene.";
-inline constexpr const char* GameSavedText = "Spillet er lagret.";
-inline constexpr const char* MissingTasksText = "Noen oppgaver mangler i filene:";
-inline constexpr const char* DepositionText = "Byrådet synes du har vært en dårlig høvding. De avsetter deg.";
+inline constexpr const char* SeasonDialogHeading = TrMark("Før du kan gå videre til neste årstid må du:");
+// Translators: what the chief must do before the next season, a line under "Før du kan gå videre til neste årstid må du:".
+inline constexpr const char* HoldCouncilText = TrMark("Hold rådsmøte");
+// Translators: what the chief must do before the next season, a line under "Før du kan gå videre til neste årstid må du:".
+inline constexpr const char* TakeDecisionsText = TrMark("Ta andre avgjørelser");
+inline constexpr const char* DecisionsTakenText = TrMark("Du har allerede tatt de andre avgjørelsene.");
+inline constexpr const char* GameSavedText = TrMark("Spillet er lagret.");
+// Translators: a line of its own, the missing tasks follow it one to a line.
+inline constexpr const char* MissingTasksText = TrMark("Noen oppgaver mangler i filene:");
+inline constexpr const char* DepositionText = TrMark("Byrådet synes du har vært en dårlig høvding. De avsetter deg.");
 inline constexpr const char* AutosaveFileName = "autosave.tun";
 inline constexpr const char* ChronicleFileName = "autosave.csv";
-inline constexpr const char* ChronicleRefusedText = "Krøniken til spillet er skadet, så den begynner på nytt: ";
 
 /// One game from the chief's first season to his deposition or leave: the village, the
 /// chief's standing with the council, the phases of the season and everything the change

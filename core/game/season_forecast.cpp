@@ -7,6 +7,7 @@
 
 #include "core/common/random.h"
 #include "core/common/rounding.h"
+#include "core/common/translation.h"
 #include "core/game/game_controller.h"
 
 namespace fjordheim {
@@ -129,32 +130,46 @@ std::int64_t RoundedPercent(double share) {
 }
 
 std::string HungerSentence(double share) {
-  if (share <= 0) return "Det blir nesten ingen mat.";
-  return "Maten rekker til om lag " + std::to_string(RoundedPercent(share)) + " % av folket.";
+  if (share <= 0) return Tr("Det blir nesten ingen mat.");
+  // xgettext:no-c-format
+  return Tr("Maten rekker til om lag {0} % av folket.", RoundedPercent(share));
 }
 
 std::string MoreHandsSentence(const TSeasonForecast& forecast) {
   const bool hunting = forecast.Short(TWorkKind::HuntFish);
   const bool household = forecast.Short(TWorkKind::Household);
-  if (hunting && household) return "Flere trengs på jakt og fiske eller i husholdningen.";
-  if (hunting) return "Flere trengs på jakt og fiske.";
-  if (household) return "Flere trengs i husholdningen.";
+  if (hunting && household) return Tr("Flere trengs på jakt og fiske eller i husholdningen.");
+  if (hunting) return Tr("Flere trengs på jakt og fiske.");
+  if (household) return Tr("Flere trengs i husholdningen.");
   return {};
 }
 
-std::string DeathsClause(double deaths) {
-  const std::int64_t count = Round(static_cast<long double>(deaths));
-  if (count <= 0) return "de som arbeider blir svake av sult";
-  if (count == 1) return "én kan dø av sult";
-  return "om lag " + std::to_string(count) + " kan dø av sult";
+std::int64_t RoundedDeaths(double deaths) { return Round(static_cast<long double>(deaths)); }
+
+// The warning's one sentence: how far the food reaches, and what the hunger does.
+std::string StarvationSentence(double share, double deaths) {
+  const std::int64_t count = RoundedDeaths(deaths);
+  if (share <= 0) {
+    if (count <= 0) return Tr("Det blir nesten ingen mat, og de som arbeider blir svake av sult.");
+    if (count == 1) return Tr("Det blir nesten ingen mat, og én kan dø av sult.");
+    return Tr("Det blir nesten ingen mat, og om lag {0} kan dø av sult.", count);
+  }
+  const std::int64_t percent = RoundedPercent(share);
+  // xgettext:no-c-format
+  if (count <= 0) return Tr("Maten rekker bare til om lag {0} % av folket, og de som arbeider blir svake av sult.", percent);
+  // xgettext:no-c-format
+  if (count == 1) return Tr("Maten rekker bare til om lag {0} % av folket, og én kan dø av sult.", percent);
+  // Translators: {0} is the share of the people fed, in percent; {1} how many may die.
+  // xgettext:no-c-format
+  return Tr("Maten rekker bare til om lag {0} % av folket, og om lag {1} kan dø av sult.", percent, count);
 }
 
 // A sentence of its own: hunger that kills nobody is told by the food line alone.
 std::string DeathsSentence(double deaths) {
-  const std::int64_t count = Round(static_cast<long double>(deaths));
+  const std::int64_t count = RoundedDeaths(deaths);
   if (count <= 0) return {};
-  if (count == 1) return "Én kan dø av sult.";
-  return "Om lag " + std::to_string(count) + " kan dø av sult.";
+  if (count == 1) return Tr("Én kan dø av sult.");
+  return Tr("Om lag {0} kan dø av sult.", count);
 }
 
 std::string Joined(const std::string& first, const std::string& second) {
@@ -162,7 +177,10 @@ std::string Joined(const std::string& first, const std::string& second) {
   return first + " " + second;
 }
 
-constexpr const char* GoOnQuestion = " Vil du likevel gå videre til neste årstid?";
+// The danger, then the question whether to go on.
+std::string WithGoOnQuestion(const std::string& danger) {
+  return Joined(danger, Tr("Vil du likevel gå videre til neste årstid?"));
+}
 
 }  // namespace
 
@@ -178,11 +196,11 @@ TWorkKind TSeasonForecast::FoodWork() const {
 
 std::string TSeasonForecast::WorkLine() const {
   if (!Available) return {};
-  if (NobodyWorks) return "Ingen har fått arbeid. Dra folk til arbeidet, ellers blir det nesten ingen mat.";
+  if (NobodyWorks) return Tr("Ingen har fått arbeid. Dra folk til arbeidet, ellers blir det nesten ingen mat.");
   if (!Hungry()) {
-    if (!StoreLastsWinter()) return "Med denne fordelingen blir alle mette, men forrådet rekker ikke gjennom vinteren.";
-    if (Short(TWorkKind::Cattle)) return "Med denne fordelingen blir alle mette, men dyrene får for lite fôr.";
-    return "Med denne fordelingen blir alle mette.";
+    if (!StoreLastsWinter()) return Tr("Med denne fordelingen blir alle mette, men forrådet rekker ikke gjennom vinteren.");
+    if (Short(TWorkKind::Cattle)) return Tr("Med denne fordelingen blir alle mette, men dyrene får for lite fôr.");
+    return Tr("Med denne fordelingen blir alle mette.");
   }
   return Joined(HungerSentence(FedShare), MoreHandsSentence(*this));
 }
@@ -190,25 +208,20 @@ std::string TSeasonForecast::WorkLine() const {
 std::string TSeasonForecast::FoodLine() const {
   if (!Available) return {};
   if (!Hungry()) {
-    if (!StoreLastsWinter()) return "Neste årstid blir alle mette, men forrådet rekker ikke gjennom vinteren.";
-    return "Neste årstid blir alle mette.";
+    if (!StoreLastsWinter()) return Tr("Neste årstid blir alle mette, men forrådet rekker ikke gjennom vinteren.");
+    return Tr("Neste årstid blir alle mette.");
   }
-  std::string line = FedShare <= 0 ? "Neste årstid blir det nesten ingen mat."
-                                   : "Neste årstid rekker maten til om lag " + std::to_string(RoundedPercent(FedShare)) +
-                                         " % av folket.";
+  const std::string line = FedShare <= 0 ? Tr("Neste årstid blir det nesten ingen mat.")
+                                         // xgettext:no-c-format
+                                         : Tr("Neste årstid rekker maten til om lag {0} % av folket.", RoundedPercent(FedShare));
   return Joined(line, DeathsSentence(HungerDeaths));
 }
 
 std::string TSeasonForecast::WarningText() const {
   if (!Available) return {};
-  if (NobodyWorks) return std::string("Ingen i bygda har fått arbeid denne årstiden.") + GoOnQuestion;
-  if (Starvation()) {
-    std::string sentence = FedShare <= 0 ? "Det blir nesten ingen mat"
-                                         : "Maten rekker bare til om lag " +
-                                               std::to_string(RoundedPercent(FedShare)) + " % av folket";
-    return sentence + ", og " + DeathsClause(HungerDeaths) + "." + GoOnQuestion;
-  }
-  if (DeposeLikely()) return std::string("Rådet vil trolig avsette deg etter denne årstiden.") + GoOnQuestion;
+  if (NobodyWorks) return WithGoOnQuestion(Tr("Ingen i bygda har fått arbeid denne årstiden."));
+  if (Starvation()) return WithGoOnQuestion(StarvationSentence(FedShare, HungerDeaths));
+  if (DeposeLikely()) return WithGoOnQuestion(Tr("Rådet vil trolig avsette deg etter denne årstiden."));
   return {};
 }
 

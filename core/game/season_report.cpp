@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "core/common/translation.h"
 #include "core/game/counted_list.h"
 #include "core/game/slaughter_yield.h"
 #include "core/settings/name_tables.h"
@@ -24,57 +25,48 @@ constexpr int DeadRowHeight = 16;
 constexpr int AnimalStep = 16;
 constexpr std::int64_t AnimalsPerRow = 100;
 
-std::string SeasonName(TSeason season) { return std::string(SeasonNamesDefinite[season]); }
+std::string SeasonName(TSeason season) { return Tr(SeasonNamesDefinite[season]); }
 
 std::string BirthSentence(std::int64_t boys, std::int64_t girls, TSeason season) {
-  std::string text = "Det ble født ";
-  if (boys <= 0 && girls <= 0) {
-    text += "ingen barn";
-  } else {
-    if (boys > 0) {
-      text += TCountedList::Phrase(boys, "gutt ", "gutter ");
-      if (girls > 0) text += "og ";
-    }
-    if (girls > 0) text += TCountedList::Phrase(girls, "jente ", "jenter ");
-  }
-  return text + " i løpet av " + SeasonName(season) + ".";
+  if (boys <= 0 && girls <= 0) return Tr("Det ble født ingen barn i løpet av {0}.", SeasonName(season));
+  const std::string children = TCountedList::Joined(
+      {{boys, TrPlural("{0} gutt", "{0} gutter", boys, boys)}, {girls, TrPlural("{0} jente", "{0} jenter", girls, girls)}});
+  // Translators: {0} is the children born, "2 gutter og 1 jente"; {1} the season with its article.
+  return Tr("Det ble født {0}  i løpet av {1}.", children, SeasonName(season));
 }
 
 std::string DeathSentence(std::int64_t young, std::int64_t adults, std::int64_t old, TSeason season) {
-  std::string text = "I løpet av " + SeasonName(season) + " døde" +
-                     TCountedList::Joined({{young, "barn", "barn"}, {adults, "voksen", "voksne"}, {old, "gammel", "gamle"}});
-  if (young + adults + old == 0) text = "Ingen mennesker døde i løpet av  " + SeasonName(season);
-  return text + ".";
+  if (young + adults + old == 0) return Tr("Ingen mennesker døde i løpet av  {0}.", SeasonName(season));
+  const std::string dead = TCountedList::Joined({{young, TrPlural("{0} barn", "{0} barn", young, young)},
+                                                 {adults, TrPlural("{0} voksen", "{0} voksne", adults, adults)},
+                                                 {old, TrPlural("{0} gammel", "{0} gamle", old, old)}});
+  // Translators: {0} is a season with its article; {1} who died, "2 barn og 1 voksen" or "1 ku og 3 sauer".
+  return Tr("I løpet av {0} døde {1}.", SeasonName(season), dead);
 }
 
 std::string AnimalBirthSentence(const std::array<std::uint16_t, AnimalKindCount>& born, TSeason season) {
-  std::string text = "I løpet av " + SeasonName(season) + " ble født" +
-                     TCountedList::Joined({{born[0], "kalv", "kalver"},
-                                 {born[1], "grisunge", "grisunger"},
-                                 {born[2], "sau", "sauer"},
-                                 {born[3], "høne", "høns"}});
-  if (born[0] + born[1] + born[2] + born[3] == 0) {
-    text = "Det ble ikke født noen dyr i løpet av " + SeasonName(season);
-  }
-  return text + ".";
+  if (born[0] + born[1] + born[2] + born[3] == 0) return Tr("Det ble ikke født noen dyr i løpet av {0}.", SeasonName(season));
+  const std::string animals = TCountedList::Joined({{born[0], TrPlural("{0} kalv", "{0} kalver", born[0], born[0])},
+                                                    {born[1], TrPlural("{0} grisunge", "{0} grisunger", born[1], born[1])},
+                                                    {born[2], TrPlural("{0} sau", "{0} sauer", born[2], born[2])},
+                                                    {born[3], TrPlural("{0} høne", "{0} høns", born[3], born[3])}});
+  // Translators: {0} is a season with its article; {1} the animals born, "2 kalver og 1 sau".
+  return Tr("I løpet av {0} ble født {1}.", SeasonName(season), animals);
 }
 
 std::string AnimalDeathSentence(const std::array<std::uint16_t, AnimalKindCount>& dead, TSeason season) {
-  std::string text = "I løpet av " + SeasonName(season) + " døde" +
-                     TCountedList::Joined({{dead[0], "ku", "kyr"},
-                                 {dead[1], "gris", "griser"},
-                                 {dead[2], "sau", "sauer"},
-                                 {dead[3], "høne", "høns"}});
-  if (dead[0] + dead[1] + dead[2] + dead[3] == 0) text = "Ingen dyr døde i løpet av " + SeasonName(season);
-  return text + ".";
+  if (dead[0] + dead[1] + dead[2] + dead[3] == 0) return Tr("Ingen dyr døde i løpet av {0}.", SeasonName(season));
+  return Tr("I løpet av {0} døde {1}.", SeasonName(season), TCountedList::Animals(dead));
 }
 
 // The young by their own names, where the report's own sentence counts them as the grown kind.
 std::string YoungSentence(const std::array<std::uint16_t, AnimalKindCount>& born) {
-  const std::string young = TCountedList::Joined(
-      {{born[0], "kalv", "kalver"}, {born[1], "grisunge", "grisunger"}, {born[2], "lam", "lam"}, {born[3], "kylling", "kyllinger"}});
+  const std::string young = TCountedList::Joined({{born[0], TrPlural("{0} kalv", "{0} kalver", born[0], born[0])},
+                                                  {born[1], TrPlural("{0} grisunge", "{0} grisunger", born[1], born[1])},
+                                                  {born[2], TrPlural("{0} lam", "{0} lam", born[2], born[2])},
+                                                  {born[3], TrPlural("{0} kylling", "{0} kyllinger", born[3], born[3])}});
   if (young.empty()) return {};
-  return "Dyrene fikk" + young + ".";
+  return Tr("Dyrene fikk {0}.", young);
 }
 
 // One row of pictures at x = left + step × i; the pictures past the right edge are not seen.
@@ -132,7 +124,7 @@ TSeasonReport::TSeasonReport(const TSeasonChangeInfo& info) {
   const std::int64_t adults = info.Deaths(TAgeGroup::Adult);
   const std::int64_t old = info.Deaths(TAgeGroup::Elder);
 
-  Caption = "Dette skjedde i løpet av " + SeasonName(info.Season) + ".";
+  Caption = Tr("Dette skjedde i løpet av {0}.", SeasonName(info.Season));
   BirthText = BirthSentence(boys, girls, info.Season);
   DeathText = DeathSentence(young, adults, old, info.Season);
   AnimalBirthText = AnimalBirthSentence(info.AnimalsBorn, info.Season);

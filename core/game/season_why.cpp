@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "core/common/rounding.h"
+#include "core/common/translation.h"
 #include "core/game/season_needs.h"
 
 namespace fjordheim {
@@ -17,36 +18,68 @@ bool Applied(const TSeasonStep& step, TVillageEvent event) { return step.Applied
 
 std::int64_t Percent(float ratio) { return Round(std::clamp(static_cast<long double>(ratio) * 100, 0.0L, 1.0e6L)); }
 
-std::string Count(int n, const char* singular, const char* plural) {
-  return std::to_string(n) + " " + (n == 1 ? singular : plural);
+// Two sentences of one line.
+std::string Then(const std::string& first, const std::string& second) { return first + " " + second; }
+
+// Each sentence below names those who did the work, or "Ingen", and those who needed it, with
+// the number needed, or "langt flere" where no number would have been enough.
+
+std::string HuntingSentence(const TSeasonStep& step, const TWorkNeed& need) {
+  const int eaters = step.Eaters;
+  const bool winter = step.Season == TSeason::Winter;
+  if (need.Workers <= 0) {
+    if (!need.Reachable) {
+      if (winter) {
+        return TrPlural("Om vinteren gir jakt og fiske lite: Ingen jaktet og fisket; {0} menneske trengte langt flere.",
+                        "Om vinteren gir jakt og fiske lite: Ingen jaktet og fisket; {0} mennesker trengte langt flere.",
+                        eaters, eaters);
+      }
+      return TrPlural("Ingen jaktet og fisket; {0} menneske trengte langt flere.",
+                      "Ingen jaktet og fisket; {0} mennesker trengte langt flere.", eaters, eaters);
+    }
+    if (winter) {
+      return TrPlural("Om vinteren gir jakt og fiske lite: Ingen jaktet og fisket; {0} menneske trengte minst {1}.",
+                      "Om vinteren gir jakt og fiske lite: Ingen jaktet og fisket; {0} mennesker trengte minst {1}.",
+                      eaters, eaters, need.Needed);
+    }
+    return TrPlural("Ingen jaktet og fisket; {0} menneske trengte minst {1}.",
+                    "Ingen jaktet og fisket; {0} mennesker trengte minst {1}.", eaters, eaters, need.Needed);
+  }
+  if (!need.Reachable) {
+    if (winter) {
+      return TrPlural("Om vinteren gir jakt og fiske lite: {0} jaktet og fisket; {1} menneske trengte langt flere.",
+                      "Om vinteren gir jakt og fiske lite: {0} jaktet og fisket; {1} mennesker trengte langt flere.",
+                      eaters, need.Workers, eaters);
+    }
+    return TrPlural("{0} jaktet og fisket; {1} menneske trengte langt flere.",
+                    "{0} jaktet og fisket; {1} mennesker trengte langt flere.", eaters, need.Workers, eaters);
+  }
+  if (winter) {
+    return TrPlural("Om vinteren gir jakt og fiske lite: {0} jaktet og fisket; {1} menneske trengte minst {2}.",
+                    "Om vinteren gir jakt og fiske lite: {0} jaktet og fisket; {1} mennesker trengte minst {2}.",
+                    eaters, need.Workers, eaters, need.Needed);
+  }
+  return TrPlural("{0} jaktet og fisket; {1} menneske trengte minst {2}.",
+                  "{0} jaktet og fisket; {1} mennesker trengte minst {2}.", eaters, need.Workers, eaters, need.Needed);
 }
 
-// "3 stelte dyrene", "Ingen stelte dyrene".
-std::string Did(int workers, const char* work) {
-  return (workers <= 0 ? std::string("Ingen") : std::to_string(workers)) + " " + work;
+// The household was reachable, so a number of keepers would have been enough.
+std::string HalfWastedSentence(const TSeasonStep& step, const TWorkNeed& need) {
+  return TrPlural("Ingen holdt hus; {0} menneske trengte minst {1}, så halve maten gikk til spille.",
+                  "Ingen holdt hus; {0} mennesker trengte minst {1}, så halve maten gikk til spille.", step.Eaters,
+                  step.Eaters, need.Needed);
 }
 
-// "3 stelte dyrene; 18 dyr trengte minst 6", to end a sentence or go on with a clause.
-std::string DidAndNeededClause(const TWorkNeed& need, const char* work, const std::string& needers) {
-  if (!need.Reachable) return Did(need.Workers, work) + "; " + needers + " trengte langt flere";
-  return Did(need.Workers, work) + "; " + needers + " trengte minst " + std::to_string(need.Needed);
+std::string SomeWastedSentence(const TSeasonStep& step, const TWorkNeed& need) {
+  return TrPlural("{0} holdt hus; {1} menneske trengte minst {2}, så noe av maten gikk til spille.",
+                  "{0} holdt hus; {1} mennesker trengte minst {2}, så noe av maten gikk til spille.", step.Eaters,
+                  need.Workers, step.Eaters, need.Needed);
 }
 
-std::string DidAndNeeded(const TWorkNeed& need, const char* work, const std::string& needers) {
-  return DidAndNeededClause(need, work, needers) + ".";
-}
-
-constexpr const char* Tended = "stelte dyrene";
-constexpr const char* KeptHouse = "holdt hus";
-constexpr const char* Hunted = "jaktet og fisket";
-constexpr const char* Farmed = "arbeidet på åkeren";
-
-std::string Eaters(const TSeasonStep& step) { return Count(step.Eaters, "menneske", "mennesker"); }
-
-std::string HuntingSentence(const TSeasonStep& step, const TSeasonNeeds& needs) {
-  const std::string numbers = DidAndNeeded(needs.Hunting, Hunted, Eaters(step));
-  if (step.Season == TSeason::Winter) return "Om vinteren gir jakt og fiske lite: " + numbers;
-  return numbers;
+// The field's need is always a number here: an unreachable one has its own sentence.
+std::string FarmingNeededSentence(const TWorkNeed& need) {
+  if (need.Workers <= 0) return Tr("Ingen arbeidet på åkeren; åkeren trengte minst {0}.", need.Needed);
+  return Tr("{0} arbeidet på åkeren; åkeren trengte minst {1}.", need.Workers, need.Needed);
 }
 
 // What made the food little, in sentences that name the work that fell short and by how much,
@@ -54,38 +87,39 @@ std::string HuntingSentence(const TSeasonStep& step, const TSeasonNeeds& needs) 
 std::string FoodShortCause(const TSeasonStep& step, const TSeasonNeeds& needs, long double storeBurntBefore) {
   const TWorkNeed& household = needs.Household;
   if (household.Workers <= 0) {
-    if (household.Reachable) return DidAndNeededClause(household, KeptHouse, Eaters(step)) + ", så halve maten gikk til spille.";
-    return "Ingen holdt hus, så halve maten gikk til spille. " + HuntingSentence(step, needs);
+    if (household.Reachable) return HalfWastedSentence(step, household);
+    return Then(Tr("Ingen holdt hus, så halve maten gikk til spille."), HuntingSentence(step, needs.Hunting));
   }
   if (storeBurntBefore >= NotableStore * step.Need) {
-    if (needs.FedWithMoreStore(storeBurntBefore)) return "Brannen hadde tatt halve matforrådet; uten brannen hadde maten rukket.";
-    return "Brannen hadde tatt halve matforrådet. " + HuntingSentence(step, needs);
+    if (needs.FedWithMoreStore(storeBurntBefore)) return Tr("Brannen hadde tatt halve matforrådet; uten brannen hadde maten rukket.");
+    return Then(Tr("Brannen hadde tatt halve matforrådet."), HuntingSentence(step, needs.Hunting));
   }
   if (step.Season == TSeason::Autumn && !needs.CropFine) {
     if (needs.CropFineBeforeEvents) {
-      if (needs.FedBeforeEvents) return "Frosten tok det meste av kornet; uten frosten hadde maten rukket.";
-      return "Frosten tok det meste av kornet. " + HuntingSentence(step, needs);
+      if (needs.FedBeforeEvents) return Tr("Frosten tok det meste av kornet; uten frosten hadde maten rukket.");
+      return Then(Tr("Frosten tok det meste av kornet."), HuntingSentence(step, needs.Hunting));
     }
-    if (needs.Farming.Reachable) {
-      return "Avlingen på åkeren slo feil. " + DidAndNeeded(needs.Farming, Farmed, "åkeren");
-    }
-    return "Avlingen på åkeren slo feil. " + HuntingSentence(step, needs);
+    if (needs.Farming.Reachable) return Then(Tr("Avlingen på åkeren slo feil."), FarmingNeededSentence(needs.Farming));
+    return Then(Tr("Avlingen på åkeren slo feil."), HuntingSentence(step, needs.Hunting));
   }
-  if (step.HouseholdFactor < 1 && household.Reachable) {
-    return DidAndNeededClause(household, KeptHouse, Eaters(step)) + ", så noe av maten gikk til spille.";
+  if (step.HouseholdFactor < 1 && household.Reachable) return SomeWastedSentence(step, household);
+  if (step.StoreUsed >= NotableStore * step.Need) {
+    return Then(Tr("Forrådet er brukt opp."), HuntingSentence(step, needs.Hunting));
   }
-  if (step.StoreUsed >= NotableStore * step.Need) return "Forrådet er brukt opp. " + HuntingSentence(step, needs);
-  return HuntingSentence(step, needs);
+  return HuntingSentence(step, needs.Hunting);
 }
 
 std::string HungerLine(const TVillage& village, const TSeasonNeeds& needs, long double storeBurntBefore) {
   const TSeasonStep& step = village.LastStep;
-  std::string line = "Maten rakk bare til " + std::to_string(Percent(village.FoodRatio)) + " % av folket. ";
+  // xgettext:no-c-format
+  std::string line = Tr("Maten rakk bare til {0} % av folket.", Percent(village.FoodRatio));
   // Events that promised plenty say why they did not feed the people.
-  if (Applied(step, TVillageEvent::GoodHunting)) line += "Den gode jakten hjalp bare dyrene. ";
-  if (Applied(step, TVillageEvent::GoodSummerHarvest)) line += "Kornet vokser godt, men gir mat først til høsten. ";
-  if (Applied(step, TVillageEvent::Epidemy)) line += "En sykdom herjet også. ";
-  return line + FoodShortCause(step, needs, storeBurntBefore);
+  if (Applied(step, TVillageEvent::GoodHunting)) line = Then(line, Tr("Den gode jakten hjalp bare dyrene."));
+  if (Applied(step, TVillageEvent::GoodSummerHarvest)) {
+    line = Then(line, Tr("Kornet vokser godt, men gir mat først til høsten."));
+  }
+  if (Applied(step, TVillageEvent::Epidemy)) line = Then(line, Tr("En sykdom herjet også."));
+  return Then(line, FoodShortCause(step, needs, storeBurntBefore));
 }
 
 std::string PeopleLine(const TVillage& village, const TSeasonChangeInfo& info, const TSeasonNeeds& needs,
@@ -94,13 +128,52 @@ std::string PeopleLine(const TVillage& village, const TSeasonChangeInfo& info, c
   if (std::accumulate(dead.begin(), dead.end(), std::int64_t{0}) <= 0) return {};
   const TSeasonStep& step = village.LastStep;
   if (Percent(village.FoodRatio) < 100) return HungerLine(village, needs, storeBurntBefore);
-  if (Applied(step, TVillageEvent::Epidemy)) return "En sykdom herjet i bygda.";
-  const std::string numbers = "Det var mat til " + std::to_string(Percent(village.FoodRatio)) +
-                              " % av behovet; med minst " + std::to_string(needs.SafeFoodPercent) + " % dør ingen.";
+  if (Applied(step, TVillageEvent::Epidemy)) return Tr("En sykdom herjet i bygda.");
+  const std::string numbers =
+      // xgettext:no-c-format
+      Tr("Det var mat til {0} % av behovet; med minst {1} % dør ingen.", Percent(village.FoodRatio), needs.SafeFoodPercent);
   if (step.Season == TSeason::Winter) {
-    return "Vinterkulden tok noen av de svakeste: om vinteren trengs det mat til overs. " + numbers;
+    return Then(Tr("Vinterkulden tok noen av de svakeste: om vinteren trengs det mat til overs."), numbers);
   }
-  return "Maten rakk, men uten noe til overs dør noen av de svakeste. " + numbers;
+  return Then(Tr("Maten rakk, men uten noe til overs dør noen av de svakeste."), numbers);
+}
+
+std::string TendingNeededSentence(const TWorkNeed& need, int animals) {
+  if (need.Workers <= 0) {
+    return TrPlural("Ingen stelte dyrene; {0} dyr trengte minst {1}.", "Ingen stelte dyrene; {0} dyr trengte minst {1}.",
+                    animals, animals, need.Needed);
+  }
+  return TrPlural("{0} stelte dyrene; {1} dyr trengte minst {2}.", "{0} stelte dyrene; {1} dyr trengte minst {2}.",
+                  animals, need.Workers, animals, need.Needed);
+}
+
+std::string HungryTendersSentence(const TWorkNeed& need, int animals) {
+  if (need.Workers <= 0) {
+    return TrPlural("Ingen stelte dyrene; mette hadde de vært nok for {0} dyr.",
+                    "Ingen stelte dyrene; mette hadde de vært nok for {0} dyr.", animals, animals);
+  }
+  return TrPlural("{0} stelte dyrene; mette hadde de vært nok for {1} dyr.",
+                  "{0} stelte dyrene; mette hadde de vært nok for {1} dyr.", animals, need.Workers, animals);
+}
+
+std::string TooLittleFodderSentence(const TWorkNeed& need, int animals) {
+  if (need.Workers <= 0) {
+    if (!need.Reachable) {
+      return TrPlural("Ingen stelte dyrene; {0} dyr trengte langt flere, så de fikk for lite fôr.",
+                      "Ingen stelte dyrene; {0} dyr trengte langt flere, så de fikk for lite fôr.", animals, animals);
+    }
+    return TrPlural("Ingen stelte dyrene; {0} dyr trengte minst {1}, så de fikk for lite fôr.",
+                    "Ingen stelte dyrene; {0} dyr trengte minst {1}, så de fikk for lite fôr.", animals, animals,
+                    need.Needed);
+  }
+  if (!need.Reachable) {
+    return TrPlural("{0} stelte dyrene; {1} dyr trengte langt flere, så de fikk for lite fôr.",
+                    "{0} stelte dyrene; {1} dyr trengte langt flere, så de fikk for lite fôr.", animals, need.Workers,
+                    animals);
+  }
+  return TrPlural("{0} stelte dyrene; {1} dyr trengte minst {2}, så de fikk for lite fôr.",
+                  "{0} stelte dyrene; {1} dyr trengte minst {2}, så de fikk for lite fôr.", animals, need.Workers,
+                  animals, need.Needed);
 }
 
 std::string AnimalsLine(const TVillage& village, const TSeasonChangeInfo& info, const TSeasonNeeds& needs) {
@@ -108,51 +181,67 @@ std::string AnimalsLine(const TVillage& village, const TSeasonChangeInfo& info, 
   const auto& lost = info.AnimalsDead;
   const int lostCount = std::accumulate(lost.begin(), lost.end(), 0);
   const int herd = std::accumulate(village.Animals.begin(), village.Animals.end(), 0);
-  if (Applied(step, TVillageEvent::GoodHunting) && herd > 0) return "Den gode jakten ga dyrene nok fôr, så ingen dyr døde.";
+  if (Applied(step, TVillageEvent::GoodHunting) && herd > 0) return Tr("Den gode jakten ga dyrene nok fôr, så ingen dyr døde.");
   if (lostCount <= 0) return {};
-  if (Applied(step, TVillageEvent::Epidemy)) return "En sykdom tok halvparten av dyrene.";
+  if (Applied(step, TVillageEvent::Epidemy)) return Tr("En sykdom tok halvparten av dyrene.");
   // Only a herd that was there when the losses were drawn can have been tended too little.
   if (step.Animals <= 0) return {};
-  const std::string animals = Count(step.Animals, "dyr", "dyr");
-  if (needs.Tending.Enough()) return DidAndNeeded(needs.Tending, Tended, animals) + " Noen få dyr dør likevel.";
+  if (needs.Tending.Enough()) return Then(TendingNeededSentence(needs.Tending, step.Animals), Tr("Noen få dyr dør likevel."));
   if (needs.TendingFed.Enough()) {
-    return "De som stelte dyrene, var sultne, så dyrene fikk for lite fôr. " + Did(needs.Tending.Workers, Tended) +
-           "; mette hadde de vært nok for " + animals + ".";
+    return Then(Tr("De som stelte dyrene, var sultne, så dyrene fikk for lite fôr."),
+                HungryTendersSentence(needs.Tending, step.Animals));
   }
-  return DidAndNeededClause(needs.Tending, Tended, animals) + ", så de fikk for lite fôr.";
+  return TooLittleFodderSentence(needs.Tending, step.Animals);
 }
 
-// Why the crop is short after a season of growing, or after the harvest; empty when it is on its way.
-std::string ShortCropLine(const TSeasonNeeds& needs, const char* outcome) {
+// Why the crop is short while it grows; empty when it is on its way.
+std::string SmallComingHarvestLine(const TSeasonNeeds& needs) {
+  const TWorkNeed& need = needs.Farming;
   if (needs.CropFineBeforeEvents) return {};
-  if (!needs.Farming.Reachable) return std::string("Åkeren fikk for lite stell tidligere i år, så ") + outcome + ".";
-  return DidAndNeededClause(needs.Farming, Farmed, "åkeren") + ", så " + outcome + ".";
+  if (!need.Reachable) return Tr("Åkeren fikk for lite stell tidligere i år, så høstens avling blir liten.");
+  if (need.Workers <= 0) {
+    return Tr("Ingen arbeidet på åkeren; åkeren trengte minst {0}, så høstens avling blir liten.", need.Needed);
+  }
+  return Tr("{0} arbeidet på åkeren; åkeren trengte minst {1}, så høstens avling blir liten.", need.Workers, need.Needed);
+}
+
+// Why the harvest just brought in is short; empty when it was enough.
+std::string SmallHarvestLine(const TSeasonNeeds& needs) {
+  const TWorkNeed& need = needs.Farming;
+  if (needs.CropFineBeforeEvents) return {};
+  if (!need.Reachable) return Tr("Åkeren fikk for lite stell tidligere i år, så avlingen ble liten.");
+  if (need.Workers <= 0) return Tr("Ingen arbeidet på åkeren; åkeren trengte minst {0}, så avlingen ble liten.", need.Needed);
+  return Tr("{0} arbeidet på åkeren; åkeren trengte minst {1}, så avlingen ble liten.", need.Workers, need.Needed);
 }
 
 std::string GrowingCropLine(const TVillage& village, const TSeasonNeeds& needs) {
   const TSeasonStep& step = village.LastStep;
   if (step.CropGrowth <= 0) {
-    if (step.CropBefore <= 0) return "Kornet var tapt fra før: ingen arbeidet på åkeren tidligere i år.";
-    return "Ingen arbeidet på åkeren, så høstens avling er tapt.";
+    if (step.CropBefore <= 0) return Tr("Kornet var tapt fra før: ingen arbeidet på åkeren tidligere i år.");
+    return Tr("Ingen arbeidet på åkeren, så høstens avling er tapt.");
   }
-  if (village.HasEvent(TVillageEvent::Frost)) return "Frost truer kornet: høstens avling blir mindre.";
-  const std::string shortCrop = ShortCropLine(needs, "høstens avling blir liten");
+  if (village.HasEvent(TVillageEvent::Frost)) return Tr("Frost truer kornet: høstens avling blir mindre.");
+  const std::string shortCrop = SmallComingHarvestLine(needs);
   if (Applied(step, TVillageEvent::Dryness)) {
-    if (shortCrop.empty()) return "Tørken svekket kornet på åkeren.";
-    return "Tørken svekket kornet på åkeren. " + shortCrop;
+    if (shortCrop.empty()) return Tr("Tørken svekket kornet på åkeren.");
+    return Then(Tr("Tørken svekket kornet på åkeren."), shortCrop);
   }
   return shortCrop;
 }
 
+std::string EnoughFarmersSentence(const TWorkNeed& need) {
+  if (need.Workers <= 0) return Tr("Ingen arbeidet på åkeren, og det var nok.");
+  return Tr("{0} arbeidet på åkeren, og det var nok.", need.Workers);
+}
+
 std::string HarvestLine(const TSeasonStep& step, const TSeasonNeeds& needs) {
   if (needs.CropFine) return {};
-  if (step.CropBefore <= 0) return "Kornet var tapt fra før: ingen arbeidet på åkeren tidligere i år.";
-  if (step.CropGrowth <= 0) return "Ingen arbeidet på åkeren, så det ble ingen avling.";
+  if (step.CropBefore <= 0) return Tr("Kornet var tapt fra før: ingen arbeidet på åkeren tidligere i år.");
+  if (step.CropGrowth <= 0) return Tr("Ingen arbeidet på åkeren, så det ble ingen avling.");
   if (needs.CropFineBeforeEvents) {
-    return "Frosten tok det meste av kornet, så avlingen ble liten. " + Did(needs.Farming.Workers, Farmed) +
-           ", og det var nok.";
+    return Then(Tr("Frosten tok det meste av kornet, så avlingen ble liten."), EnoughFarmersSentence(needs.Farming));
   }
-  return ShortCropLine(needs, "avlingen ble liten");
+  return SmallHarvestLine(needs);
 }
 
 std::string CropLine(const TVillage& village, const TSeasonNeeds& needs) {
@@ -186,10 +275,10 @@ std::string TSeasonWhy::Joined() const {
 
 std::string TSeasonWhy::DepositionCause(long double standing, long double survival, long double trade, bool withTrade,
                                         bool nobodyLeft) {
-  if (nobodyLeft) return "Du ble avsatt fordi det ikke er noen mennesker igjen i bygda.";
-  if (withTrade && trade < standing && trade < survival) return "Du ble avsatt fordi bygda manglet varene den trengte.";
-  if (survival < standing) return "Du ble avsatt fordi for mange i bygda døde eller sultet.";
-  return "Du ble avsatt fordi rådet var misfornøyd med avgjørelsene dine.";
+  if (nobodyLeft) return Tr("Du ble avsatt fordi det ikke er noen mennesker igjen i bygda.");
+  if (withTrade && trade < standing && trade < survival) return Tr("Du ble avsatt fordi bygda manglet varene den trengte.");
+  if (survival < standing) return Tr("Du ble avsatt fordi for mange i bygda døde eller sultet.");
+  return Tr("Du ble avsatt fordi rådet var misfornøyd med avgjørelsene dine.");
 }
 
 }  // namespace fjordheim

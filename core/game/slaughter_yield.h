@@ -16,10 +16,6 @@ class TSlaughterYield {
   long double Food = 0;
   bool Empty() const { return Food <= 0; }
 
-  /// "2 kyr og 1 høne"
-  std::string AnimalWords() const;
-  /// "8,2 i mat, nok til 8 voksne i en årstid"
-  std::string FoodWords() const;
   /// The slaughter page while animals are marked: "Til slakt: 2 kyr og 1 høne. Det gir 8,2 i
   /// mat, nok til 8 voksne i en årstid."; empty when none is marked.
   std::string MarkedLine() const;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/common/season.h"
+#include "core/common/translation.h"
 
 namespace fjordheim {
 
@@ -27,7 +28,9 @@ inline constexpr TNameTable<TAdviceSeason, AdviceSeasonCount> DecisionFileNames{
     {"elsesumm.dec", "elseautu.dec", "elsewint.dec", "elsespri.dec", "elsefire.dec", "elsefrst.dec"}};
 
 /// The season with the definite article, as it stands inside a sentence ("i løpet av høsten").
-inline constexpr TNameTable<TSeason, SeasonCount> SeasonNamesDefinite{{"høsten", "vinteren", "våren", "sommeren"}};
+inline constexpr TNameTable<TSeason, SeasonCount> SeasonNamesDefinite{
+    // Translators: a season with its article inside a sentence: "i løpet av høsten", "gjennom vinteren".
+    {TrMark("høsten"), TrMark("vinteren"), TrMark("våren"), TrMark("sommeren")}};
 
 /// The season as the status button shows it; a blank and the year follow ("Høsten år 852").
 inline constexpr TNameTable<TSeason, SeasonCount> SeasonYearNames{

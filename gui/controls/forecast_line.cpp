@@ -24,13 +24,13 @@ QColor TForecastLine::EdgeColour(TMood mood) {
 
 TForecastLine::TMood TForecastLine::MoodOf(const TSeasonForecast& forecast) {
   if (forecast.Danger()) return TMood::Danger;
-  if (forecast.Hungry() || forecast.Short(TWorkKind::Cattle)) return TMood::Short;
+  if (forecast.Hungry() || !forecast.StoreLastsWinter() || forecast.Short(TWorkKind::Cattle)) return TMood::Short;
   return TMood::Fed;
 }
 
 TForecastLine::TMood TForecastLine::FoodMoodOf(const TSeasonForecast& forecast) {
   if (forecast.Available && (forecast.Starvation() || forecast.NobodyWorks)) return TMood::Danger;
-  if (forecast.Hungry()) return TMood::Short;
+  if (forecast.Hungry() || !forecast.StoreLastsWinter()) return TMood::Short;
   return TMood::Fed;
 }
 

@@ -7,7 +7,8 @@
 namespace fjordheim {
 
 /// The line under the work places that says what the division on the page will bring: a
-/// green edge when everyone will be fed, yellow when the food is short, red in danger.
+/// green edge when everyone will be fed, yellow when the food is short now or in the coming
+/// winter, or the herds lack fodder, red in danger.
 /// Hidden while there is no forecast.
 class TForecastLine : public QLabel {
  public:
@@ -18,8 +19,8 @@ class TForecastLine : public QLabel {
   void SetForecast(const TSeasonForecast& forecast);
   TMood Mood() const { return FMood; }
   static TMood MoodOf(const TSeasonForecast& forecast);
-  /// The mood of the food alone, for the marks that tell the forecast's food line: the
-  /// herds' fodder leaves it green.
+  /// The mood of the food alone, for the marks that tell the forecast's food line: a store
+  /// that will not last the winter makes it yellow, the herds' fodder leaves it green.
   static TMood FoodMoodOf(const TSeasonForecast& forecast);
   /// The edge of the line, and of every other mark of the forecast, in a mood.
   static QColor EdgeColour(TMood mood);

@@ -3,10 +3,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/common/translation.h"
+#include "core/game/game_controller.h"
+
 namespace fjordheim {
 
 TSeasDlg::TSeasDlg(QWidget* parent, const QPixmap& picture, TGameLayout layout) : QDialog(parent) {
-  setWindowTitle("Informasjon");
+  setWindowTitle(QString::fromStdString(Tr("Informasjon")));
   setFont(layout.Font(font()));
   setFixedSize(layout.Scaled(281), layout.Scaled(131));
   // A style sheet on the window would keep its scaled font from the controls in its panels.
@@ -16,7 +19,7 @@ TSeasDlg::TSeasDlg(QWidget* parent, const QPixmap& picture, TGameLayout layout) 
   FImage = new QLabel(this);
   layout.Place(FImage, 8, 8, 80, 80);
   if (!picture.isNull()) FImage->setPixmap(picture.scaled(FImage->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-  auto* heading = new QLabel(QString::fromUtf8("Før du kan gå videre til neste årstid må du:"), this);
+  auto* heading = new QLabel(QString::fromStdString(Tr(SeasonDialogHeading)), this);
   heading->setFont(layout.PointFont(heading->font(), 8, true));
   heading->setWordWrap(true);
   layout.Place(heading, 100, 8, 175, 40);

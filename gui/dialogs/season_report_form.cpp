@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/common/translation.h"
 #include "gui/dialogs/picture_area_image.h"
 
 namespace fjordheim {
@@ -16,6 +17,8 @@ const QColor WhyColour(120, 30, 20);
 constexpr int ReportHeight = 305;
 constexpr int WhyBand = 152;
 
+QString Translated(const char* bokmal) { return QString::fromStdString(Tr(bokmal)); }
+
 }  // namespace
 
 TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const TPictureList* smallHumans,
@@ -24,7 +27,7 @@ TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const TPictureList* smallHuman
       FLayout(layout),
       FSmallHumans(smallHumans),
       FSmallCattle(smallCattle) {
-  setWindowTitle("Dette hendte...");
+  setWindowTitle(QString::fromStdString(Tr("Dette hendte...")));
   setFont(layout.PixelFont("MS Sans Serif", 10));
   setFixedSize(layout.Scaled(488), layout.Scaled(ReportHeight + WhyBand));
   // A style sheet on the window would keep its scaled font from the controls in its panels.
@@ -32,7 +35,7 @@ TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const TPictureList* smallHuman
   colours.setColor(QPalette::Window, WindowColour);
   setPalette(colours);
   const auto group = [&](const char* title, int x, int y) {
-    auto* box = new QGroupBox(QString::fromUtf8(title), this);
+    auto* box = new QGroupBox(Translated(title), this);
     layout.Place(box, x, y, 225, 113);
     return box;
   };
@@ -45,22 +48,22 @@ TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const TPictureList* smallHuman
     layout.Place(l, x, y, w, h);
     return l;
   };
-  QGroupBox* born = group("Fødte barn", 8, 8);
-  label(born, "Gutter", 8, 24, 60, 16, false);
-  label(born, "Jenter", 112, 24, 60, 16, false);
+  QGroupBox* born = group(TrMark("Fødte barn"), 8, 8);
+  label(born, QString::fromStdString(Tr("Gutter")), 8, 24, 60, 16, false);
+  label(born, QString::fromStdString(Tr("Jenter")), 112, 24, 60, 16, false);
   FBornHumanImage = label(born, {}, 8, 40, 209, 25, false);
   FBirthLabel = label(born, {}, 8, 74, 209, 31, true);
-  QGroupBox* bornAnimals = group("Fødte dyr", 248, 8);
+  QGroupBox* bornAnimals = group(TrMark("Fødte dyr"), 248, 8);
   FBornCattleImage = label(bornAnimals, {}, 8, 16, 209, 57, false);
   // The sentences may run a line longer than the design height where the font is wider.
   FCattleBirthLabel = label(bornAnimals, {}, 8, 80, 209, 32, true);
-  QGroupBox* deadAnimals = group("Døde dyr", 248, 128);
+  QGroupBox* deadAnimals = group(TrMark("Døde dyr"), 248, 128);
   FDeadCattleImage = label(deadAnimals, {}, 8, 16, 209, 57, false);
   FCattleDeathLabel = label(deadAnimals, {}, 8, 81, 209, 31, true);
-  QGroupBox* dead = group("Døde mennesker", 8, 128);
-  label(dead, "Gamle", 8, 24, 50, 16, false);
-  label(dead, "Voksne", 8, 40, 50, 16, false);
-  label(dead, "Barn", 8, 56, 50, 16, false);
+  QGroupBox* dead = group(TrMark("Døde mennesker"), 8, 128);
+  label(dead, QString::fromStdString(Tr("Gamle")), 8, 24, 50, 16, false);
+  label(dead, QString::fromStdString(Tr("Voksne")), 8, 40, 50, 16, false);
+  label(dead, QString::fromStdString(Tr("Barn")), 8, 56, 50, 16, false);
   FDeadHumanImage = label(dead, {}, 64, 24, 153, 50, false);
   FDeathLabel = label(dead, {}, 8, 80, 213, 30, true);
   const auto why = [&](int x, int y, int w, int h) {
@@ -76,7 +79,7 @@ TSeasonInfoForm::TSeasonInfoForm(QWidget* parent, const TPictureList* smallHuman
   FAnimalNoteLabel = label(this, {}, 248, 246, 225, 50, true);
   FAnimalsWhyLabel = why(248, 298, 225, 62);
   FCropWhyLabel = why(8, 362, 465, 30);
-  auto* close = new QPushButton("Lukk", this);
+  auto* close = new QPushButton(QString::fromStdString(Tr("Lukk")), this);
   layout.Place(close, 184, 248 + WhyBand, 113, 25);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -245,7 +245,7 @@ TEST(ChronicleOfAGame, ASaveWithoutItsChronicleOrWithADamagedOneLoadsWithAFreshO
   EXPECT_TRUE(rig.Game->InGame());
   EXPECT_TRUE(rig.Game->Chronicle().Records().empty());
   ASSERT_EQ(rig.View.Messages.size(), 1U);
-  EXPECT_EQ(rig.View.Messages[0], std::string(ChronicleRefusedText) + folder.GameFile("olav.csv"));
+  EXPECT_EQ(rig.View.Messages[0], "Krøniken til spillet er skadet, så den begynner på nytt: " + folder.GameFile("olav.csv"));
   ASSERT_EQ(PlayFed(rig), TSeasonChange::Changed);
   EXPECT_EQ(rig.Game->Chronicle().Records().size(), 1U);
 }

@@ -6,7 +6,9 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <regex>
 
+#include "tests/core/common/game_language.h"
 #include "tests/core/game/game_fixture.h"
 
 namespace fjordheim {
@@ -102,6 +104,26 @@ TEST(SeasonForecastTest, HungryVillagesAreToldWhereHandsAreShortAndHowManyMayDie
   const TSeasonForecast noHunters = ForecastOf(winter);
   EXPECT_EQ(noHunters.FoodWork(), TWorkKind::HuntFish);
   EXPECT_NE(noHunters.WorkLine().find("Flere trengs på jakt og fiske."), std::string::npos);
+}
+
+// The warning is one sentence with its numbers and then the question, in the game's language.
+TEST(SeasonForecastTest, TheWarningSpeaksTheGamesLanguage) {
+  TVillage winter;
+  winter.Season = TSeason::Winter;
+  SetWork(winter, TWorkKind::HuntFish, TWorkKind::Idle, TWorkKind::HuntFish);
+  const TGameLanguage english("en");
+  ASSERT_TRUE(english.Loaded());
+  EXPECT_EQ(ForecastOf(TVillage()).WarningText(),
+            "Nobody in the village has been given work this season. Do you still want to go on to the next season?");
+  const std::string warning = ForecastOf(winter).WarningText();
+  EXPECT_TRUE(std::regex_match(warning, std::regex("The food will feed only about [0-9]+% of the people, and (one "
+                                                   "person|about [0-9]+ people) may die of hunger\\. Do you still "
+                                                   "want to go on to the next season\\?")))
+      << warning;
+  EXPECT_TRUE(std::regex_match(ForecastOf(winter).FoodLine(),
+                               std::regex("Next season the food will feed about [0-9]+% of the people\\. (One person|"
+                                          "About [0-9]+ people) may die of hunger\\.")))
+      << ForecastOf(winter).FoodLine();
 }
 
 TEST(SeasonForecastTest, AnAutumnForecastTellsWhetherTheStoreLastsThroughTheWinter) {

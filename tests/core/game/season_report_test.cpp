@@ -7,6 +7,8 @@
 #include <limits>
 #include <vector>
 
+#include "tests/core/common/game_language.h"
+
 namespace fjordheim {
 namespace {
 
@@ -202,6 +204,37 @@ TEST(SeasonReport, PicturesOutsideTheAreaOrOnTopOfTheSameOneAreLeftOut) {
   hundred.AnimalsBorn = {100, 0, 0, 0};
   EXPECT_EQ(report.BornAnimals.Pictures, TSeasonReport(hundred).BornAnimals.Pictures);
   EXPECT_EQ(report.BornAnimals.Pictures.size(), 14U);
+}
+
+// The counted words follow their counts and the lists their language's "and", inside sentences
+// that name the season as the language does.
+TEST(SeasonReport, EveryLanguageCountsInItsOwnWords) {
+  TSeasonChangeInfo info;
+  info.Season = TSeason::Autumn;
+  info.AddBirth(TSex::Male);
+  info.AddBirth(TSex::Female);
+  info.AddBirth(TSex::Female);
+  info.AnimalsBorn = {1, 0, 3, 0};
+  info.AnimalsDead = {2, 0, 0, 1};
+  info.AnimalsSlaughtered = {2, 0, 0, 1};
+  {
+    const TGameLanguage english("en");
+    ASSERT_TRUE(english.Loaded());
+    const TSeasonReport report(info);
+    EXPECT_EQ(report.Caption, "This happened during the autumn.");
+    EXPECT_EQ(report.BirthText, "Born during the autumn: 1 boy and 2 girls.");
+    EXPECT_EQ(report.DeathText, "Nobody died during the autumn.");
+    EXPECT_EQ(report.AnimalBirthText, "Born during the autumn: 1 calf and 3 sheep.");
+    EXPECT_EQ(report.AnimalDeathText, "During the autumn, 2 cows and 1 hen died.");
+    EXPECT_EQ(report.YoungText, "The animals had 1 calf and 3 lambs.");
+    EXPECT_EQ(report.SlaughterText, "Slaughtering 2 cows and 1 hen gave 8.2 food, enough for 8 grown-ups for a season.");
+  }
+  const TGameLanguage nynorsk("nn");
+  ASSERT_TRUE(nynorsk.Loaded());
+  const TSeasonReport report(info);
+  EXPECT_EQ(report.BirthText, "Det vart fødd 1 gut og 2 jenter i løpet av hausten.");
+  EXPECT_EQ(report.YoungText, "Dyra fekk 1 kalv og 3 lam.");
+  EXPECT_EQ(report.SlaughterText, "Slaktinga av 2 kyr og 1 høne gav 8,2 i mat, nok til 8 vaksne i ei årstid.");
 }
 
 TEST(SeasonChangeInfo, CountsWithSixteenBitAnimalsAndClearKeepsTheSeason) {

@@ -7,6 +7,8 @@
 #include <regex>
 #include <string>
 
+#include "tests/core/common/game_language.h"
+
 namespace fjordheim {
 namespace {
 
@@ -315,6 +317,35 @@ TEST(SeasonWhy, DepositionNamesTheLowestFactor) {
             "Du ble avsatt fordi for mange i bygda døde eller sultet.");
   EXPECT_EQ(TSeasonWhy::DepositionCause(0.5L, 0.5L, 0.5L, true, true),
             "Du ble avsatt fordi det ikke er noen mennesker igjen i bygda.");
+}
+
+// Each sentence is translated whole: the numbers stand where the language puts them, the
+// count chooses the words, and the sentences of a line follow one another.
+TEST(SeasonWhy, EveryLanguageSaysTheWholeLineWithItsNumbers) {
+  const TVillage winter = Lived(Founded(TSeason::Winter, {Hunt, 2, House, 9, Farm}));
+  const TVillage untended = Lived(Founded(TSeason::Autumn, {Hunt, 8, House, 9, Farm}));
+  const TVillage frost = Lived(Founded(TSeason::Autumn, {Farm, 8, House, 9, Farm}, 0, 0.5F), {TVillageEvent::Frost});
+  {
+    const TGameLanguage english("en");
+    ASSERT_TRUE(english.Loaded());
+    EXPECT_EQ(TSeasonWhy::Of(winter, Dead(3), 0).People,
+              "The food fed only 17% of the people. In winter, hunting and fishing give little: 2 hunted and fished; "
+              "37 people needed at least 16.");
+    EXPECT_EQ(TSeasonWhy::Of(untended, Dead(0, 5), 0).Animals,
+              "Nobody tended the animals; 39 animals needed at least 6, so they got too little fodder.");
+    EXPECT_EQ(TSeasonWhy::Of(frost, Dead(3), 0).People,
+              "The food fed only 72% of the people. The frost took most of the corn; without the frost there would "
+              "have been food enough.");
+    EXPECT_EQ(TSeasonWhy::DepositionCause(0.5L, 0.1L, 0.5L, false, false),
+              "You were deposed because too many in the village died or went hungry.");
+  }
+  const TGameLanguage nynorsk("nn");
+  ASSERT_TRUE(nynorsk.Loaded());
+  EXPECT_EQ(TSeasonWhy::Of(winter, Dead(3), 0).People,
+            "Maten rakk berre til 17 % av folket. Om vinteren gjev jakt og fiske lite: 2 jakta og fiska; 37 menneske "
+            "trong minst 16.");
+  EXPECT_EQ(TSeasonWhy::Of(untended, Dead(0, 5), 0).Animals,
+            "Ingen stelte dyra; 39 dyr trong minst 6, så dei fekk for lite fôr.");
 }
 
 }  // namespace

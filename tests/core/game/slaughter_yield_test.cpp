@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/core/common/game_language.h"
+
 namespace fjordheim {
 namespace {
 
@@ -33,6 +35,16 @@ TEST(SlaughterYield, TheLinesGiveTheSameFoodTheVillageGets) {
     village.Slaughter(c.Marked[0], c.Marked[1], c.Marked[2], c.Marked[3]);
     EXPECT_EQ(village.Food, yield.Food) << c.Page;
   }
+}
+
+TEST(SlaughterYield, EveryLanguageWritesItsOwnDecimalMarkAndCounts) {
+  const TGameLanguage english("en");
+  ASSERT_TRUE(english.Loaded());
+  EXPECT_EQ(TSlaughterYield({0, 0, 0, 1}).MarkedLine(), "To slaughter: 1 hen. That gives 0.2 food; a grown-up eats 1 in a season.");
+  EXPECT_EQ(TSlaughterYield({1, 2, 3, 4}).MarkedLine(),
+            "To slaughter: 1 cow, 2 pigs, 3 sheep and 4 hens. That gives 9.8 food, enough for 9 grown-ups for a season.");
+  EXPECT_EQ(TSlaughterYield({0, 1, 0, 0}).MarkedLine(),
+            "To slaughter: 1 pig. That gives 1 food, enough for 1 grown-up for a season.");
 }
 
 }  // namespace

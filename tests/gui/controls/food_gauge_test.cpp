@@ -66,11 +66,21 @@ TEST_F(FoodGauge, TellsTheNextSeasonAndFollowsTheWorkAsItIsDivided) {
   EXPECT_EQ(gauge.ForecastMood(), TForecastLine::FoodMoodOf(controller.Forecast()));
   SaveGaugeShot(real.Form, "food_gauge_all_hunting");
 
-  // A full store feeds everyone: the mark is green although nobody keeps the herds, which
-  // the work page's line warns of, because the gauge speaks of food.
+  // A full store feeds everyone this autumn, but with nobody in the household half of what
+  // is left spoils in the winter: the mark and the work page's line are yellow.
   controller.Village().SetFoodStore(1e9L);
   SendEveryoneTo(page, 1);
   ASSERT_FALSE(controller.Forecast().Hungry());
+  ASSERT_FALSE(controller.Forecast().StoreLastsWinter());
+  EXPECT_EQ(gauge.ForecastMood(), TForecastLine::TMood::Short);
+  EXPECT_EQ(real.Game->ForecastLine()->Mood(), TForecastLine::TMood::Short);
+  SaveGaugeShot(real.Form, "food_gauge_short_winter");
+
+  // Everyone keeping house lasts the winter: the mark is green although nobody keeps the
+  // herds, which the work page's line warns of, because the gauge speaks of food.
+  SendEveryoneTo(page, 3);
+  ASSERT_FALSE(controller.Forecast().Hungry());
+  ASSERT_TRUE(controller.Forecast().StoreLastsWinter());
   ASSERT_TRUE(controller.Forecast().Short(TWorkKind::Cattle));
   EXPECT_EQ(gauge.ForecastMood(), TForecastLine::TMood::Fed);
   EXPECT_EQ(real.Game->ForecastLine()->Mood(), TForecastLine::TMood::Short);
