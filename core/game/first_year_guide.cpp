@@ -130,7 +130,7 @@ std::string TFirstYearGuide::Sentence() const {
     case TGuideStep::DivideWork:
       if (place != TGuidePlace::Work) return Tr("Trykk på «Fordel arbeidsoppgaver» og gi folket arbeid.");
       if (FFacts.Working == 0) return Tr("Dra folk fra rekka øverst til en arbeidsplass.");
-      return Tr("Linja nederst sier om maten rekker. Flytt folk til alle blir mette.");
+      return Tr("Lappen til høyre sier om maten rekker. Flytt folk til alle blir mette.");
     case TGuideStep::MarkAnimals:
       if (place != TGuidePlace::Slaughter) return Tr("Før vinteren kan du slakte noen dyr. Trykk på «Slakte».");
       return Tr("Dra dyr ned til slakteplassen. De blir mat når årstiden er over.");

@@ -708,7 +708,7 @@ std::pair<QRect, QPoint> TMainForm::GuidePlacement(TGuideTarget target, const QS
       return inStrip(96, onPage(IdleStripBounds.Right - 40, IdleStripBounds.Bottom));
     case TGuideTarget::ForecastLine: {
       const QWidget* line = PageWidget(TPage::Work)->findChild<TForecastLine*>();
-      const QPoint tip = line != nullptr ? line->mapTo(FMainPanel, QPoint(line->width() - 40, 0)) : onPage(500, 437);
+      const QPoint tip = line != nullptr ? line->mapTo(FMainPanel, QPoint(line->width() - 40, 0)) : onPage(500, WorkPlaces[2].Bounds.Bottom);
       return inStrip(tip.y() - 24 - FGuideOverlay->BoxHeight(sentence, 104), tip);
     }
     case TGuideTarget::AnimalPen:

@@ -95,9 +95,11 @@ void TScreenGame::BuildWorkPage() {
   FWork->OnSetWork = [this](THumanInfo& person, TWorkKind work) {
     FForm.RunGuarded([this, &person, work] { SetWorkOf(person, work); });
   };
-  // Below the work places, where nothing is dropped; the pointer passes through to the page.
+  // Right of the work places, where nothing is dropped and the key help below stays clear;
+  // the pointer passes through to the page.
   FForecastLine = new TForecastLine(page);
-  FForecastLine->setGeometry(53, 437, 490, 40);
+  const TWorkRect& cattle = WorkPlaces[1].Bounds;
+  FForecastLine->SetColumn(QRect(QPoint(cattle.Right + 4, cattle.Top), QPoint(FWork->width() - 4, WorkPlaces[2].Bounds.Bottom)));
   FForecastLine->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

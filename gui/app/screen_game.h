@@ -43,7 +43,7 @@ class TScreenGame : public TGameActions, public TGameView {
   TCouncilImage* Council() const { return FCouncil; }
   THumanDivider* WorkDivider() const { return FWork; }
   TCreatureDivider* SlaughterDivider() const { return FSlaughter; }
-  /// The line under the work places that tells what the division will bring.
+  /// The note beside the work places that tells what the division will bring.
   TForecastLine* ForecastLine() const { return FForecastLine; }
   QLabel* SlaughterLine() const { return FSlaughterLine; }
 

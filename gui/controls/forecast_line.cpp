@@ -1,5 +1,7 @@
 #include "gui/controls/forecast_line.h"
 
+#include <algorithm>
+
 namespace fjordheim {
 
 TForecastLine::TForecastLine(QWidget* parent) : QLabel(parent) {
@@ -35,13 +37,29 @@ TForecastLine::TMood TForecastLine::FoodMoodOf(const TSeasonForecast& forecast) 
 }
 
 void TForecastLine::SetForecast(const TSeasonForecast& forecast) {
-  const QString text = QString::fromStdString(forecast.WorkLine());
+  // A share is never parted from its sign at the end of a line.
+  const QString text = QString::fromStdString(forecast.WorkLine()).replace(" %", QString(QChar(0x00A0)) + "%");
   FMood = MoodOf(forecast);
   setStyleSheet(QString("QLabel { background: rgba(250, 244, 226, 235); color: #2a1e0e; border: 3px solid %1;"
-                        " border-radius: 6px; padding: 2px 6px; }")
+                        " border-radius: 6px; padding: 2px 4px; }")
                     .arg(EdgeColour(FMood).name()));
   setText(text);
+  FitToColumn();
   setVisible(!text.isEmpty());
+}
+
+void TForecastLine::SetColumn(const QRect& column) {
+  FColumn = column;
+  FitToColumn();
+}
+
+// Standing at the foot of the column keeps the note beside the button that ends the season,
+// whatever the length of the sentence in the language chosen.
+void TForecastLine::FitToColumn() {
+  if (FColumn.isEmpty()) return;
+  ensurePolished();
+  const int height = std::min(FColumn.height(), heightForWidth(FColumn.width()));
+  setGeometry(FColumn.left(), FColumn.bottom() + 1 - height, FColumn.width(), height);
 }
 
 }  // namespace fjordheim

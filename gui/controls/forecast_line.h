@@ -6,16 +6,18 @@
 
 namespace fjordheim {
 
-/// The line under the work places that says what the division on the page will bring: a
+/// The note beside the work places that says what the division on the page will bring: a
 /// green edge when everyone will be fed, yellow when the food is short now or in the coming
-/// winter, or the herds lack fodder, red in danger.
-/// Hidden while there is no forecast.
+/// winter, or the herds lack fodder, red in danger. It stands at the foot of its column, as
+/// tall as its sentence needs. Hidden while there is no forecast.
 class TForecastLine : public QLabel {
  public:
   enum class TMood { Fed = 0, Short = 1, Danger = 2 };
 
   explicit TForecastLine(QWidget* parent = nullptr);
 
+  /// The space the note may take.
+  void SetColumn(const QRect& column);
   void SetForecast(const TSeasonForecast& forecast);
   TMood Mood() const { return FMood; }
   static TMood MoodOf(const TSeasonForecast& forecast);
@@ -26,7 +28,10 @@ class TForecastLine : public QLabel {
   static QColor EdgeColour(TMood mood);
 
  private:
+  void FitToColumn();
+
   TMood FMood = TMood::Fed;
+  QRect FColumn;
 };
 
 }  // namespace fjordheim

@@ -24,6 +24,15 @@ constexpr QSize PlateSize{92, 30};
 constexpr std::array<QPoint, AdviceAreaCount> PlateAnchors{{{450, 402}, {478, 40}, {352, 264}, {264, 36}, {120, 262}}};
 const QColor PlateColour(255, 248, 225, 235);
 const QColor PlateBorder(59, 36, 20);
+constexpr int SmallestPlatePixels = 8;
+
+// A role that a language writes longer than the plate is written smaller, never cut.
+QFont FittedTo(QFont font, const QString& text, int width) {
+  while (font.pixelSize() > SmallestPlatePixels && QFontMetrics(font).horizontalAdvance(text) > width) {
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+  return font;
+}
 
 }  // namespace
 
@@ -123,9 +132,9 @@ void TCouncilImage::DrawNamePlates(QPainter& painter) const {
     painter.setPen(PlateBorder);
     painter.setFont(name);
     painter.drawText(plate.adjusted(0, 1, 0, -plate.height() / 2), Qt::AlignCenter, QString::fromUtf8(adviser.Name));
-    painter.setFont(role);
-    painter.drawText(plate.adjusted(0, plate.height() / 2 - 2, 0, -1), Qt::AlignCenter,
-                     QString::fromStdString(Tr(adviser.Role)));
+    const QString roleText = QString::fromStdString(Tr(adviser.Role));
+    painter.setFont(FittedTo(role, roleText, plate.width() - 8));
+    painter.drawText(plate.adjusted(0, plate.height() / 2 - 2, 0, -1), Qt::AlignCenter, roleText);
   }
   painter.restore();
 }

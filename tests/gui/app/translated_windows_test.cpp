@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -7,12 +8,19 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <deque>
+
 #include "core/common/translation.h"
 #include "core/game/score_file.h"
 #include "gui/app/main_form.h"
+#include "gui/controls/forecast_line.h"
+#include "gui/council/council_image.h"
 #include "gui/controls/picture_button.h"
 #include "gui/dialogs/arkiv_form.h"
+#include "gui/dialogs/decision_form.h"
+#include "gui/dialogs/season_report_form.h"
 #include "gui/dialogs/status_form.h"
+#include "gui/work/human_divider.h"
 #include "tests/gui/screenshot.h"
 #include "tests/gui/support/modal_script.h"
 #include "tests/gui/support/real_game.h"
@@ -33,6 +41,7 @@ struct TLanguageWords {
   const char* SaveButton;
   const char* DecisionsTitle;
   const char* ScoreTitle;
+  const char* ReportTitle;
 };
 
 void PrintTo(const TLanguageWords& words, std::ostream* out) { *out << words.Name; }
@@ -127,6 +136,76 @@ TEST_P(TranslatedWindows, TheDecisionWindowAndTheScoreListSpeakTheChosenLanguage
   EXPECT_EQ(score, QString::fromUtf8(GetParam().ScoreTitle));
 }
 
+// One season as the player meets it: the council, the work page with its forecast under the
+// work places, clear of the key help, and the report, all in the language chosen.
+TEST_P(TranslatedWindows, OneSeasonCouncilWorkPageAndReportSpeakTheChosenLanguage) {
+  Game->NewGame("Ragnhild");
+  TGameController& controller = Game->Controller();
+  emit Game->Form.Button(TMainForm::TButton::Council)->Clicked();
+  QTest::qWait(20);
+  SaveScreenshot(Game->Form, Shot("season_council"));
+  // With the bubble away, no dark letter of an adviser's name or role reaches the light edge
+  // of its plate.
+  TCouncilImage& council = *Game->Game->Council();
+  QTest::mouseClick(&council, Qt::LeftButton, {}, QPoint(5, 5));
+  const QImage plates = council.grab().toImage();
+  for (int area = 0; area < AdviceAreaCount; ++area) {
+    const QRect plate = TCouncilImage::NamePlate(static_cast<TAdviceArea>(area));
+    for (const int x : {plate.left() + 3, plate.right() - 3}) {
+      for (int y = plate.top() + 6; y < plate.bottom() - 5; ++y) {
+        EXPECT_GT(qGray(plates.pixel(x, y)), 150) << "plate " << area << " is cut at " << y;
+      }
+    }
+  }
+
+  std::deque<TModalScript::TAction> answers;
+  QString reportTitle;
+  for (int i = 0; i < 20; ++i) {
+    answers.push_back([&](QWidget* modal) {
+      if (auto* report = dynamic_cast<TSeasonInfoForm*>(modal)) {
+        reportTitle = report->windowTitle();
+        SaveScreenshot(*report, Shot("season_report"));
+      }
+      if (auto* decisions = dynamic_cast<TDecisionForm*>(modal)) {
+        for (int row = 0; row < 3; ++row) decisions->CheckBox(row)->click();
+        decisions->OkButton()->click();
+        if (decisions->isVisible()) decisions->CloseButton()->click();
+      } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialog->accept();
+      }
+    });
+  }
+  TModalScript script(std::move(answers));
+  for (int area = 0; area < AdviceAreaCount; ++area) controller.HearAdviser(area);
+  controller.TakeDecisions();
+  // Everyone to hunting and fishing with the keys, as a player may: the forecast tells what
+  // comes of it.
+  Game->Form.ShowPage(TMainForm::TPage::Work);
+  THumanDivider& page = *Game->Game->WorkDivider();
+  QTest::keyClick(&page, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(&page, Qt::Key_1);
+  QTest::qWait(20);
+  SaveScreenshot(Game->Form, Shot("season_work"));
+  const TForecastLine* line = Game->Game->ForecastLine();
+  ASSERT_NE(line, nullptr);
+  EXPECT_TRUE(line->isVisible());
+  const QString forecast = line->text();
+  EXPECT_FALSE(line->geometry().intersects(page.KeyHelpRect())) << "the forecast covers the key help";
+  const QRect room = line->contentsRect();
+  EXPECT_LE(line->fontMetrics().boundingRect(room, Qt::TextWordWrap, forecast).height(), room.height());
+  for (const QString& word : forecast.split(' ')) {
+    EXPECT_LE(line->fontMetrics().horizontalAdvance(word), room.width()) << word.toStdString() << " is cut";
+  }
+  const TSeasonForecast shown = controller.Forecast();
+
+  ASSERT_EQ(controller.BtnChgSeasonClick(), TSeasonChange::Changed);
+  EXPECT_EQ(reportTitle, QString::fromUtf8(GetParam().ReportTitle));
+  UseCatalog(nullptr);
+  const std::string bokmal = shown.WorkLine();
+  EXPECT_FALSE(forecast.isEmpty());
+  EXPECT_NE(forecast.toStdString(), bokmal) << "the forecast is not translated";
+}
+
 // The status window is made once and kept: a game after a change of language shows it anew
 // in the language chosen, not the one it was made in.
 TEST_P(TranslatedWindows, TheStatusWindowMadeInBokmalSpeaksTheLanguageChosenLater) {
@@ -149,10 +228,12 @@ TEST_P(TranslatedWindows, TheStatusWindowMadeInBokmalSpeaksTheLanguageChosenLate
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindows,
                          ::testing::Values(TLanguageWords{TLanguageCode::Nynorsk, "nynorsk", "Slik ligg det an...", "Menneske",
                                                           "Lukk", "Krønike", "Lagre", "Lagre spelet", "Lagre",
-                                                          "Andre avgjerder", "Topplista"},
+                                                          "Andre avgjerder", "Topplista",
+                                                          "Dette skjedde i løpet av hausten."},
                                            TLanguageWords{TLanguageCode::English, "english", "How things stand...", "People",
                                                           "Close", "Chronicle", "Save", "Save the game", "Save",
-                                                          "Other decisions", "High scores"}),
+                                                          "Other decisions", "High scores",
+                                                          "This happened during the autumn."}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
