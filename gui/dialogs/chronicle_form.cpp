@@ -58,13 +58,21 @@ QValueAxis* ValueAxis(const std::string& unit, double highest, const QFont& font
   return axis;
 }
 
+// The season above its year: a name as long as "Summer 853" is cut short on one line.
+QString TwoLineSeasonName(const std::string& name) {
+  QString label = QString::fromStdString(name).toHtmlEscaped();
+  const qsizetype space = label.lastIndexOf(' ');
+  if (space >= 0) label.replace(space, 1, "<br>");
+  return label;
+}
+
 QCategoryAxis* SeasonAxis(const std::vector<std::string>& names, const QFont& font) {
   auto* axis = new QCategoryAxis;
   axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   const int count = static_cast<int>(names.size());
   const int step = std::max(1, static_cast<int>(std::ceil(count / static_cast<double>(MostSeasonNames))));
   for (int season = 0; season < count; season += step) {
-    axis->append(QString::fromStdString(names[static_cast<std::size_t>(season)]), season);
+    axis->append(TwoLineSeasonName(names[static_cast<std::size_t>(season)]), season);
   }
   axis->setRange(0, std::max(1, count - 1));
   axis->setLabelsFont(font);
