@@ -58,6 +58,8 @@ TSeasonNeeds::TSeasonNeeds(const TSeasonStep& step) : FStep(step) {
   const int tenders = step.Workers[At(TWorkKind::Cattle)];
   Tending = Least(tenders, tended(step.TendingNourishment));
   TendingFed = Least(tenders, tended(std::max(step.TendingNourishment, TVillage::NourishmentOf(1.0F))));
+  KeepWithinTheWorkForce(Tending, TWorkKind::Cattle);
+  KeepWithinTheWorkForce(TendingFed, TWorkKind::Cattle);
 
   Hunting = Least(step.Workers[At(TWorkKind::HuntFish)], [&](int n) {
     const long double hunting =
@@ -69,6 +71,8 @@ TSeasonNeeds::TSeasonNeeds(const TSeasonStep& step) : FStep(step) {
         TVillage::HouseholdFactorOf(EffortOf(TWorkKind::Household, n) * nourishment, step.HouseholdCapacity);
     return TVillage::FoodRatioOf(FoodWith(step.Hunting, factor, step.Harvest, 0), step.Need) >= 1;
   });
+  KeepWithinTheWorkForce(Hunting, TWorkKind::HuntFish);
+  KeepWithinTheWorkForce(Household, TWorkKind::Household);
 
   const int farmers = step.Workers[At(TWorkKind::Farming)];
   if (GrowingSeason(step.Season)) {
@@ -76,8 +80,7 @@ TSeasonNeeds::TSeasonNeeds(const TSeasonStep& step) : FStep(step) {
       return OnWayToHarvest(TVillage::GrownCropOf(step.CropBefore, EffortOf(TWorkKind::Farming, n) * nourishment,
                                                   nourishment, step.WorkCapacity));
     });
-    // The farmers are a share of the work force: more than all of it never farms.
-    if (EffortOf(TWorkKind::Farming, Farming.Needed) > step.WorkCapacity) Farming.Reachable = false;
+    KeepWithinTheWorkForce(Farming, TWorkKind::Farming);
     CropFineBeforeEvents = OnWayToHarvest(step.CropGrown);
     CropFine = OnWayToHarvest(step.CropGrowth);
   } else {
@@ -115,6 +118,13 @@ long double TSeasonNeeds::EffortOf(TWorkKind kind, int workers) const {
   if (did <= 0) return workers * GrownPerson;
   if (workers == did) return FStep.Effort[At(kind)];
   return FStep.Effort[At(kind)] * workers / did;
+}
+
+// Each work is done by a share of the work force: a need beyond all of it, weak with hunger as
+// the workers may be, is told as far more, never as more people than the village has.
+void TSeasonNeeds::KeepWithinTheWorkForce(TWorkNeed& need, TWorkKind kind) const {
+  const long double all = kind == TWorkKind::Household ? FStep.HouseholdCapacity : FStep.WorkCapacity;
+  if (need.Reachable && EffortOf(kind, need.Needed) > all) need.Reachable = false;
 }
 
 }  // namespace fjordheim

@@ -11,7 +11,8 @@ struct TWorkNeed {
   int Workers = 0;
   /// The fewest that would have been enough; only a number when Reachable.
   int Needed = 0;
-  /// False when no number of people at this work alone would have been enough.
+  /// False when no number of people at this work alone would have been enough, or only more
+  /// than the whole work force of the village.
   bool Reachable = true;
   bool Enough() const { return Reachable && Workers >= Needed; }
 };
@@ -54,6 +55,7 @@ class TSeasonNeeds {
  private:
   long double FoodWith(long double hunting, long double householdFactor, long double harvest, long double more) const;
   long double EffortOf(TWorkKind kind, int workers) const;
+  void KeepWithinTheWorkForce(TWorkNeed& need, TWorkKind kind) const;
 
   TSeasonStep FStep;
 };

@@ -151,7 +151,7 @@ TEST(SeasonNeeds, AHerdlessOrWorkerlessVillageNeedsWhatNobodyCanGive) {
   EXPECT_FALSE(needs.Tending.Reachable);
   EXPECT_FALSE(needs.Farming.Reachable);
   EXPECT_FALSE(needs.Household.Reachable);
-  EXPECT_TRUE(needs.Hunting.Reachable);
+  EXPECT_FALSE(needs.Hunting.Reachable);
   EXPECT_FALSE(needs.Fed());
 }
 

@@ -89,10 +89,11 @@ TEST(SeasonWhy, HungerSaysHowManyDidTheWorkThatFellShortAndHowManyWereNeeded) {
       {"too few hunting in winter", Lived(Founded(TSeason::Winter, {Hunt, 2, House, 9, Farm})), 0,
        "Maten rakk bare til 17 % av folket. Om vinteren gir jakt og fiske lite: 2 jaktet og fisket; 37 mennesker "
        "trengte minst 16."},
-      // Half of 11.315 is far from 23.3 however many keep house: only hunting could do it.
+      // Half of 11.315 is far from 23.3 however many keep house, and 31 hunters are more than the
+      // whole work force: no number is told that the village cannot send.
       {"nobody kept house", Lived(Founded(TSeason::Summer, {Hunt, 7, TWorkKind::Idle, 9, Farm})), 0,
        "Maten rakk bare til 24 % av folket. Ingen holdt hus, så halve maten gikk til spille. 7 jaktet og fisket; "
-       "37 mennesker trengte minst 31."},
+       "37 mennesker trengte langt flere."},
       // With a store of 10 the household alone could have done it: 22.815 × 1.0212.
       {"nobody kept house beside a store", Lived(Founded(TSeason::Summer, {Hunt, 8, TWorkKind::Idle, 9, Farm}, 10)), 0,
        "Maten rakk bare til 49 % av folket. Ingen holdt hus; 37 mennesker trengte minst 4, så halve maten gikk til "
@@ -117,10 +118,10 @@ TEST(SeasonWhy, HungerSaysHowManyDidTheWorkThatFellShortAndHowManyWereNeeded) {
        Lived(Founded(TSeason::Winter, {Hunt, 2, House, 9, Farm}), {TVillageEvent::GoodHunting}), 0,
        "Maten rakk bare til 17 % av folket. Den gode jakten hjalp bare dyrene. Om vinteren gir jakt og fiske lite: 2 "
        "jaktet og fisket; 37 mennesker trengte minst 16."},
-      // Nobody at work at all: 0.815 × 0.5 against 23.3.
+      // Nobody at work at all: 0.815 × 0.5 against 23.3, beyond what all who can work could hunt.
       {"nobody worked", Lived(TVillage()), 0,
        "Maten rakk bare til 2 % av folket. Ingen holdt hus, så halve maten gikk til spille. Ingen jaktet og fisket; "
-       "37 mennesker trengte minst 23."},
+       "37 mennesker trengte langt flere."},
   };
   for (const TCase& c : cases) {
     EXPECT_EQ(TSeasonWhy::Of(c.Village, Dead(3), c.BurntBefore).People, c.Line) << c.Situation;
