@@ -99,7 +99,8 @@ void TScreenGame::BuildWorkPage() {
   // the pointer passes through to the page.
   FForecastLine = new TForecastLine(page);
   const TWorkRect& cattle = WorkPlaces[1].Bounds;
-  FForecastLine->SetColumn(QRect(QPoint(cattle.Right + 4, cattle.Top), QPoint(FWork->width() - 4, WorkPlaces[2].Bounds.Bottom)));
+  const TWorkRect& household = WorkPlaces[2].Bounds;
+  FForecastLine->SetColumn(QRect(QPoint(cattle.Right + 4, cattle.Top), QPoint(FWork->width() - 4, household.Bottom)));
   FForecastLine->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

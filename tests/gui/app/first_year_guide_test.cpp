@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -24,8 +22,6 @@
 #include "gui/controls/guide_overlay.h"
 #include "gui/controls/picture_button.h"
 #include "gui/council/council_image.h"
-#include "gui/dialogs/decision_form.h"
-#include "gui/dialogs/popup_form.h"
 #include "gui/pages/browser_win.h"
 #include "gui/work/creature.h"
 #include "gui/work/creature_divider.h"
@@ -33,6 +29,7 @@
 #include "gui/work/human_divider.h"
 #include "tests/gui/screenshot.h"
 #include "tests/gui/support/modal_script.h"
+#include "tests/gui/support/player_answers.h"
 #include "tests/gui/support/real_game.h"
 
 namespace fjordheim {
@@ -61,21 +58,6 @@ QPoint PointOn(const TCustomDivider& divider, const TCustomCreature* icon) {
     }
   }
   return {(b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2};
-}
-
-// The decision window gets its first three tasks; every other window is read and closed.
-void Answer(QWidget* modal) {
-  if (auto* decisions = dynamic_cast<TDecisionForm*>(modal)) {
-    for (int row = 0; row < 3; ++row) decisions->CheckBox(row)->click();
-    decisions->OkButton()->click();
-    if (decisions->isVisible()) decisions->CloseButton()->click();
-  } else if (auto* tip = dynamic_cast<TPopupForm*>(modal)) {
-    tip->done(TPopupForm::Close);
-  } else if (auto* box = dynamic_cast<QMessageBox*>(modal)) {
-    box->buttons().front()->click();
-  } else if (auto* dialog = dynamic_cast<QDialog*>(modal)) {
-    dialog->accept();
-  }
 }
 
 // The real game on the real data set, with a settings file and game folder of the test's own,
@@ -202,7 +184,7 @@ TEST_F(GuidedYear, ANewGameLeadsTheChildStepByStepThroughTheFirstSeason) {
   Shot("guide_6_decisions");
 
   {
-    TModalScript script({Answer});
+    TModalScript script({AnswerAsAPlayer});
     Click(FForm->Button(TMainForm::TButton::Beslut));
   }
   ASSERT_TRUE(FGame->Controller().DecisionsTaken());
@@ -218,9 +200,9 @@ TEST_F(GuidedYear, ANewGameLeadsTheChildStepByStepThroughTheFirstSeason) {
                                         note->Sentence().contains("rapporten") &&
                                         !note->window()->geometry().intersects(report->frameGeometry());
                          if (note != nullptr) SaveBeside(*note->window(), *report, "guide_8_report");
-                         Answer(report);
+                         AnswerAsAPlayer(report);
                        },
-                       Answer, Answer, Answer});
+                       AnswerAsAPlayer, AnswerAsAPlayer, AnswerAsAPlayer});
   Click(FForm->Button(TMainForm::TButton::ChgSeason));
   EXPECT_TRUE(reportGuided);
   EXPECT_EQ(FGame->Controller().Village().Season, TSeason::Winter);

@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QPainter>
@@ -30,8 +28,6 @@
 #include "gui/controls/zone_image.h"
 #include "gui/council/council_image.h"
 #include "gui/dialogs/arkiv_form.h"
-#include "gui/dialogs/decision_form.h"
-#include "gui/dialogs/popup_form.h"
 #include "gui/dialogs/seas_dlg.h"
 #include "gui/work/creature.h"
 #include "gui/work/creature_divider.h"
@@ -39,32 +35,11 @@
 #include "gui/work/human_divider.h"
 #include "tests/gui/screenshot.h"
 #include "tests/gui/support/modal_script.h"
+#include "tests/gui/support/player_answers.h"
 #include "tests/gui/support/real_game.h"
 
 namespace fjordheim {
 namespace {
-
-// Answers every window of the turn cycle as a player who reads and goes on; the decision
-// window gets its first three tasks.
-void Answer(QWidget* modal) {
-  if (auto* decisions = dynamic_cast<TDecisionForm*>(modal)) {
-    for (int row = 0; row < 3; ++row) decisions->CheckBox(row)->click();
-    decisions->OkButton()->click();
-    if (decisions->isVisible()) decisions->CloseButton()->click();
-  } else if (auto* tip = dynamic_cast<TPopupForm*>(modal)) {
-    tip->done(TPopupForm::Close);
-  } else if (auto* box = dynamic_cast<QMessageBox*>(modal)) {
-    box->buttons().front()->click();
-  } else if (auto* dialog = dynamic_cast<QDialog*>(modal)) {
-    dialog->accept();
-  }
-}
-
-std::deque<TModalScript::TAction> Answers(int count) {
-  std::deque<TModalScript::TAction> answers;
-  for (int i = 0; i < count; ++i) answers.emplace_back(Answer);
-  return answers;
-}
 
 void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2)); }
 
@@ -116,7 +91,7 @@ class ScreenGame : public ::testing::Test {
   // The council heard, the decisions taken and "Neste årstid" pressed.
   void EndSeason() {
     for (int area = 0; area < AdviceAreaCount; ++area) Controller().HearAdviser(area);
-    TModalScript script(Answers(20));
+    TModalScript script(PlayerAnswers(20));
     Click(FForm->Button(TMainForm::TButton::Beslut));
     ASSERT_TRUE(Controller().DecisionsTaken());
     Click(FForm->Button(TMainForm::TButton::ChgSeason));

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -14,15 +13,15 @@
 #include "core/game/score_file.h"
 #include "gui/app/main_form.h"
 #include "gui/controls/forecast_line.h"
-#include "gui/council/council_image.h"
 #include "gui/controls/picture_button.h"
+#include "gui/council/council_image.h"
 #include "gui/dialogs/arkiv_form.h"
-#include "gui/dialogs/decision_form.h"
 #include "gui/dialogs/season_report_form.h"
 #include "gui/dialogs/status_form.h"
 #include "gui/work/human_divider.h"
 #include "tests/gui/screenshot.h"
 #include "tests/gui/support/modal_script.h"
+#include "tests/gui/support/player_answers.h"
 #include "tests/gui/support/real_game.h"
 
 namespace fjordheim {
@@ -136,7 +135,7 @@ TEST_P(TranslatedWindows, TheDecisionWindowAndTheScoreListSpeakTheChosenLanguage
   EXPECT_EQ(score, QString::fromUtf8(GetParam().ScoreTitle));
 }
 
-// One season as the player meets it: the council, the work page with its forecast under the
+// One season as the player meets it: the council, the work page with its forecast beside the
 // work places, clear of the key help, and the report, all in the language chosen.
 TEST_P(TranslatedWindows, OneSeasonCouncilWorkPageAndReportSpeakTheChosenLanguage) {
   Game->NewGame("Ragnhild");
@@ -166,13 +165,7 @@ TEST_P(TranslatedWindows, OneSeasonCouncilWorkPageAndReportSpeakTheChosenLanguag
         reportTitle = report->windowTitle();
         SaveScreenshot(*report, Shot("season_report"));
       }
-      if (auto* decisions = dynamic_cast<TDecisionForm*>(modal)) {
-        for (int row = 0; row < 3; ++row) decisions->CheckBox(row)->click();
-        decisions->OkButton()->click();
-        if (decisions->isVisible()) decisions->CloseButton()->click();
-      } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-        dialog->accept();
-      }
+      AnswerAsAPlayer(modal);
     });
   }
   TModalScript script(std::move(answers));
